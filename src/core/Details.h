@@ -1,0 +1,31 @@
+// The cases in which a conclusion fails, written back in words: truth values of letters in
+// propositional mode, small formulas in predicate and set-theory mode, English sentences
+// in natural-language mode. The window draws these lines; the checker prints them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Mode.h"
+
+namespace deducto {
+
+class Session;
+class clsTruthTable;
+
+inline constexpr const char* kDetailsHeading = "The conclusion is false in the following case(s):";
+inline constexpr const char* kDetailsMore = "** and other cases not shown **";
+
+// One case: the lines that describe it (one line except in natural-language mode).
+using CaseText = std::vector<std::string>;
+
+// Every 'F' row of the comparison table, in row order, in the layout of session.mode.
+// A lexicon letter without an entry shows "impossible error" through session.prompts().
+[[nodiscard]] std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison,
+                                                         Session& session);
+
+// The formula-layout text of one cell (predicate and set-theory modes): `column` is a term
+// index of `table`, `row` a row index.
+[[nodiscard]] std::string DescribeCell(const clsTruthTable& table, int row, int column, Mode mode);
+
+}  // namespace deducto

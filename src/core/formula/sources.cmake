@@ -1,0 +1,4 @@
+target_sources(deducto_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/modBuildPolish.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/modSetTheory.cpp
+)

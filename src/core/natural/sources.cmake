@@ -1,0 +1,3 @@
+target_sources(deducto_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/modNatural.cpp
+)
