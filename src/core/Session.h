@@ -23,9 +23,9 @@ class LanguageTermsModel;
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
-    virtual void ShowMessage(std::string_view text) = 0;            // OK only
-    virtual bool Confirm(std::string_view text) = 0;                // OK / Cancel
-    virtual bool ConfirmTermWithUser(CheckTermsModel& dialog) = 0;  // true when accepted
+    virtual void ShowMessage(std::string_view text) = 0;             // OK only
+    virtual bool Confirm(std::string_view text) = 0;                 // OK / Cancel
+    virtual bool ConfirmTermWithUser(CheckTermsModel& dialog) = 0;   // true when accepted
     virtual bool EditLanguageTerms(LanguageTermsModel& window) = 0;  // true on Update
 };
 

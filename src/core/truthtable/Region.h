@@ -41,6 +41,16 @@ inline Region Restrict(Region r, std::uint32_t letters) {
     return {r.pos & letters, r.neg & letters};
 }
 
+// Calls f(sign, letter) for each pair in the canonical order.
+template <typename F>
+void ForEachPair(Region r, F&& f) {
+    for (int b = 0; b < 26; ++b) {
+        const std::uint32_t bit = 1u << b;
+        if (r.pos & bit) f('+', static_cast<char>('A' + b));
+        if (r.neg & bit) f('-', static_cast<char>('A' + b));
+    }
+}
+
 [[nodiscard]] std::string RegionString(Region r);
 
 // Reads a written region ("+P-Q"); nullopt for anything else.

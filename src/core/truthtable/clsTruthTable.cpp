@@ -1,1 +1,163 @@
-// (being written)
+// Building a table from a Polish string, the operand tables, negation and the quantifier
+// dispatch. The combinations live in clsTruthTable_propositional.cpp and
+// clsTruthTable_predicate.cpp, simplification in clsTruthTable_simplify.cpp.
+#include "truthtable/clsTruthTable.h"
+
+#include <memory>
+
+#include "Session.h"
+#include "formula/modBuildPolish.h"
+
+namespace deducto {
+
+namespace {
+constexpr const char* kStackEmptyMessage = "impossible error 996";
+}
+
+Status clsTruthTable::generateFromPolish(std::string_view PolishStr, Session& session) {
+    std::vector<std::unique_ptr<clsTruthTable>> stack;
+    auto pop = [&stack]() {
+        std::unique_ptr<clsTruthTable> top = std::move(stack.back());
+        stack.pop_back();
+        return top;
+    };
+
+    size_t pos = 0;
+    while (pos < PolishStr.size()) {
+        const int length = PolishTokenLength(PolishStr, pos, mode_);
+        const std::string_view token = PolishStr.substr(pos, length);
+        auto table = std::make_unique<clsTruthTable>(mode_);
+        switch (TokenClass(token, mode_)) {
+            case TokenKind::Operand:
+                if (static_cast<int>(stack.size()) >= kMaxPendingTables) {
+                    return Status::Limit(kTooManyPendingMessage);
+                }
+                table->generateFromOperand(token);
+                stack.push_back(std::move(table));
+                break;
+            case TokenKind::Binary: {
+                if (stack.size() < 2) return Status::Limit(kStackEmptyMessage);
+                const std::unique_ptr<clsTruthTable> right = pop();
+                const std::unique_ptr<clsTruthTable> left = pop();
+                Status status = table->generateFromBinary(*left, *right, token[0], false, session);
+                if (!status.ok()) return status;
+                stack.push_back(std::move(table));
+                break;
+            }
+            case TokenKind::Unary: {
+                if (stack.empty()) return Status::Limit(kStackEmptyMessage);
+                const std::unique_ptr<clsTruthTable> operand = pop();
+                Status status = table->generateFromUnary(*operand, token, session);
+                if (!status.ok()) return status;
+                if (session.CheckCancel()) return Status::Cancelled();
+                stack.push_back(std::move(table));
+                break;
+            }
+            default:
+                break;
+        }
+        if (session.CheckCancel()) return Status::Cancelled();
+        pos += length;
+    }
+    if (stack.empty()) return Status::Limit(kStackEmptyMessage);
+    *this = std::move(*stack.back());
+    return {};
+}
+
+void clsTruthTable::generateFromOperand(std::string_view operand) {
+    *this = clsTruthTable(mode_);
+    if (mode_ == Mode::Propositional) {
+        terms_ = {std::string(operand)};
+        values_ = {'T', 'F'};
+        return;
+    }
+    // The universal set and the empty set hold in every world, or in none.
+    if (mode_ == Mode::SetTheory && (operand[0] == 'U' || operand[0] == '0')) {
+        values_ = {operand[0] == 'U' ? 'T' : 'F'};
+        flags_ = {0};
+        return;
+    }
+    const std::uint32_t letter = LetterBit(operand[0]);
+    locals_ = {LocalTerm{operand[1], letter}};
+    flags_ = {0, 0};
+    cells_ = {Region{letter, 0}, Region{0, letter}};
+    values_ = {'T', 'F'};
+    RebuildTermNames();
+}
+
+Status clsTruthTable::generateFromUnary(const clsTruthTable& truthTable1, std::string_view token,
+                                        Session& session) {
+    if (token[0] == '3') {
+        generateNot(truthTable1);
+        return {};
+    }
+    const char variable = token.size() > 1 ? token[1] : '\0';
+    if (token[0] == '5') return generateExists(truthTable1, variable, session);
+
+    // For all v is computed as not exists v not.
+    clsTruthTable negated(mode_);
+    negated.generateNot(truthTable1);
+    clsTruthTable exists(mode_);
+    Status status = exists.generateExists(negated, variable, session);
+    if (!status.ok()) return status;
+    if (session.CheckCancel()) return Status::Cancelled();
+    generateNot(exists);
+    return {};
+}
+
+void clsTruthTable::generateNot(const clsTruthTable& truthTable1) {
+    const Mode mode = mode_;
+    *this = clsTruthTable(mode);
+    terms_ = truthTable1.terms_;
+    internal_ = truthTable1.internal_;
+    locals_ = truthTable1.locals_;
+    flags_ = truthTable1.flags_;
+    cells_ = truthTable1.cells_;
+    dropped_ = truthTable1.dropped_;
+    values_.reserve(truthTable1.values_.size());
+    for (char v : truthTable1.values_) values_.push_back(v == 'T' ? 'F' : 'T');
+}
+
+Status clsTruthTable::generateFromBinary(const clsTruthTable& truthTable1,
+                                         const clsTruthTable& truthTable2, char op,
+                                         bool requireAntecedent, Session& session) {
+    if (mode_ == Mode::Propositional) {
+        return CombinePropositional(truthTable1, truthTable2, op, requireAntecedent, session);
+    }
+    return CombinePredicate(truthTable1, truthTable2, op, requireAntecedent, session);
+}
+
+Status clsTruthTable::Simplify(Session& session) {
+    if (mode_ == Mode::Propositional) return SimplifyPropositional(session);
+    SimplifyPredicate();
+    return {};
+}
+
+std::string clsTruthTable::TruthCombo(int i) const {
+    std::string row;
+    if (mode_ == Mode::Propositional) {
+        const int n = nbrTerms();
+        const unsigned assignment = ((1u << n) - 1) - static_cast<unsigned>(i);
+        for (int j = 0; j < n; ++j) row += (assignment >> (n - 1 - j)) & 1u ? 'T' : 'F';
+        return row;
+    }
+    for (int k = 0; k < nbrIntTerms(); ++k) row += Inhabited(i, k) ? '1' : '0';
+    for (int j = 0; j < nbrLocTerms(); ++j) {
+        if (!row.empty() || j > 0) row += ' ';
+        row += RegionString(LocalRegion(i, j));
+    }
+    return row;
+}
+
+bool clsTruthTable::Inhabited(int row, int k) const {
+    return (flags_[row] >> (nbrIntTerms() - 1 - k)) & 1u;
+}
+
+void clsTruthTable::RebuildTermNames() {
+    terms_.clear();
+    terms_.reserve(internal_.size() + locals_.size());
+    for (Region r : internal_) terms_.push_back(RegionString(r));
+    for (const LocalTerm& t : locals_) terms_.emplace_back(1, t.letter);
+}
+
+}  // namespace deducto

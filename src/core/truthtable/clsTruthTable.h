@@ -31,8 +31,19 @@ class Session;
 
 inline constexpr int kMaxTruthCombos = 16384;  // rows in one table
 inline constexpr int kMaxPropositionalTerms = 14;
-inline constexpr int kMaxPendingTables = 500;   // operand stack of generateFromPolish
-inline constexpr int kMaxInternalTerms = 30;    // 2^n flag patterns must stay countable
+inline constexpr int kMaxPendingTables = 500;  // operand stack of generateFromPolish
+inline constexpr int kMaxInternalTerms = 30;   // 2^n flag patterns must stay countable
+
+inline constexpr const char* kTooManyRowsMessage =
+    "The truth table would need more than 16384 rows, which is more than Deducto can build.";
+inline constexpr const char* kTooManyPendingMessage =
+    "This formula nests too deeply: more than 500 parts would wait to be combined.";
+inline constexpr const char* kTooManyRegionsMessage =
+    "This argument speaks of more than 30 regions at once, which is more than Deducto can "
+    "enumerate.";
+inline constexpr const char* kRegionTooLongMessage =
+    "An individual here is described by more than 19 predicates, which is more than Deducto "
+    "can represent.";
 
 class clsTruthTable {
 public:
@@ -43,8 +54,8 @@ public:
     // The table of one operand: a letter, or a predicate expression such as "Px".
     void generateFromOperand(std::string_view operand);
     // token "3" not, "5v" exists v, "4v" forall v (computed as not exists v not).
-    [[nodiscard]] Status generateFromUnary(const clsTruthTable& truthTable1,
-                                           std::string_view token, Session& session);
+    [[nodiscard]] Status generateFromUnary(const clsTruthTable& truthTable1, std::string_view token,
+                                           Session& session);
     void generateNot(const clsTruthTable& truthTable1);
     [[nodiscard]] Status generateExists(const clsTruthTable& truthTable1, char variable,
                                         Session& session);
@@ -72,7 +83,9 @@ public:
     // Predicate tables, cell by cell: the flag of internal term k in row i, the region of
     // local term j in row i, and the terms as regions and letters.
     [[nodiscard]] bool Inhabited(int row, int k) const;
-    [[nodiscard]] Region LocalRegion(int row, int j) const { return cells_[row * locals_.size() + j]; }
+    [[nodiscard]] Region LocalRegion(int row, int j) const {
+        return cells_[row * locals_.size() + j];
+    }
     [[nodiscard]] Region InternalRegion(int k) const { return internal_[k]; }
     [[nodiscard]] char LocalLetter(int j) const { return locals_[j].letter; }
 
@@ -80,43 +93,42 @@ public:
     // in every world the table is combined into.
     [[nodiscard]] const std::string& droppedIndividuals() const { return dropped_; }
 
-    // A world as seen by a table: the flag of each of its internal terms and the region
-    // of each of its local terms. Used to find one table's row for another table's world.
-    struct WorldView;
-
 private:
     struct LocalTerm {
         char letter = 0;
         std::uint32_t letters = 0;  // the predicate letters its regions speak of
     };
-    struct Candidates;  // the regions a local term may take while rows are enumerated
-    class RowBuilder;
-    class RowIndex;
+    // Where another table's terms sit among this table's, to find this table's row for a
+    // world of the other table; `placed` puts one more individual into the world.
+    struct WorldMap {
+        std::vector<int> internal;  // per internal term of this table: index in the world
+        std::vector<int> local;     // per local term of this table: index, or -1 = placed
+        Region placed;
+    };
 
-    void SetInternalTerms(std::vector<Region> regions);
-    void SetLocalTerms(std::string letters);
+    void SetPredicateTerms(std::vector<Region> internal, std::string localLetters);
     void RebuildTermNames();
+    void AppendRow(std::uint32_t flags, const Region* regions, char value);
+    [[nodiscard]] WorldMap MapInto(const clsTruthTable& world, char placedLetter) const;
 
     [[nodiscard]] Status CombinePropositional(const clsTruthTable& t1, const clsTruthTable& t2,
-                                              char op, bool requireAntecedent,
-                                              Session& session);
-    [[nodiscard]] Status CombinePredicate(const clsTruthTable& t1, const clsTruthTable& t2,
-                                          char op, bool requireAntecedent, Session& session);
+                                              char op, bool requireAntecedent, Session& session);
+    [[nodiscard]] Status CombinePredicate(const clsTruthTable& t1, const clsTruthTable& t2, char op,
+                                          bool requireAntecedent, Session& session);
+    // Enumerates every possible world over this table's terms into the rows (values are
+    // filled in afterwards), given the candidate regions of each local term.
     [[nodiscard]] Status BuildWorlds(const std::vector<std::vector<Region>>& candidates,
                                      Session& session);
     [[nodiscard]] Status SimplifyPropositional(Session& session);
     void SimplifyPredicate();
 
-    // The value of this table in the world given by `other` row `row`, where the maps say
-    // which of other's terms are this table's; `placed` adds one more individual.
-    [[nodiscard]] char ValueInWorld(const clsTruthTable& other, int row,
-                                    const std::vector<int>& internalMap,
-                                    const std::vector<int>& localMap, char placedLetter,
-                                    Region placedRegion, Session& session) const;
-    [[nodiscard]] int FindRowScanning(const clsTruthTable& other, int row,
-                                      const std::vector<int>& internalMap,
-                                      const std::vector<int>& localMap, char placedLetter,
-                                      Region placedRegion) const;
+    // This table's value in row `row` of the table `world`.
+    [[nodiscard]] char ValueInWorld(const clsTruthTable& world, int row, const WorldMap& map,
+                                    Session& session) const;
+    [[nodiscard]] int FindRowByKey(const clsTruthTable& world, int row, const WorldMap& map) const;
+    [[nodiscard]] int FindRowScanning(const clsTruthTable& world, int row,
+                                      const WorldMap& map) const;
+    void AppendOwnKey(std::string& key, int row) const;
 
     Mode mode_;
     std::vector<std::string> terms_;  // display names, internal terms first
@@ -131,9 +143,20 @@ private:
 
     std::vector<char> values_;
 
-    // Row lookup by world, built on first use and dropped when the rows change.
-    mutable std::unique_ptr<std::unordered_map<std::string, int>> rowIndex_;
-    void AppendRowKey(std::string& key, std::uint32_t flags, const Region* regions) const;
+    // Row lookup by world, built on first use; Simplify drops it, a copy starts without.
+    struct RowIndex {
+        std::unique_ptr<std::unordered_map<std::string, int>> map;
+        RowIndex() = default;
+        RowIndex(const RowIndex&) {}
+        RowIndex(RowIndex&&) noexcept = default;
+        RowIndex& operator=(const RowIndex&) {
+            map.reset();
+            return *this;
+        }
+        RowIndex& operator=(RowIndex&&) noexcept = default;
+    };
+    mutable RowIndex rowIndex_;
+    mutable std::string keyScratch_;
 };
 
 }  // namespace deducto

@@ -1,0 +1,322 @@
+// Predicate tables: combining two tables, the existential quantifier, and finding one
+// table's row for a world of another.
+//
+// Within one table every region of a local term speaks of the same letters, and the rows
+// are exactly the possible worlds over the table's terms. So in any possible world of a
+// larger table, the one row of this table that agrees with it is the row whose flags equal
+// the world's flags for the same regions and whose individuals lie in the world's regions
+// restricted to this table's letters: a hash lookup. The literal containment scan stays as
+// the fallback for anything else.
+#include <algorithm>
+#include <cstring>
+
+#include "Session.h"
+#include "truthtable/WorldSearch.h"
+#include "truthtable/clsTruthTable.h"
+
+namespace deducto {
+
+namespace {
+
+constexpr const char* kNoRowMessage = "Impossible error 992";
+
+bool RegionLess(Region a, Region b) { return RegionString(a) < RegionString(b); }
+
+void SortRegions(std::vector<Region>& regions) {
+    std::sort(regions.begin(), regions.end(), RegionLess);
+    regions.erase(std::unique(regions.begin(), regions.end()), regions.end());
+}
+
+void AddUnique(std::vector<Region>& list, Region r) {
+    if (std::find(list.begin(), list.end(), r) == list.end()) list.push_back(r);
+}
+
+void AppendBytes(std::string& key, const void* data, size_t size) {
+    key.append(static_cast<const char*>(data), size);
+}
+
+char Combine(char a, char b, char op) {
+    switch (op) {
+        case '1':
+            return a != 'T' ? 'F' : (b == 'T' ? 'T' : 'F');
+        case '2':
+            return a == 'T' ? 'T' : (b == 'T' ? 'T' : 'F');
+        case '6':
+            return b == a ? 'T' : 'F';
+        case '7':
+            return a != 'T' ? 'T' : (b == 'F' ? 'F' : 'T');
+        default:
+            return '\0';
+    }
+}
+
+}  // namespace
+
+void clsTruthTable::SetPredicateTerms(std::vector<Region> internal, std::string localLetters) {
+    SortRegions(internal);
+    std::sort(localLetters.begin(), localLetters.end());
+    internal_ = std::move(internal);
+    locals_.clear();
+    for (char letter : localLetters) locals_.push_back(LocalTerm{letter, 0});
+    RebuildTermNames();
+}
+
+void clsTruthTable::AppendRow(std::uint32_t flags, const Region* regions, char value) {
+    flags_.push_back(flags);
+    cells_.insert(cells_.end(), regions, regions + locals_.size());
+    values_.push_back(value);
+}
+
+Status clsTruthTable::BuildWorlds(const std::vector<std::vector<Region>>& candidates,
+                                  Session& session) {
+    if (nbrIntTerms() > kMaxInternalTerms) return Status::Limit(kTooManyRegionsMessage);
+    for (size_t j = 0; j < locals_.size(); ++j) {
+        for (Region r : candidates[j]) {
+            if (r.pairCount() > kMaxRegionPairs) return Status::Limit(kRegionTooLongMessage);
+            locals_[j].letters |= r.letters();
+        }
+    }
+    WorldRows rows;
+    WorldSearch search(internal_, candidates, !dropped_.empty());
+    Status status = search.Run(session, rows);
+    if (!status.ok()) return status;
+    flags_ = std::move(rows.flags);
+    cells_ = std::move(rows.cells);
+    values_.assign(flags_.size(), '\0');
+    return {};
+}
+
+clsTruthTable::WorldMap clsTruthTable::MapInto(const clsTruthTable& world,
+                                               char placedLetter) const {
+    WorldMap map;
+    for (Region r : internal_) {
+        const auto at = std::find(world.internal_.begin(), world.internal_.end(), r);
+        map.internal.push_back(
+            at == world.internal_.end() ? -1 : static_cast<int>(at - world.internal_.begin()));
+    }
+    for (const LocalTerm& term : locals_) {
+        if (term.letter == placedLetter) {
+            map.local.push_back(-1);
+            continue;
+        }
+        const auto at = std::find_if(world.locals_.begin(), world.locals_.end(),
+                                     [&](const LocalTerm& w) { return w.letter == term.letter; });
+        map.local.push_back(
+            at == world.locals_.end() ? -2 : static_cast<int>(at - world.locals_.begin()));
+    }
+    return map;
+}
+
+void clsTruthTable::AppendOwnKey(std::string& key, int row) const {
+    AppendBytes(key, &flags_[row], sizeof(std::uint32_t));
+    if (!locals_.empty()) {
+        AppendBytes(key, &cells_[row * locals_.size()], locals_.size() * sizeof(Region));
+    }
+}
+
+int clsTruthTable::FindRowByKey(const clsTruthTable& world, int row, const WorldMap& map) const {
+    auto& index = rowIndex_.map;
+    if (!index) {
+        index = std::make_unique<std::unordered_map<std::string, int>>();
+        index->reserve(values_.size());
+        std::string key;
+        for (int i = 0; i < nbrTruthCombos(); ++i) {
+            key.clear();
+            AppendOwnKey(key, i);
+            index->try_emplace(key, i);
+        }
+    }
+    const int n = nbrIntTerms();
+    std::uint32_t flags = 0;
+    for (int k = 0; k < n; ++k) {
+        if (map.internal[k] < 0) return -1;
+        if (world.Inhabited(row, map.internal[k])) flags |= 1u << (n - 1 - k);
+    }
+    keyScratch_.clear();
+    AppendBytes(keyScratch_, &flags, sizeof flags);
+    for (size_t j = 0; j < locals_.size(); ++j) {
+        const int at = map.local[j];
+        if (at == -2) return -1;
+        const Region r =
+            Restrict(at == -1 ? map.placed : world.LocalRegion(row, at), locals_[j].letters);
+        AppendBytes(keyScratch_, &r, sizeof r);
+    }
+    const auto found = index->find(keyScratch_);
+    return found == index->end() ? -1 : found->second;
+}
+
+int clsTruthTable::FindRowScanning(const clsTruthTable& world, int row, const WorldMap& map) const {
+    for (int i = 0; i < nbrTruthCombos(); ++i) {
+        bool matches = true;
+        for (int k = 0; k < nbrIntTerms() && matches; ++k) {
+            const bool inhabited = Inhabited(i, k);
+            matches = false;
+            for (int w = 0; w < world.nbrIntTerms() && !matches; ++w) {
+                if (world.Inhabited(row, w) != inhabited) continue;
+                matches = inhabited ? ContainsSigns(world.internal_[w], internal_[k])
+                                    : ContainsSigns(internal_[k], world.internal_[w]);
+            }
+        }
+        for (int j = 0; j < nbrLocTerms() && matches; ++j) {
+            const int at = map.local[j];
+            if (at == -2) return -1;
+            const Region individual = at == -1 ? map.placed : world.LocalRegion(row, at);
+            matches = ContainsSigns(individual, LocalRegion(i, j));
+        }
+        if (matches) return i;
+    }
+    return -1;
+}
+
+char clsTruthTable::ValueInWorld(const clsTruthTable& world, int row, const WorldMap& map,
+                                 Session& session) const {
+    if (nbrTerms() == 0) return values_[0];
+    int found = FindRowByKey(world, row, map);
+    if (found < 0) found = FindRowScanning(world, row, map);
+    if (found < 0) {
+        session.prompts().ShowMessage(kNoRowMessage);
+        return '\0';
+    }
+    return values_[found];
+}
+
+Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTable& t2, char op,
+                                       bool requireAntecedent, Session& session) {
+    *this = clsTruthTable(mode_);
+    std::vector<Region> internal = t1.internal_;
+    for (Region r : t2.internal_) AddUnique(internal, r);
+    std::string letters;
+    for (const LocalTerm& t : t1.locals_) letters += t.letter;
+    for (const LocalTerm& t : t2.locals_) {
+        if (letters.find(t.letter) == std::string::npos) letters += t.letter;
+    }
+    SetPredicateTerms(std::move(internal), letters);
+    for (char c : t1.dropped_ + t2.dropped_) {
+        if (letters.find(c) == std::string::npos && dropped_.find(c) == std::string::npos) {
+            dropped_ += c;
+        }
+    }
+
+    Progress& progress = session.progress;
+    if (progress.progressText == "Comparing premises/conclusion") {
+        progress.progressText = "Building combinations";
+    }
+
+    // The regions each individual may take: its regions in both operands, merged.
+    std::vector<std::vector<Region>> candidates(locals_.size());
+    for (size_t j = 0; j < locals_.size(); ++j) {
+        const char letter = locals_[j].letter;
+        std::vector<Region> c1, c2;
+        for (const auto& [table, list] : {std::pair{&t1, &c1}, std::pair{&t2, &c2}}) {
+            for (int l = 0; l < table->nbrLocTerms(); ++l) {
+                if (table->locals_[l].letter != letter) continue;
+                for (int i = 0; i < table->nbrTruthCombos(); ++i) {
+                    AddUnique(*list, table->LocalRegion(i, l));
+                }
+            }
+        }
+        if (c1.empty() || c2.empty()) {
+            candidates[j] = c1.empty() ? c2 : c1;
+        } else {
+            for (Region a : c1) {
+                for (Region b : c2) candidates[j].push_back(MergeSigns(a, b));
+            }
+        }
+        SortRegions(candidates[j]);
+    }
+    Status status = BuildWorlds(candidates, session);
+    if (!status.ok()) return status;
+    if (session.CheckCancel()) return Status::Cancelled();
+
+    if (progress.progressText == "Building combinations") {
+        progress.progressText = "Evaluating combinations";
+        progress.progressCurrent = 0;
+        progress.progressTotal = nbrTruthCombos();
+    }
+    const WorldMap map1 = t1.MapInto(*this, '\0');
+    const WorldMap map2 = t2.MapInto(*this, '\0');
+    for (int i = 0; i < nbrTruthCombos(); ++i) {
+        progress.progressCurrent = i + 1;
+        const char a = t1.ValueInWorld(*this, i, map1, session);
+        if (a == 'F' && requireAntecedent) {
+            values_[i] = '-';
+            continue;
+        }
+        // The second operand is consulted only when the first does not decide.
+        const bool decided =
+            (op == '1' && a != 'T') || (op == '2' && a == 'T') || (op == '7' && a != 'T');
+        values_[i] = decided ? Combine(a, '\0', op)
+                             : Combine(a, t2.ValueInWorld(*this, i, map2, session), op);
+    }
+    return {};
+}
+
+Status clsTruthTable::generateExists(const clsTruthTable& truthTable1, char variable,
+                                     Session& session) {
+    *this = clsTruthTable(mode_);
+    int bound = -1;
+    for (int l = 0; l < truthTable1.nbrLocTerms(); ++l) {
+        if (truthTable1.locals_[l].letter == variable) bound = l;
+    }
+
+    // The regions the bound variable takes, and those in which the body can be true: each
+    // of the latter becomes an internal term ("something lies there").
+    std::vector<Region> placements;
+    std::vector<Region> internal = truthTable1.internal_;
+    if (bound >= 0) {
+        for (int i = 0; i < truthTable1.nbrTruthCombos(); ++i) {
+            const Region r = truthTable1.LocalRegion(i, bound);
+            AddUnique(placements, r);
+            if (truthTable1.values_[i] == 'T') AddUnique(internal, r);
+        }
+    }
+    std::string letters;
+    for (const LocalTerm& t : truthTable1.locals_) {
+        if (t.letter != variable) letters += t.letter;
+    }
+    SetPredicateTerms(std::move(internal), letters);
+    for (char c : truthTable1.dropped_) {
+        if (c != variable) dropped_ += c;
+    }
+
+    std::vector<std::vector<Region>> candidates(locals_.size());
+    for (size_t j = 0; j < locals_.size(); ++j) {
+        for (int l = 0; l < truthTable1.nbrLocTerms(); ++l) {
+            if (truthTable1.locals_[l].letter != locals_[j].letter) continue;
+            for (int i = 0; i < truthTable1.nbrTruthCombos(); ++i) {
+                AddUnique(candidates[j], truthTable1.LocalRegion(i, l));
+            }
+        }
+        SortRegions(candidates[j]);
+    }
+    Status status = BuildWorlds(candidates, session);
+    if (!status.ok()) return status;
+    if (session.CheckCancel()) return Status::Cancelled();
+
+    WorldMap map = truthTable1.MapInto(*this, bound >= 0 ? variable : '\0');
+    std::vector<int> placementTerm;  // the internal term of each placement, or -1
+    for (Region r : placements) {
+        const auto at = std::find(internal_.begin(), internal_.end(), r);
+        placementTerm.push_back(at == internal_.end() ? -1
+                                                      : static_cast<int>(at - internal_.begin()));
+    }
+    for (int i = 0; i < nbrTruthCombos(); ++i) {
+        if (bound < 0) {
+            values_[i] = truthTable1.ValueInWorld(*this, i, map, session);
+            continue;
+        }
+        // True when placing the variable in some inhabited region makes the body true.
+        values_[i] = 'F';
+        for (size_t p = 0; p < placements.size(); ++p) {
+            if (placementTerm[p] < 0 || !Inhabited(i, placementTerm[p])) continue;
+            map.placed = placements[p];
+            if (truthTable1.ValueInWorld(*this, i, map, session) == 'T') {
+                values_[i] = 'T';
+                break;
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace deducto
