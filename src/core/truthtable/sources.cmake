@@ -1,6 +1,9 @@
-target_sources(deducto_core PRIVATE ${CMAKE_CURRENT_LIST_DIR} /
-               Region.cpp ${CMAKE_CURRENT_LIST_DIR} / WorldSearch.cpp ${CMAKE_CURRENT_LIST_DIR} /
-               clsTruthTable.cpp ${CMAKE_CURRENT_LIST_DIR} /
-               clsTruthTable_propositional.cpp ${CMAKE_CURRENT_LIST_DIR} /
-               clsTruthTable_predicate.cpp ${CMAKE_CURRENT_LIST_DIR} /
-               clsTruthTable_simplify.cpp ${CMAKE_CURRENT_LIST_DIR} / modEvaluate.cpp)
+target_sources(deducto_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/Region.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WorldSearch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable_propositional.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable_predicate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable_simplify.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/modEvaluate.cpp
+)
