@@ -1,1 +1,311 @@
-// (being written)
+// The formula parser: an operator-precedence parser with one operator stack. Operands go
+// straight to the Polish string; operators wait on the stack until an operator of lower or
+// equal precedence, a closing parenthesis or the end of the text releases them.
+#include "modBuildPolish.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace deducto {
+
+namespace {
+
+const char* const kInvalidCharacter = "Invalid character";
+const char* const kMissingLeftParen = "Missing left parenthesis";
+const char* const kMissingRightParen = "Missing right parenthesis";
+const char* const kMissingVariable = "Missing variable";
+const char* const kOpStackFull =
+    "Formula too deeply nested: more than 500 operators and parentheses are open at once";
+const char* const kScopeVarsFull =
+    "Formula too long: more than 100 predicate expressions and quantifiers";
+
+bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
+bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
+char AsciiLower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsQuantifierToken(std::string_view token) {
+    return !token.empty() && (token[0] == '4' || token[0] == '5');
+}
+
+struct Keyword {
+    std::string_view word;
+    char code;
+    bool predicateOnly;  // the quantifiers are no keywords in propositional mode
+};
+
+// Tried in this order; the first match wins. No keyword needs a word boundary.
+constexpr std::array<Keyword, 8> kKeywords{{{"and", '1', false},
+                                            {"or", '2', false},
+                                            {"not", '3', false},
+                                            {"~", '3', false},
+                                            {"forall", '4', true},
+                                            {"exists", '5', true},
+                                            {"iff", '6', false},
+                                            {"implies", '7', false}}};
+
+bool MatchesKeyword(std::string_view text, size_t at, std::string_view word) {
+    if (text.size() - at < word.size()) return false;
+    for (size_t k = 0; k < word.size(); ++k) {
+        if (AsciiLower(text[at + k]) != word[k]) return false;
+    }
+    return true;
+}
+
+// The working state of one parse. `i_` is the 0-based index of the character being read;
+// a failure at index i reports errPos = i + 1, the characters up to and including it.
+class PolishBuilder {
+public:
+    PolishBuilder(std::string_view text, Mode mode) : text_(text), mode_(mode) {}
+
+    ParseResult Run() {
+        // Invalid stands for "nothing read yet": an invalid token ends the parse at once.
+        TokenKind previous = TokenKind::Invalid;
+        size_t next = 0;
+        while (next < text_.size()) {
+            i_ = next;
+            if (text_[i_] == ' ') {
+                ++next;
+                continue;
+            }
+            std::string token;
+            if (!GetToken(token)) return Fail(kScopeVarsFull);
+            const TokenKind kind = TokenClass(token, mode_);
+            const bool afterOperand =
+                previous == TokenKind::Operand || previous == TokenKind::Close;
+            switch (kind) {
+                case TokenKind::Binary: {
+                    if (!afterOperand) return Fail("");
+                    const int precedence = Precedence(token);
+                    while (!opStack_.empty() && opStack_.back() != "(" &&
+                           Precedence(opStack_.back()) >= precedence) {
+                        Emit(opStack_.back());
+                        opStack_.pop_back();
+                    }
+                    if (!PushOp(token)) return Fail(kOpStackFull);
+                    break;
+                }
+                case TokenKind::Unary:
+                    if (afterOperand) return Fail("");
+                    if (token == "4" || token == "5") {
+                        if (!CheckQuantifierVariable(token)) return Fail(quantifierMsg_);
+                    }
+                    if (!PushOp(token)) return Fail(kOpStackFull);
+                    break;
+                case TokenKind::Operand:
+                    if (afterOperand) return Fail("");
+                    result_.PolishStr += token;
+                    break;
+                case TokenKind::Open:
+                    if (afterOperand) return Fail("");
+                    if (!PushOp(token)) return Fail(kOpStackFull);
+                    break;
+                case TokenKind::Close: {
+                    if (!afterOperand) return Fail("");
+                    bool matched = false;
+                    while (!opStack_.empty()) {
+                        std::string top = std::move(opStack_.back());
+                        opStack_.pop_back();
+                        if (top == "(") {
+                            matched = true;
+                            break;
+                        }
+                        Emit(top);
+                    }
+                    if (!matched) return Fail(kMissingLeftParen);
+                    break;
+                }
+                case TokenKind::Invalid:
+                    return Fail(kInvalidCharacter);
+            }
+            result_.tokenList += token;
+            previous = kind;
+            next = i_ + 1;
+        }
+
+        // At the end the text must close on an operand or ")".
+        i_ = text_.size();
+        if (previous != TokenKind::Operand && previous != TokenKind::Close) {
+            return FailAtEnd("");
+        }
+        while (!opStack_.empty()) {
+            std::string top = std::move(opStack_.back());
+            opStack_.pop_back();
+            if (top == "(") return FailAtEnd(kMissingRightParen);
+            Emit(top);
+        }
+        return std::move(result_);
+    }
+
+private:
+    // Reads the token that starts at i_ (not a space) and leaves i_ on its last character.
+    // False when a predicate expression would overflow scopeVars.
+    bool GetToken(std::string& token) {
+        const bool predicateType = IsPredicateType(mode_);
+        for (const Keyword& k : kKeywords) {
+            if (k.predicateOnly && !predicateType) continue;
+            if (MatchesKeyword(text_, i_, k.word)) {
+                token.assign(1, k.code);
+                i_ += k.word.size() - 1;
+                return true;
+            }
+        }
+        token.assign(1, text_[i_]);
+        if (predicateType && IsUpper(text_[i_])) {
+            // A predicate letter takes the next character whatever it is; TokenClass decides
+            // whether it is a variable. At the very end there is no next character, and the
+            // lone letter is then an invalid token.
+            if (i_ + 1 >= text_.size()) return true;
+            ++i_;
+            token += text_[i_];
+            if (!PushScopeVar(text_[i_])) return false;
+        }
+        return true;
+    }
+
+    // On the last character of a quantifier keyword: appends the bound variable to `token`.
+    // The variable may be wrapped in parentheses, "forall (x) Px", which are then not tokens.
+    bool CheckQuantifierVariable(std::string& token) {
+        size_t p = i_ + 1;
+        int open = 0;
+        while (p < text_.size() && (text_[p] == ' ' || text_[p] == '(')) {
+            if (text_[p] == '(') ++open;
+            ++p;
+        }
+        if (p >= text_.size() || !IsLower(text_[p])) {
+            i_ = p;
+            quantifierMsg_ = kMissingVariable;
+            return false;
+        }
+        const char variable = text_[p];
+        if (IsScopeVar(variable)) {
+            result_.scopeWarning =
+                std::string("Meaning of variable ") + variable + " is scope-dependent.";
+        }
+        token += variable;
+        if (!PushScopeVar(variable)) {
+            i_ = p;
+            quantifierMsg_ = kScopeVarsFull;
+            return false;
+        }
+        ++p;
+        while (open > 0) {
+            if (p >= text_.size() || (text_[p] != ' ' && text_[p] != ')')) {
+                i_ = p;
+                quantifierMsg_ = "";
+                return false;
+            }
+            if (text_[p] == ')') --open;
+            ++p;
+        }
+        i_ = p - 1;
+        return true;
+    }
+
+    bool IsScopeVar(char variable) const {
+        return std::find(scopeVars_.begin(), scopeVars_.end(), variable) != scopeVars_.end();
+    }
+
+    void RemoveScopeVar(char variable) {
+        const auto found = std::find(scopeVars_.begin(), scopeVars_.end(), variable);
+        if (found != scopeVars_.end()) scopeVars_.erase(found);
+    }
+
+    bool PushScopeVar(char variable) {
+        if (static_cast<int>(scopeVars_.size()) >= kMaxScopeVars) return false;
+        scopeVars_.push_back(variable);
+        return true;
+    }
+
+    bool PushOp(const std::string& token) {
+        if (static_cast<int>(opStack_.size()) >= kMaxOpStack) return false;
+        opStack_.push_back(token);
+        return true;
+    }
+
+    // Emitting a quantifier closes its scope.
+    void Emit(const std::string& entry) {
+        if (IsQuantifierToken(entry) && entry.size() == 2) RemoveScopeVar(entry[1]);
+        result_.PolishStr += entry;
+    }
+
+    // Failure at the character i_: the mark goes just after it, never past the text.
+    ParseResult Fail(std::string_view message) {
+        result_.errPos = static_cast<int>(std::min(i_ + 1, text_.size()));
+        return Failed(message);
+    }
+    ParseResult FailAtEnd(std::string_view message) {
+        result_.errPos = static_cast<int>(text_.size());
+        return Failed(message);
+    }
+    ParseResult Failed(std::string_view message) {
+        result_.parseErrMsg = message;
+        result_.PolishStr.clear();
+        return std::move(result_);
+    }
+
+    std::string_view text_;
+    Mode mode_;
+    size_t i_ = 0;
+    std::vector<std::string> opStack_;
+    std::vector<char> scopeVars_;
+    std::string quantifierMsg_;
+    ParseResult result_;
+};
+
+}  // namespace
+
+ParseResult BuildPolish(std::string_view text, Mode mode) {
+    return PolishBuilder(text, mode).Run();
+}
+
+TokenKind TokenClass(std::string_view token, Mode mode) {
+    if (token.empty()) return TokenKind::Invalid;
+    if (token == "3") return TokenKind::Unary;
+    if (IsQuantifierToken(token)) {
+        // Propositional tables have no quantifiers: there "4" and "5" are plain mistakes.
+        return IsPredicateType(mode) ? TokenKind::Unary : TokenKind::Invalid;
+    }
+    if (token == "1" || token == "2" || token == "6" || token == "7") return TokenKind::Binary;
+    if (token == "(") return TokenKind::Open;
+    if (token == ")") return TokenKind::Close;
+    if (IsPredicateType(mode)) {
+        if (token.size() == 2 && IsLower(token[1])) return TokenKind::Operand;
+    } else if (token.size() == 1 && (IsLower(token[0]) || IsUpper(token[0]))) {
+        return TokenKind::Operand;
+    }
+    return TokenKind::Invalid;
+}
+
+int Precedence(std::string_view token) {
+    if (IsQuantifierToken(token)) return 90;
+    if (token == "3") return 80;
+    if (token == "1") return 70;
+    if (token == "2") return 60;
+    if (token == "6" || token == "7") return 40;
+    return 0;
+}
+
+std::string RemoveDoubleNegations(std::string_view polish) {
+    std::string out;
+    out.reserve(polish.size());
+    size_t k = 0;
+    while (k < polish.size()) {
+        if (polish[k] == '3' && k + 1 < polish.size() && polish[k + 1] == '3') {
+            k += 2;
+        } else {
+            out += polish[k];
+            ++k;
+        }
+    }
+    return out;
+}
+
+int PolishTokenLength(std::string_view polish, size_t pos, Mode mode) {
+    if (pos >= polish.size()) return 0;
+    const char first = polish[pos];
+    const bool twoChars = IsPredicateType(mode) && (first == '4' || first == '5' || IsUpper(first));
+    return twoChars && pos + 1 < polish.size() ? 2 : 1;
+}
+
+}  // namespace deducto

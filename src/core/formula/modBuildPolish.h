@@ -13,7 +13,7 @@
 
 namespace deducto {
 
-inline constexpr int kMaxOpStack = 500;   // pending operators and "(" in one formula
+inline constexpr int kMaxOpStack = 500;    // pending operators and "(" in one formula
 inline constexpr int kMaxScopeVars = 100;  // predicate expressions and open quantifiers
 
 struct ParseResult {
@@ -40,7 +40,8 @@ enum class TokenKind { Invalid, Binary, Unary, Operand, Open, Close };
 // Removes every "33" from left to right without overlap, in one pass.
 [[nodiscard]] std::string RemoveDoubleNegations(std::string_view polish);
 
-// Length of the token that starts at `pos` of a Polish string (1 or 2 characters).
+// Length of the token that starts at `pos` of a Polish string (1 or 2 characters). Never
+// reaches past the string: 1 for a last character that would start a pair, 0 at the end.
 [[nodiscard]] int PolishTokenLength(std::string_view polish, size_t pos, Mode mode);
 
 }  // namespace deducto

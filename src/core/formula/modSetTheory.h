@@ -8,7 +8,7 @@
 
 namespace deducto {
 
-inline constexpr int kMaxPlaceholders = 15;     // inclusions and equalities in one line
+inline constexpr int kMaxPlaceholders = 15;    // inclusions and equalities in one line
 inline constexpr int kMaxOpenSetParens = 121;  // "(" open at once while preparing
 
 struct SetTranslation {
