@@ -1,0 +1,298 @@
+// deducto-bench: times deducto-check as a whole process, start-up included, over every
+// .txt argument under a folder of workloads and over the bundled samples. Each instance
+// runs N times (output to /dev/null); the report gives per instance the median wall time,
+// the peak resident memory and the exit status, then per family the median and maximum,
+// and last how the results stand against the checker's goals.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kDefaultRuns = 11;
+constexpr double kFastMs = 100.0;       // every instance, fitting or over the limits
+constexpr double kNearStartupMs = 2.0;  // the median instance against the trivial one
+constexpr double kMemoryMiB = 16.0;
+constexpr int kExitLimit = 3;              // the checker's status for an over-limit argument
+constexpr rlim_t kCpuSecondsPerRun = 120;  // a run that loops is stopped, not waited for
+constexpr std::string_view kStartupFamily = "0_startup";
+
+struct Run {
+    double ms = 0;
+    double maxRssMiB = 0;
+    int status = 0;  // exit status, or 128 + signal
+};
+
+struct Instance {
+    std::string family;
+    fs::path file;
+    std::string name;  // family/file, for the report
+    double medianMs = 0;
+    double peakMiB = 0;
+    int status = 0;
+    bool statusVaries = false;
+};
+
+// Runs the checker once on `file` with every output going to /dev/null.
+std::optional<Run> RunOnce(const std::string& checker, const fs::path& file) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid < 0) return std::nullopt;
+    if (pid == 0) {
+        const int null = open("/dev/null", O_RDWR);
+        if (null >= 0) {
+            dup2(null, STDIN_FILENO);
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+        }
+        const rlimit cpu{kCpuSecondsPerRun, kCpuSecondsPerRun};
+        setrlimit(RLIMIT_CPU, &cpu);
+        const std::string path = file.string();
+        char* const args[] = {const_cast<char*>(checker.c_str()), const_cast<char*>(path.c_str()),
+                              nullptr};
+        execv(checker.c_str(), args);
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid) return std::nullopt;
+    const auto end = std::chrono::steady_clock::now();
+    Run run;
+    run.ms = std::chrono::duration<double, std::milli>(end - start).count();
+    run.maxRssMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return run;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Orders "syll_n9" before "syll_n10": runs of digits compare as numbers.
+bool NaturalLess(const std::string& a, const std::string& b) {
+    const auto isDigit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            std::size_t endA = i;
+            std::size_t endB = j;
+            while (endA < a.size() && isDigit(a[endA])) ++endA;
+            while (endB < b.size() && isDigit(b[endB])) ++endB;
+            const double numA = std::strtod(a.substr(i, endA - i).c_str(), nullptr);
+            const double numB = std::strtod(b.substr(j, endB - j).c_str(), nullptr);
+            if (numA != numB) return numA < numB;
+            i = endA;
+            j = endB;
+        } else {
+            if (a[i] != b[j]) return a[i] < b[j];
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+// Every .txt under `folder`; the family is the first folder below it ("." for files
+// directly in it).
+std::vector<Instance> FindInstances(const fs::path& folder, const std::string& familyOverride) {
+    std::vector<Instance> found;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file() || it->path().extension() != ".txt") continue;
+        const fs::path relative = fs::relative(it->path(), folder);
+        Instance instance;
+        instance.file = it->path();
+        const bool nested = relative.has_parent_path();
+        instance.family = !familyOverride.empty() ? familyOverride
+                          : nested                ? relative.begin()->string()
+                                                  : std::string(".");
+        instance.name = instance.family + "/" + relative.filename().string();
+        found.push_back(std::move(instance));
+    }
+    return found;
+}
+
+fs::path DefaultWorkloads() {
+    const fs::path shared = "/work/shared/bench";
+    if (fs::is_directory(shared)) return shared;
+    return fs::path(DEDUCTO_SOURCE_DIR) / ".." / "shared" / "bench";
+}
+
+void Usage() {
+    std::printf(
+        "Usage: deducto-bench [--runs N] [--checker PATH] [--samples DIR] [WORKLOADS]\n"
+        "Times deducto-check on every .txt under WORKLOADS (default %s) and under the\n"
+        "samples folder, N runs each (default %d).\n",
+        DefaultWorkloads().string().c_str(), kDefaultRuns);
+}
+
+const char* Verdict(bool met) { return met ? "met   " : "MISSED"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int runs = kDefaultRuns;
+    std::string checker = DEDUCTO_CHECK_PATH;
+    fs::path samples = fs::path(DEDUCTO_SOURCE_DIR) / "samples";
+    fs::path workloads = DefaultWorkloads();
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--help" || arg == "-h") {
+            Usage();
+            return 0;
+        } else if (arg == "--runs" && hasValue) {
+            runs = std::atoi(argv[++i]);
+        } else if (arg == "--checker" && hasValue) {
+            checker = argv[++i];
+        } else if (arg == "--samples" && hasValue) {
+            samples = argv[++i];
+        } else if (!arg.empty() && arg.front() != '-') {
+            workloads = arg;
+        } else {
+            Usage();
+            return 1;
+        }
+    }
+    if (runs < 1) {
+        std::fprintf(stderr, "deducto-bench: --runs needs a positive number\n");
+        return 1;
+    }
+    if (access(checker.c_str(), X_OK) != 0) {
+        std::fprintf(stderr, "deducto-bench: no checker at %s (build deducto-check first)\n",
+                     checker.c_str());
+        return 1;
+    }
+    if (!fs::is_directory(workloads)) {
+        std::fprintf(stderr, "deducto-bench: no workloads folder at %s\n",
+                     workloads.string().c_str());
+        return 1;
+    }
+
+    std::vector<Instance> instances = FindInstances(workloads, "");
+    if (fs::is_directory(samples)) {
+        std::vector<Instance> bundled = FindInstances(samples, "samples");
+        instances.insert(instances.end(), bundled.begin(), bundled.end());
+    }
+    std::sort(instances.begin(), instances.end(),
+              [](const Instance& a, const Instance& b) { return NaturalLess(a.name, b.name); });
+    if (instances.empty()) {
+        std::fprintf(stderr, "deducto-bench: no .txt files under %s\n", workloads.string().c_str());
+        return 1;
+    }
+
+    std::printf("%s, %d runs per instance\n\n", checker.c_str(), runs);
+    std::printf("%-48s %10s %9s %5s\n", "instance", "median ms", "peak MiB", "exit");
+    for (Instance& instance : instances) {
+        std::vector<double> times;
+        for (int r = 0; r < runs; ++r) {
+            const std::optional<Run> run = RunOnce(checker, instance.file);
+            if (!run) {
+                std::fprintf(stderr, "deducto-bench: could not run %s\n", checker.c_str());
+                return 1;
+            }
+            times.push_back(run->ms);
+            instance.peakMiB = std::max(instance.peakMiB, run->maxRssMiB);
+            if (r > 0 && run->status != instance.status) instance.statusVaries = true;
+            instance.status = run->status;
+        }
+        instance.medianMs = Median(times);
+        std::printf("%-48s %10.2f %9.1f %5d%s\n", instance.name.c_str(), instance.medianMs,
+                    instance.peakMiB, instance.status, instance.statusVaries ? " (varies)" : "");
+        std::fflush(stdout);
+    }
+
+    std::map<std::string, std::vector<const Instance*>> families;
+    for (const Instance& instance : instances) families[instance.family].push_back(&instance);
+    std::vector<double> startupTimes;
+    for (const Instance* instance : families[std::string(kStartupFamily)]) {
+        startupTimes.push_back(instance->medianMs);
+    }
+    const double startupMs = Median(startupTimes);
+
+    std::printf("\n%-16s %9s %10s %10s %9s\n", "family", "instances", "median ms", "max ms",
+                "peak MiB");
+    for (const auto& [family, members] : families) {
+        std::vector<double> medians;
+        double maxMs = 0;
+        double peak = 0;
+        for (const Instance* instance : members) {
+            medians.push_back(instance->medianMs);
+            maxMs = std::max(maxMs, instance->medianMs);
+            peak = std::max(peak, instance->peakMiB);
+        }
+        std::printf("%-16s %9zu %10.2f %10.2f %9.1f\n", family.c_str(), members.size(),
+                    Median(medians), maxMs, peak);
+    }
+    if (!startupTimes.empty()) {
+        std::printf("startup instance (%s): %.2f ms\n", std::string(kStartupFamily).c_str(),
+                    startupMs);
+    }
+
+    // The goals, each with the instances that miss it.
+    std::vector<double> allMedians;
+    double peakMiB = 0;
+    std::vector<std::string> slowFitting;
+    std::vector<std::string> slowOverLimit;
+    std::vector<std::string> heavy;
+    std::vector<std::string> unexpected;
+    for (const Instance& instance : instances) {
+        allMedians.push_back(instance.medianMs);
+        peakMiB = std::max(peakMiB, instance.peakMiB);
+        const bool overLimit = instance.status == kExitLimit;
+        if (instance.medianMs >= kFastMs) {
+            (overLimit ? slowOverLimit : slowFitting).push_back(instance.name);
+        }
+        if (instance.peakMiB >= kMemoryMiB) heavy.push_back(instance.name);
+        if ((instance.status != 0 && !overLimit) || instance.statusVaries) {
+            unexpected.push_back(instance.name);
+        }
+    }
+    const double overallMs = Median(allMedians);
+    const auto list = [](const std::vector<std::string>& names) {
+        for (const std::string& name : names) std::printf("         %s\n", name.c_str());
+    };
+    std::printf("\ngoals\n");
+    std::printf("  %s every fitting instance under %.0f ms\n", Verdict(slowFitting.empty()),
+                kFastMs);
+    list(slowFitting);
+    std::printf("  %s every over-limit instance (exit %d) stops under %.0f ms\n",
+                Verdict(slowOverLimit.empty()), kExitLimit, kFastMs);
+    list(slowOverLimit);
+    if (startupTimes.empty()) {
+        std::printf("  ?      median within %.0f ms of start-up: no %s family to compare with\n",
+                    kNearStartupMs, std::string(kStartupFamily).c_str());
+    } else {
+        std::printf("  %s median instance %.2f ms, within %.0f ms of start-up (%.2f ms)\n",
+                    Verdict(overallMs - startupMs <= kNearStartupMs), overallMs, kNearStartupMs,
+                    startupMs);
+    }
+    std::printf("  %s peak memory %.1f MiB, under %.0f MiB\n", Verdict(heavy.empty()), peakMiB,
+                kMemoryMiB);
+    list(heavy);
+    if (!unexpected.empty()) {
+        std::printf("  note: exit status other than 0 or %d, or varying between runs:\n",
+                    kExitLimit);
+        list(unexpected);
+    }
+    return 0;
+}

@@ -1,0 +1,181 @@
+#include "ArgumentFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+namespace deducto::cli {
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Lower case with every run of spaces made one space, so "Set  Theory" names the mode too.
+std::string Normalised(std::string_view s) {
+    std::string out;
+    for (const char c : Trim(s)) {
+        if (c == ' ' || c == '\t') {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+        } else {
+            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+    }
+    return out;
+}
+
+std::optional<Mode> ModeNamed(const std::string& name) {
+    if (name == "propositional") return Mode::Propositional;
+    if (name == "predicate") return Mode::Predicate;
+    if (name == "set theory") return Mode::SetTheory;
+    if (name == "natural language") return Mode::Natural;
+    return std::nullopt;
+}
+
+bool IsTermKind(const std::string& kind) {
+    return kind == "adjective" || kind == "specific noun" || kind == "class noun" ||
+           kind == "predicate";
+}
+
+std::string AtLine(int fileLine, const std::string& what) {
+    return "line " + std::to_string(fileLine) + ": " + what;
+}
+
+}  // namespace
+
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        out += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
+    }
+    if (text.size() > kShown) out += "...";
+    return out + "\"";
+}
+
+ReadArgument ParseArgumentText(std::string_view content) {
+    ReadArgument result;
+    ArgumentFile& argument = result.argument;
+    const auto fail = [&result](std::string message) {
+        result.error = std::move(message);
+        return result;
+    };
+
+    if (content.find('\0') != std::string_view::npos) {
+        return fail("the input is not a text file (it holds NUL bytes)");
+    }
+    if (content.substr(0, 3) == "\xEF\xBB\xBF") content.remove_prefix(3);
+
+    bool modeSeen = false;
+    bool conclusionSeen = false;
+    int premises = 0;
+    int modeLine = 0;
+    int fileLine = 0;
+    while (!content.empty()) {
+        ++fileLine;
+        const std::size_t end = content.find('\n');
+        const std::string_view raw = content.substr(0, end);
+        content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
+        if (raw.size() > kMaxLineBytes) {
+            return fail(
+                AtLine(fileLine, "longer than " + std::to_string(kMaxLineBytes) + " characters"));
+        }
+        const std::string_view line = Trim(raw);
+        if (line.empty() || line.front() == '#') continue;
+
+        const std::size_t colon = line.find(':');
+        if (colon == std::string_view::npos) {
+            return fail(AtLine(fileLine, "expected \"Key: value\", found " + Quoted(line)));
+        }
+        const std::string key = Normalised(line.substr(0, colon));
+        const std::string_view value = Trim(line.substr(colon + 1));
+
+        if (key == "mode") {
+            if (modeSeen) return fail(AtLine(fileLine, "the mode is given twice"));
+            const std::optional<Mode> mode = ModeNamed(Normalised(value));
+            if (!mode) {
+                return fail(AtLine(fileLine, "unknown mode " + Quoted(value) +
+                                                 " (expected propositional, predicate, set "
+                                                 "theory or natural language)"));
+            }
+            argument.mode = *mode;
+            modeSeen = true;
+            modeLine = fileLine;
+        } else if (key == "premise") {
+            if (++premises > kMaxPremises) {
+                return fail(
+                    AtLine(fileLine, "more than " + std::to_string(kMaxPremises) + " premises"));
+            }
+            argument.lines.push_back({premises, std::string(value), fileLine});
+        } else if (key == "conclusion") {
+            if (conclusionSeen) return fail(AtLine(fileLine, "a second conclusion"));
+            if (value.empty()) return fail(AtLine(fileLine, "the conclusion is empty"));
+            argument.lines.push_back({0, std::string(value), fileLine});
+            conclusionSeen = true;
+        } else if (key == "term") {
+            const std::size_t kindEnd = value.find(':');
+            const std::string kind =
+                Normalised(value.substr(0, kindEnd == std::string_view::npos ? 0 : kindEnd));
+            if (kindEnd == std::string_view::npos || !IsTermKind(kind)) {
+                return fail(AtLine(fileLine,
+                                   "expected \"Term: <kind>: <text>\" with the kind adjective, "
+                                   "specific noun, class noun or predicate"));
+            }
+            const std::string_view text = Trim(value.substr(kindEnd + 1));
+            if (text.empty()) return fail(AtLine(fileLine, "the term has no text"));
+            argument.terms.push_back({kind, std::string(text), fileLine});
+        } else {
+            return fail(AtLine(fileLine, "unknown key " + Quoted(line.substr(0, colon)) +
+                                             " (expected Mode, Premise, Conclusion or Term)"));
+        }
+    }
+
+    if (!conclusionSeen) return fail("no Conclusion line: there is nothing to test");
+    if (!argument.terms.empty() && argument.mode != Mode::Natural) {
+        return fail(AtLine(
+            argument.terms.front().fileLine,
+            "Term lines belong to natural language mode" +
+                std::string(modeSeen ? " (the mode is set on line " + std::to_string(modeLine) + ")"
+                                     : "")));
+    }
+    return result;
+}
+
+InputText ReadInput(const std::string& path) {
+    InputText result;
+    const bool standardInput = path == "-";
+    const std::string name = standardInput ? "standard input" : path;
+    std::FILE* file = standardInput ? stdin : std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        result.error = "cannot open " + name + ": " + std::strerror(errno);
+        return result;
+    }
+    // One byte more than allowed tells a file at the limit from one beyond it.
+    std::string& text = result.text;
+    text.resize(kMaxInputBytes + 1);
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const std::size_t n = std::fread(text.data() + got, 1, text.size() - got, file);
+        if (n == 0) break;
+        got += n;
+    }
+    const bool readError = std::ferror(file) != 0;
+    const int readErrno = errno;
+    if (!standardInput) std::fclose(file);
+    text.resize(got);
+    if (readError) {
+        result.error = "cannot read " + name + ": " + std::strerror(readErrno);
+    } else if (got > kMaxInputBytes) {
+        result.error = name + " is larger than " + std::to_string(kMaxInputBytes / 1024) +
+                       " KiB: not an argument file";
+    }
+    return result;
+}
+
+}  // namespace deducto::cli

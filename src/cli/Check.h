@@ -1,0 +1,47 @@
+// One run of the checker over an argument file, done the way the window does it: the
+// premises 1 to 8 and then the conclusion are each read as if the user left the line (the
+// text parsed, its truth table built), and the argument is evaluated when every line that
+// holds text was read.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ArgumentFile.h"
+#include "Details.h"
+#include "LineParser.h"
+#include "Outcome.h"
+#include "Session.h"
+
+namespace deducto::cli {
+
+inline constexpr const char* kSyntaxError = "Syntax error";
+inline constexpr int kSyntaxErrorLength = 90;  // failing lines this long also get the box
+
+struct LineReport {
+    InputLine input;
+    LineFormula formula;
+    std::vector<std::string> messages;           // message boxes shown while this line was read
+    Status tableStatus;                          // LimitReached when the table was too large
+    std::shared_ptr<const clsTruthTable> table;  // as built for the line, before evaluation
+
+    [[nodiscard]] bool failed() const { return !formula.blank && !formula.ok(); }
+    [[nodiscard]] bool limited() const { return !tableStatus.ok(); }
+};
+
+enum class RunResult { Evaluated, LineFailed, LimitReached };
+
+struct CheckReport {
+    Mode mode = Mode::Propositional;
+    std::vector<LineReport> lines;  // in file order
+    RunResult result = RunResult::Evaluated;
+    std::string verdict;                // empty unless evaluated
+    std::string stopMessage;            // why the evaluation stopped, when a limit did it
+    std::vector<CaseText> details;      // the failing cases, when the conclusion does not follow
+    std::vector<std::string> messages;  // every message box text of the run, in order
+};
+
+[[nodiscard]] CheckReport RunCheck(const ArgumentFile& argument, const Options& options);
+
+}  // namespace deducto::cli

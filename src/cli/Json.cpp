@@ -1,0 +1,145 @@
+#include "Json.h"
+
+#include <cassert>
+#include <cstdint>
+
+namespace deducto::cli {
+
+namespace {
+
+// Length of the well-formed UTF-8 sequence at the start of `s`, or 0 when it is malformed
+// (a stray continuation byte, a truncated sequence, an overlong form, a surrogate, or a
+// code point beyond U+10FFFF).
+std::size_t Utf8Length(std::string_view s) {
+    const auto byte = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (s.size() < length) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (overlong || surrogate || code > 0x10FFFF) return 0;
+    return length;
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    while (!text.empty()) {
+        const unsigned char c = static_cast<unsigned char>(text.front());
+        std::size_t used = 1;
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (c < 0x20 || c == 0x7F) {
+                    out += "\\u00";
+                    out += kHex[c >> 4];
+                    out += kHex[c & 0xF];
+                } else {
+                    used = Utf8Length(text);
+                    if (used == 0) {
+                        out += "\\ufffd";
+                        used = 1;
+                    } else {
+                        out.append(text.substr(0, used));
+                    }
+                }
+        }
+        text.remove_prefix(used);
+    }
+    return out + "\"";
+}
+
+void JsonWriter::Value() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (!first_.empty()) {
+        if (!first_.back()) out_ += ',';
+        first_.back() = false;
+    }
+}
+
+void JsonWriter::Open(char bracket) {
+    Value();
+    out_ += bracket;
+    first_.push_back(true);
+}
+
+void JsonWriter::Close(char bracket) {
+    assert(!first_.empty() && !afterKey_);
+    first_.pop_back();
+    out_ += bracket;
+}
+
+void JsonWriter::Key(std::string_view key) {
+    assert(!first_.empty() && !afterKey_);
+    if (!first_.back()) out_ += ',';
+    first_.back() = false;
+    out_ += JsonString(key);
+    out_ += ':';
+    afterKey_ = true;
+}
+
+void JsonWriter::String(std::string_view text) {
+    Value();
+    out_ += JsonString(text);
+}
+
+void JsonWriter::Int(long long number) {
+    Value();
+    out_ += std::to_string(number);
+}
+
+void JsonWriter::Null() {
+    Value();
+    out_ += "null";
+}
+
+void JsonWriter::StringArray(const std::vector<std::string>& texts) {
+    BeginArray();
+    for (const std::string& text : texts) String(text);
+    EndArray();
+}
+
+}  // namespace deducto::cli

@@ -1,0 +1,144 @@
+#include "JsonOutput.h"
+
+#include "Json.h"
+#include "Notation.h"
+#include "truthtable/clsTruthTable.h"
+
+namespace deducto::cli {
+
+namespace {
+
+const char* ModeName(Mode mode) {
+    switch (mode) {
+        case Mode::Propositional:
+            return "propositional";
+        case Mode::Predicate:
+            return "predicate";
+        case Mode::SetTheory:
+            return "set theory";
+        case Mode::Natural:
+            return "natural language";
+    }
+    return "";
+}
+
+const char* ResultName(RunResult result) {
+    switch (result) {
+        case RunResult::Evaluated:
+            return "evaluated";
+        case RunResult::LineFailed:
+            return "line failed";
+        case RunResult::LimitReached:
+            return "limit reached";
+    }
+    return "";
+}
+
+void StringOrNull(JsonWriter& json, const std::string& text) {
+    if (text.empty()) {
+        json.Null();
+    } else {
+        json.String(text);
+    }
+}
+
+void WriteTable(JsonWriter& json, const clsTruthTable& table) {
+    json.BeginObject();
+    json.Key("terms");
+    json.BeginArray();
+    for (int j = 0; j < table.nbrTerms(); ++j) json.String(table.Term(j));
+    json.EndArray();
+    json.Key("internalTerms");
+    json.Int(table.nbrIntTerms());
+    json.Key("rows");
+    json.BeginArray();
+    for (int i = 0; i < table.nbrTruthCombos(); ++i) json.String(table.TruthCombo(i));
+    json.EndArray();
+    json.Key("values");
+    json.BeginArray();
+    for (int i = 0; i < table.nbrTruthCombos(); ++i)
+        json.String(std::string(1, table.TruthValue(i)));
+    json.EndArray();
+    json.EndObject();
+}
+
+void WriteLine(JsonWriter& json, const LineReport& line) {
+    const LineFormula& formula = line.formula;
+    const ParseResult& parse = formula.parse;
+    json.BeginObject();
+    json.Key("index");
+    json.Int(line.input.index);
+    json.Key("text");
+    json.String(line.input.text);
+    json.Key("formula");  // what went to the parser: the translation in the worded modes
+    StringOrNull(json, formula.formulaText);
+    json.Key("polish");
+    StringOrNull(json, parse.PolishStr);
+    json.Key("tokens");
+    StringOrNull(json, parse.tokenList);
+    json.Key("display");
+    StringOrNull(json, formula.ok() ? DisplayFormula(parse.tokenList) : std::string());
+    json.Key("error");
+    if (line.failed()) {
+        json.String(parse.parseErrMsg);
+    } else if (line.limited()) {
+        json.String(line.tableStatus.message);
+    } else {
+        json.Null();
+    }
+    json.Key("errorPos");
+    if (line.failed()) {
+        json.Int(formula.markPos());
+    } else {
+        json.Null();
+    }
+    json.Key("scopeWarning");
+    StringOrNull(json, parse.scopeWarning);
+    json.Key("table");
+    if (line.table) {
+        WriteTable(json, *line.table);
+    } else {
+        json.Null();
+    }
+    json.EndObject();
+}
+
+}  // namespace
+
+std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("mode");
+    json.String(ModeName(report.mode));
+    json.Key("status");
+    json.String(ResultName(report.result));
+    json.Key("lines");
+    json.BeginArray();
+    for (const LineReport& line : report.lines) WriteLine(json, line);
+    json.EndArray();
+    json.Key("verdict");
+    StringOrNull(json, report.verdict);
+    json.Key("details");
+    json.BeginArray();
+    for (const CaseText& failing : report.details) {
+        for (const std::string& line : failing) json.String(line);
+    }
+    json.EndArray();
+    json.Key("messages");
+    json.StringArray(report.messages);
+    json.Key("terms");  // as given in the file; the lexicon they lead to comes later
+    json.BeginArray();
+    for (const TermLine& term : argument.terms) {
+        json.BeginObject();
+        json.Key("kind");
+        json.String(term.kind);
+        json.Key("text");
+        json.String(term.text);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+    return json.text() + '\n';
+}
+
+}  // namespace deducto::cli
