@@ -1,0 +1,69 @@
+// Building tables from typed formulas, for the engine tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "LineParser.h"
+#include "Session.h"
+#include "formula/modBuildPolish.h"
+#include "truthtable/clsTruthTable.h"
+#include "truthtable/modEvaluate.h"
+
+namespace deducto::testing {
+
+inline std::shared_ptr<clsTruthTable> TableOf(std::string_view text, Session& session,
+                                              bool simplify = false) {
+    const ParseResult parse = BuildPolish(text, session.mode);
+    EXPECT_TRUE(parse.ok()) << text;
+    auto table = std::make_shared<clsTruthTable>(session.mode);
+    const Status status =
+        table->generateFromPolish(RemoveDoubleNegations(parse.PolishStr), session);
+    EXPECT_TRUE(status.ok()) << text << ": " << status.message;
+    if (simplify) {
+        EXPECT_TRUE(table->Simplify(session).ok());
+    }
+    return table;
+}
+
+inline std::vector<std::string> TermsOf(const clsTruthTable& table) {
+    std::vector<std::string> terms;
+    for (int i = 0; i < table.nbrTerms(); ++i) terms.push_back(table.Term(i));
+    return terms;
+}
+
+inline std::vector<std::string> RowsOf(const clsTruthTable& table) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < table.nbrTruthCombos(); ++i) rows.push_back(table.TruthCombo(i));
+    return rows;
+}
+
+inline std::string ValuesOf(const clsTruthTable& table) {
+    std::string values;
+    for (int i = 0; i < table.nbrTruthCombos(); ++i) values += table.TruthValue(i);
+    return values;
+}
+
+// Reads every line the way the window does (premises 1 to 8 at lines[1..], conclusion at
+// lines[0]) and evaluates the argument.
+inline Evaluation Evaluate(Session& session, const std::vector<std::string>& premises,
+                           const std::string& conclusion) {
+    auto read = [&](int line, const std::string& text) {
+        if (text.empty()) return;
+        const LineFormula formula = TranslateAndParse(text, line, session);
+        EXPECT_TRUE(formula.ok()) << text;
+        LineTable built = BuildLineTable(formula.parse.PolishStr, session);
+        EXPECT_TRUE(built.status.ok()) << text << ": " << built.status.message;
+        session.lines[line].table = built.table;
+        session.lines[line].tokens = formula.parse.tokenList;
+    };
+    for (size_t k = 0; k < premises.size(); ++k) read(static_cast<int>(k) + 1, premises[k]);
+    read(0, conclusion);
+    return EvaluateArgument(session);
+}
+
+}  // namespace deducto::testing
