@@ -1,0 +1,231 @@
+// deducto-check run as a process: verdicts of the worked examples, marked lines, limits,
+// the JSON report and the usage errors, each with its exit status.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RunChecker.h"
+
+namespace deducto::cli::testing {
+namespace {
+
+// Shows the whole output when a fragment is missing.
+::testing::AssertionResult Contains(const std::string& text, const std::string& fragment) {
+    if (text.find(fragment) != std::string::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "no \"" << fragment << "\" in:\n" << text;
+}
+
+constexpr int kEvaluated = 0;
+constexpr int kUsage = 1;
+constexpr int kLineFailed = 2;
+constexpr int kLimit = 3;
+
+std::string PropositionalExampleWith(const std::string& premise1) {
+    return "Mode: propositional\nPremise: " + premise1 +
+           "\nPremise: k iff (t and a)\nPremise: s or not t\nPremise: (not p) implies u\n"
+           "Premise: (s implies c) and (c implies s)\nPremise: a and not c\nPremise: r\n"
+           "Conclusion: u\n";
+}
+
+struct Example {
+    const char* sample;
+    const char* verdict;
+    std::vector<const char*> details;  // fragments of the failing cases
+};
+
+class WorkedExamples : public ::testing::TestWithParam<Example> {};
+
+TEST_P(WorkedExamples, GiveTheirVerdict) {
+    const Example& e = GetParam();
+    const CheckerRun run = RunChecker({"--details", SamplePath(e.sample)});
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.err;
+    EXPECT_TRUE(Contains(run.out, std::string("\n") + e.verdict + "\n"));
+    for (const char* fragment : e.details) EXPECT_TRUE(Contains(run.out, fragment));
+    if (e.details.empty()) {
+        EXPECT_FALSE(Contains(run.out, "following case(s)"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, WorkedExamples,
+                         ::testing::Values(
+                             // Fails when the weatherman predicts rain but is not knowledgeable.
+                             Example{"propositional_example.txt",
+                                     "The conclusion does not follow.",
+                                     {"The conclusion is false in the following case(s):\n", ">> ",
+                                      "k is false", "r is true", "u is false"}},
+                             Example{"predicate_example.txt", "The conclusion is always true.", {}},
+                             Example{
+                                 "set_theory_example.txt", "The conclusion is always true.", {}}));
+
+TEST(Checker, ReadsStandardInputAndFollowsWithIffInPremise1) {
+    const CheckerRun run = RunChecker({"-"}, PropositionalExampleWith("(r and k) iff p"));
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.err;
+    EXPECT_TRUE(Contains(run.out, "\nThe conclusion is always true.\n"));
+}
+
+struct Failing {
+    const char* mode;
+    const char* text;
+    const char* marked;   // the line as printed, with the mark
+    const char* message;  // "" when the parse fails silently
+};
+
+class FailingLines : public ::testing::TestWithParam<Failing> {};
+
+TEST_P(FailingLines, AreMarkedAndLeaveNoVerdict) {
+    const Failing& f = GetParam();
+    const CheckerRun run = RunChecker(
+        {"-"}, std::string("Mode: ") + f.mode + "\nPremise: " + f.text + "\nConclusion: Pa\n");
+    EXPECT_EQ(run.exitStatus, kLineFailed) << run.out;
+    EXPECT_TRUE(Contains(run.out, std::string("Premise 1: ") + f.marked + "\n"));
+    if (*f.message != '\0') {
+        EXPECT_TRUE(Contains(run.out, f.message));
+    }
+    EXPECT_FALSE(Contains(run.out, "The conclusion"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, FailingLines,
+    ::testing::Values(Failing{"predicate", "Pa and and Qa", "Pa and and <-- ERROR  Qa", ""},
+                      Failing{"predicate", "(Pa", "(Pa <-- ERROR ", "Missing right parenthesis"},
+                      Failing{"predicate", "forall Px", "forall P <-- ERROR x", "Missing variable"},
+                      Failing{"set theory", "A subset B)", "A subset B) <-- ERROR ", ""}));
+
+TEST(Checker, FailingLongLineAlsoShowsSyntaxError) {
+    const std::string longLine = "p and " + std::string(84, 'q');  // 90 characters
+    const CheckerRun run =
+        RunChecker({"--json", "-"}, "Premise: " + longLine + "\nConclusion: p\n");
+    EXPECT_EQ(run.exitStatus, kLineFailed);
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    const Json& messages = (*json)["messages"];
+    ASSERT_EQ(messages.array.size(), 1u) << run.out;
+    EXPECT_EQ(messages[0].string, "Syntax error");
+}
+
+TEST(Checker, TooManyLettersStopsWithAClearMessage) {
+    const CheckerRun run = RunChecker(
+        {"-"},
+        "Conclusion: a and b and c and d and e and f and g and h and i and j and k and l "
+        "and m and n and o\n");
+    EXPECT_EQ(run.exitStatus, kLimit);
+    EXPECT_TRUE(Contains(run.out, "16384"));
+    EXPECT_TRUE(Contains(run.out, "Not evaluated"));
+}
+
+TEST(Checker, JsonReportHoldsEveryLineInFileOrder) {
+    const CheckerRun run = RunChecker({"--json", "-"},
+                                      "Mode: predicate\nConclusion: exists x Px\nPremise: Pa\n"
+                                      "Premise:\nPremise: forall x Px and exists x Qx\n");
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.err;
+    const std::optional<Json> parsed = ParseJson(run.out);
+    ASSERT_TRUE(parsed) << run.out;
+    const Json& json = *parsed;
+    EXPECT_EQ(json["mode"].string, "predicate");
+    EXPECT_EQ(json["verdict"].string, "The conclusion is always true.");
+    const Json& lines = json["lines"];
+    ASSERT_EQ(lines.array.size(), 4u);
+    const std::vector<int> indices = {0, 1, 2, 3};
+    for (std::size_t i = 0; i < indices.size(); ++i) {
+        EXPECT_EQ(lines[i]["index"].number, indices[i]);
+        for (const char* key : {"text", "formula", "polish", "tokens", "error", "errorPos",
+                                "scopeWarning", "table"}) {
+            EXPECT_TRUE(lines[i].has(key)) << key;
+        }
+        EXPECT_EQ(lines[i]["error"].kind, Json::Kind::Null);
+    }
+    EXPECT_EQ(lines[0]["polish"].string, "Px5x");
+    EXPECT_EQ(lines[2]["table"].kind, Json::Kind::Null);  // the empty slot
+    EXPECT_EQ(lines[3]["scopeWarning"].string, "Meaning of variable x is scope-dependent.");
+    const Json& table = lines[1]["table"];
+    ASSERT_EQ(table.kind, Json::Kind::Object);
+    EXPECT_EQ(table["terms"].array.size(), 1u);
+    EXPECT_EQ(table["rows"].array.size(), table["values"].array.size());
+    EXPECT_EQ(json["messages"].array.size(), 0u);
+}
+
+TEST(Checker, JsonReportStaysValidWhateverBytesTheLineHolds) {
+    const CheckerRun run = RunChecker({"--json", "-"}, "Conclusion: p\x01\xff\xe2\x88 \"q\\\t(\n");
+    EXPECT_EQ(run.exitStatus, kLineFailed);
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    const Json& line = (*json)["lines"][0];
+    EXPECT_EQ(line["error"].string, "Invalid character");
+    EXPECT_EQ(line["errorPos"].number, 2);
+    EXPECT_EQ((*json)["verdict"].kind, Json::Kind::Null);
+}
+
+struct TableCase {
+    std::vector<std::string> options;
+    std::vector<const char*> rows;  // the printed rows, in order
+};
+
+class TruthTables : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(TruthTables, ShowTheRowsTheOptionsLetThrough) {
+    std::vector<std::string> args = GetParam().options;
+    args.insert(args.end(), {"--table", "0", "-"});
+    const CheckerRun run = RunChecker(args, "Conclusion: (p and q) or (p and not q)\n");
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.err;
+    const std::size_t table = run.out.find("Truth table of Conclusion");
+    ASSERT_NE(table, std::string::npos) << run.out;
+    std::string expected;
+    for (const char* row : GetParam().rows) expected += std::string(row) + "\n";
+    const std::size_t rule = run.out.find("┼", table);
+    ASSERT_NE(rule, std::string::npos);
+    EXPECT_EQ(run.out.substr(run.out.find('\n', rule) + 1), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, TruthTables,
+    ::testing::Values(TableCase{{}, {"T │ T", "F │ F"}},
+                      TableCase{{"--no-simplify"},
+                                {"T  T │ T", "T  F │ T", "F  T │ F", "F  F │ F"}},
+                      TableCase{{"--no-simplify", "--true-only"}, {"T  T │ T", "T  F │ T"}},
+                      TableCase{{"--false-only"}, {"F │ F"}}));
+
+TEST(Checker, TableWithoutTermsIsTrueOrFalseInAllCases) {
+    const CheckerRun run = RunChecker({"--table", "0", "-"}, "Conclusion: p and not p\n");
+    EXPECT_EQ(run.exitStatus, kEvaluated);
+    EXPECT_TRUE(Contains(run.out, "\nFALSE IN ALL CASES\n"));
+}
+
+struct Usage {
+    std::vector<std::string> args;  // "-" reads `input`
+    std::string input;
+    const char* complaint;  // a fragment of the message on standard error
+};
+
+class UsageErrors : public ::testing::TestWithParam<Usage> {};
+
+TEST_P(UsageErrors, ExitOneWithAMessage) {
+    const Usage& u = GetParam();
+    const CheckerRun run = RunChecker(u.args, u.input);
+    EXPECT_EQ(run.exitStatus, kUsage);
+    EXPECT_TRUE(Contains(run.err, u.complaint));
+    EXPECT_EQ(run.out, "");
+}
+
+const std::string kNinePremises = [] {
+    std::string text;
+    for (int i = 0; i < 9; ++i) text += "Premise: p\n";
+    return text + "Conclusion: p\n";
+}();
+
+INSTANTIATE_TEST_SUITE_P(
+    Mistakes, UsageErrors,
+    ::testing::Values(Usage{{}, "", "no argument file"},
+                      Usage{{"--frobnicate", "-"}, "", "unknown option"},
+                      Usage{{"--table", "9", "-"}, "Conclusion: p\n", "--table"},
+                      Usage{{"--true-only", "--false-only", "-"}, "Conclusion: p\n", "together"},
+                      Usage{{"/nonexistent/argument.txt"}, "", "cannot open"},
+                      Usage{{"-"}, kNinePremises, "line 9: more than 8 premises"},
+                      Usage{{"-"}, "Premise: p\n", "no Conclusion"},
+                      Usage{{"-"}, "Mode: modal\nConclusion: p\n", "unknown mode \"modal\""},
+                      Usage{{"-"}, "Conclusion: p\nConclusio: q\n", "line 2: unknown key"},
+                      Usage{{"-"}, std::string("Conclusion: p\0q\n", 16), "NUL"},
+                      Usage{{"-"}, std::string(2 << 20, 'p'), "larger than"}));
+
+}  // namespace
+}  // namespace deducto::cli::testing

@@ -1,0 +1,135 @@
+// The checker's parts on their own: the input reader, the logical notation and the JSON
+// string escaper.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ArgumentFile.h"
+#include "Json.h"
+#include "Notation.h"
+
+namespace deducto::cli {
+namespace {
+
+TEST(ParseArgumentText, ReadsKeysInAnyCaseSkippingCommentsAndKeepingEmptySlots) {
+    const ReadArgument read = ParseArgumentText(
+        "\xEF\xBB\xBF# a comment\r\n\r\nMODE:  Set   Theory \r\n"
+        "premise: A subset B\r\nPremise:\r\n  Conclusion :x belongs B  \r\nPremise: x belongs A");
+    ASSERT_TRUE(read.ok()) << read.error;
+    const ArgumentFile& argument = read.argument;
+    EXPECT_EQ(argument.mode, Mode::SetTheory);
+    ASSERT_EQ(argument.lines.size(), 4u);
+    const int indices[] = {1, 2, 0, 3};
+    const char* texts[] = {"A subset B", "", "x belongs B", "x belongs A"};
+    const int fileLines[] = {4, 5, 6, 7};
+    for (std::size_t i = 0; i < argument.lines.size(); ++i) {
+        EXPECT_EQ(argument.lines[i].index, indices[i]);
+        EXPECT_EQ(argument.lines[i].text, texts[i]);
+        EXPECT_EQ(argument.lines[i].fileLine, fileLines[i]);
+    }
+}
+
+TEST(ParseArgumentText, KeepsTermsInOrderInNaturalLanguage) {
+    const ReadArgument read = ParseArgumentText(
+        "Term: Class  Noun: number\nTerm: predicate: can be expressed as a fraction\n"
+        "Mode: natural language\nConclusion: Every number is real.\n");
+    ASSERT_TRUE(read.ok()) << read.error;
+    ASSERT_EQ(read.argument.terms.size(), 2u);
+    EXPECT_EQ(read.argument.terms[0].kind, "class noun");
+    EXPECT_EQ(read.argument.terms[0].text, "number");
+    EXPECT_EQ(read.argument.terms[1].kind, "predicate");
+}
+
+struct BadInput {
+    std::string text;
+    const char* error;
+};
+
+class ParseArgumentTextFails : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(ParseArgumentTextFails, NamesTheProblemAndItsLine) {
+    const ReadArgument read = ParseArgumentText(GetParam().text);
+    EXPECT_EQ(read.error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ParseArgumentTextFails,
+    ::testing::Values(
+        BadInput{"Mode: predicate\nMode: predicate\nConclusion: Pa\n",
+                 "line 2: the mode is given twice"},
+        BadInput{"Conclusion: p\nConclusion: q\n", "line 2: a second conclusion"},
+        BadInput{"Conclusion:   \n", "line 1: the conclusion is empty"},
+        BadInput{"just words\nConclusion: p\n",
+                 "line 1: expected \"Key: value\", found "
+                 "\"just words\""},
+        BadInput{"\x01\x02garbage\xff: x\n",
+                 "line 1: unknown key \"??garbage?\" (expected Mode, Premise, Conclusion or "
+                 "Term)"},
+        BadInput{"Mode: natural language\nTerm: verb: run\nConclusion: p\n",
+                 "line 2: expected \"Term: <kind>: <text>\" with the kind adjective, specific "
+                 "noun, class noun or predicate"},
+        BadInput{"Mode: predicate\nTerm: adjective: red\nConclusion: Pa\n",
+                 "line 2: Term lines belong to natural language mode (the mode is set on line "
+                 "1)"},
+        BadInput{"Conclusion: " + std::string(kMaxLineBytes, 'p') + "\n",
+                 "line 1: longer than 4096 characters"}));
+
+struct Notation {
+    const char* tokenList;
+    const char* shown;
+};
+
+class DisplayFormulaShows : public ::testing::TestWithParam<Notation> {};
+
+TEST_P(DisplayFormulaShows, TheFormulaInLogicalNotation) {
+    EXPECT_EQ(DisplayFormula(GetParam().tokenList), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tokens, DisplayFormulaShows,
+    ::testing::Values(Notation{"(r1k)7p", "(r ∧ k) → p"}, Notation{"3p6q2r", "¬p ↔ q ∨ r"},
+                      Notation{"4x(Px7Qx)", "∀x(Px → Qx)"}, Notation{"4xPx1Qa", "∀x Px ∧ Qa"},
+                      Notation{"35x5y(Wx1Fy)", "¬∃x∃y(Wx ∧ Fy)"}, Notation{"P.T=0", "P ∩ T = ∅"},
+                      Notation{"H<P15h(h@H1h@R')", "H ⊆ P ∧ ∃h(h ∈ H ∧ h ∈ R′)"},
+                      Notation{"x@(A+B)'-C", "x ∈ (A ∪ B)′ - C"}));
+
+struct Escape {
+    std::string text;
+    const char* json;
+};
+
+class JsonStringEscapes : public ::testing::TestWithParam<Escape> {};
+
+TEST_P(JsonStringEscapes, ToValidJson) { EXPECT_EQ(JsonString(GetParam().text), GetParam().json); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, JsonStringEscapes,
+    ::testing::Values(Escape{"", "\"\""}, Escape{"say \"p\" \\ q", R"("say \"p\" \\ q")"},
+                      Escape{"a\nb\tc\rd\be\ff", R"("a\nb\tc\rd\be\ff")"},
+                      Escape{std::string("\x00\x01\x1f\x7f", 4), R"("\u0000\u0001\u001f\u007f")"},
+                      Escape{"∀x ∈ é 𝔘", "\"∀x ∈ é 𝔘\""},             // UTF-8 passes through
+                      Escape{"\xff p \x80", R"("\ufffd p \ufffd")"},  // bytes that start nothing
+                      Escape{"\xe2\x88", R"("\ufffd\ufffd")"},        // cut short
+                      Escape{"\xc0\xaf", R"("\ufffd\ufffd")"},        // overlong "/"
+                      Escape{"\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},  // a surrogate
+                      Escape{"\xf4\x90\x80\x80",
+                             R"("\ufffd\ufffd\ufffd\ufffd")"}));  // beyond U+10FFFF
+
+TEST(JsonWriter, SeparatesMembersAndItems) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("a");
+    json.BeginArray();
+    json.Int(1);
+    json.Null();
+    json.BeginObject();
+    json.EndObject();
+    json.EndArray();
+    json.Key("b");
+    json.StringArray({"x", "y"});
+    json.EndObject();
+    EXPECT_EQ(json.text(), R"({"a":[1,null,{}],"b":["x","y"]})");
+}
+
+}  // namespace
+}  // namespace deducto::cli
