@@ -178,10 +178,15 @@ private:
         errPos_ = pos_;
     }
 
-    // Failure on the token that has not been consumed: the mark goes right after it.
+    // Failure on the token that has not been consumed: the mark goes right after it, or at
+    // the end of the line when the text ran out.
     void FailAtNext(std::string_view message) {
         if (setError_) return;
         SkipSpaces();
+        if (pos_ >= setText_.size()) {
+            FailAtEnd(message);
+            return;
+        }
         const size_t length = std::max<size_t>(TokenAt(setText_, pos_).length, 1);
         setError_ = true;
         setErrMsg_ = message;
