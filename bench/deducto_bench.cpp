@@ -132,7 +132,7 @@ std::vector<Instance> FindInstances(const fs::path& folder, const std::string& f
 }
 
 fs::path DefaultWorkloads() {
-    const fs::path shared = "/work/shared/bench";
+    fs::path shared = "/work/shared/bench";
     if (fs::is_directory(shared)) return shared;
     return fs::path(DEDUCTO_SOURCE_DIR) / ".." / "shared" / "bench";
 }

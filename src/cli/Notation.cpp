@@ -4,55 +4,22 @@ namespace deducto::cli {
 
 namespace {
 
-bool IsBinary(char c) {
-    switch (c) {
-        case '1':
-        case '2':
-        case '6':
-        case '7':  // connectives
-        case '@':
-        case '.':
-        case '+':
-        case '<':
-        case '-':
-        case '=':  // set notation
-            return true;
-        default:
-            return false;
-    }
-}
+// Connectives, then the set-notation operators of the translator's display list.
+bool IsBinary(char c) { return std::string_view("1267@.+<-=").find(c) != std::string_view::npos; }
 
-const char* Symbol(char c) {
-    switch (c) {
-        case '1':
-            return "∧";
-        case '2':
-            return "∨";
-        case '3':
-            return "¬";
-        case '4':
-            return "∀";
-        case '5':
-            return "∃";
-        case '6':
-            return "↔";
-        case '7':
-            return "→";
-        case '@':
-            return "∈";
-        case '.':
-            return "∩";
-        case '+':
-            return "∪";
-        case '<':
-            return "⊆";
-        case '0':
-            return "∅";
-        case '\'':
-            return "′";
-        default:
-            return nullptr;
+struct Glyph {
+    char token;
+    const char* symbol;
+};
+constexpr Glyph kGlyphs[] = {{'1', "∧"}, {'2', "∨"}, {'3', "¬"}, {'4', "∀"}, {'5', "∃"},
+                             {'6', "↔"}, {'7', "→"}, {'@', "∈"}, {'.', "∩"}, {'+', "∪"},
+                             {'<', "⊆"}, {'0', "∅"}, {'\'', "′"}};
+
+std::string Symbol(char c) {
+    for (const Glyph& glyph : kGlyphs) {
+        if (glyph.token == c) return glyph.symbol;
     }
+    return std::string(1, c);  // letters and parentheses stand for themselves
 }
 
 bool IsVariable(char c) { return c >= 'a' && c <= 'z'; }
@@ -63,14 +30,13 @@ std::string DisplayFormula(std::string_view tokenList) {
     std::string out;
     for (std::size_t i = 0; i < tokenList.size(); ++i) {
         const char c = tokenList[i];
-        const char* symbol = Symbol(c);
-        const std::string glyph = symbol != nullptr ? symbol : std::string(1, c);
+        const std::string glyph = Symbol(c);
         if (IsBinary(c)) {
             out += ' ' + glyph + ' ';
         } else if ((c == '4' || c == '5') && i + 1 < tokenList.size() &&
                    IsVariable(tokenList[i + 1])) {
-            // A quantifier and its variable; a space before an operand keeps "∀x Px" apart
-            // from a predicate "xPx", none before a group or another quantifier.
+            // A quantifier with its variable, then a space before a plain operand ("∀x Px")
+            // but none before a group or another quantifier ("∀x(Px ∧ Qx)", "∃x∃y").
             out += glyph + tokenList[++i];
             const bool more = i + 1 < tokenList.size();
             if (more && tokenList[i + 1] != '(' && tokenList[i + 1] != '4' &&
