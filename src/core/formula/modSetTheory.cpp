@@ -202,16 +202,17 @@ private:
 
     // Rebuilds the line as space-separated canonical tokens and collects the display tokens.
     // Complement marks stay glued to their set ("A''"); the complement of a group becomes a
-    // "[" in front of the group.
+    // "[" in front of the group. The "[" are counted per token and written out at the end, so
+    // a long run of complement marks costs no more than any other token.
     void PrepareSetText() {
-        std::string rebuilt;
-        std::vector<size_t> openParens;    // where each "(" still open starts in `rebuilt`
-        std::optional<size_t> lastClosed;  // where the group closed last starts
-        bool setSeen = false;
-        auto append = [&rebuilt](std::string_view canonical) {
-            if (!rebuilt.empty()) rebuilt += ' ';
-            rebuilt += canonical;
+        struct Prepared {
+            std::string text;
+            int complements = 0;  // "[" written before it
         };
+        std::vector<Prepared> rebuilt;
+        std::vector<size_t> openParens;    // tokens of the "(" still open
+        std::optional<size_t> lastClosed;  // token of the "(" of the group closed last
+        bool setSeen = false;
 
         pos_ = 0;
         while (!setError_) {
@@ -223,28 +224,27 @@ private:
                 break;
             }
             const SetToken token = TokenAt(setText_, pos_);
-            const std::string canonical = ReadSetToken();
+            std::string canonical = ReadSetToken();
             if (setError_) break;
             setDisplayTokens_ += token.display;
             switch (cls) {
                 case kSetName:
                 case kEmptySet:
-                    append(canonical);
                     setSeen = true;
                     while (PeekSetToken() == kComplement) {
                         (void)ReadSetToken();
-                        rebuilt += '\'';
+                        canonical += '\'';
                         setDisplayTokens_ += '\'';
                     }
+                    rebuilt.push_back({std::move(canonical)});
                     break;
                 case kOpen:
                     if (static_cast<int>(openParens.size()) >= kMaxOpenSetParens) {
                         Fail(kTooManyOpenParens);
                         break;
                     }
-                    if (!rebuilt.empty()) rebuilt += ' ';
                     openParens.push_back(rebuilt.size());
-                    rebuilt += '(';
+                    rebuilt.push_back({std::move(canonical)});
                     break;
                 case kClose:
                     if (openParens.empty()) {
@@ -253,27 +253,27 @@ private:
                     }
                     lastClosed = openParens.back();
                     openParens.pop_back();
-                    append(canonical);
+                    rebuilt.push_back({std::move(canonical)});
                     break;
-                case kComplement: {
+                case kComplement:
                     if (!setSeen || !lastClosed) {
                         Fail("");
                         break;
                     }
-                    const size_t at = *lastClosed;
-                    rebuilt.insert(at, "[ ");
-                    // Groups still open all began before the closed one, but keep them true.
-                    for (size_t& open : openParens) {
-                        if (open > at) open += 2;
-                    }
+                    ++rebuilt[*lastClosed].complements;
                     break;
-                }
                 default:
-                    append(canonical);
+                    rebuilt.push_back({std::move(canonical)});
                     break;
             }
         }
-        setText_ = std::move(rebuilt);
+
+        setText_.clear();
+        for (const Prepared& p : rebuilt) {
+            if (!setText_.empty()) setText_ += ' ';
+            for (int k = 0; k < p.complements; ++k) setText_ += "[ ";
+            setText_ += p.text;
+        }
     }
 
     void TranslateSentence() {

@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         Translation{"A'' subset B", "(forall x (not not Ax implies Bx) )", "A''<B", "AxBx74x"},
         Translation{"0' = A", "(forall x (Ux iff Ax) )", "0'=A", "UxAx64x"},
         Translation{"x belongs ((A)')'", "(not ( not ( Ax ) ))", "x@((A)')'", "Ax"},
+        Translation{"x belongs (A)'''", "(not not not ( Ax ))", "x@(A)'''", "Ax3"},
         Translation{"forall (x) x belongs A", "forall  x(Ax)", "4(x)x@A", "Ax4x"}));
 
 // The set-theory lines of the quadrilaterals example.
@@ -95,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Words, SetVocabulary,
                                          Synonyms{"A UNION B Subset C", "A union B subset C"},
                                          Synonyms{"NOT x BELONGS A Implies x Belongs B",
                                                   "not x belongs A implies x belongs B"},
-                                         Synonyms{"  A subset B  ", "A subset B"}));
+                                         Synonyms{"  A subset B  ", "A subset B"},
+                                         Synonyms{"A ' ' subset B", "A'' subset B"}));
 
 struct Assignment {
     const char* line;
