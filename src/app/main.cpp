@@ -1,0 +1,19 @@
+// Deducto: a desktop teaching tool for elementary logic. One session, the frame window with
+// the main window in it, and the event loop.
+#include <QApplication>
+
+#include "Session.h"
+#include "mainwindow/MDIForm1.h"
+#include "ui/QtPrompts.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Deducto"));
+    deducto::ui::QtPrompts prompts;
+    deducto::ui::QtEventPump pump;
+    deducto::Session session(prompts, pump);
+    deducto::MDIForm1 frame(session);
+    QObject::connect(&frame, &deducto::MDIForm1::closing, [&prompts] { prompts.Silence(); });
+    frame.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,82 @@
+// MDIForm1: sizing rules and the end of the program.
+#include "mainwindow/MDIForm1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+
+#include "Session.h"
+#include "mainwindow/Main.h"
+
+namespace deducto {
+
+MDIForm1::MDIForm1(Session& session, QWidget* parent)
+    : QMainWindow(parent), session_(session), Main_(new Main(session)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    menuBar()->addMenu(Main_->mnuTruthTableOptions);
+    menuBar()->addMenu(Main_->mnuNaturalLanguage);
+    menuBar()->addMenu(Main_->mnuHelp);
+    // Scroll bars appear only when the frame is smaller than the main window.
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("mdiArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(Main_);
+    area->setWidgetResizable(false);
+    setCentralWidget(area);
+    connect(Main_, &Main::windowSizeChanged, this, &MDIForm1::FitToMain);
+    connect(Main_, &Main::exitRequested, this, &MDIForm1::EndProgram);
+    MDIForm_Load();
+}
+
+QSize MDIForm1::FullSize() const {
+    return Main_->size() + QSize(0, menuBar()->sizeHint().height());
+}
+
+void MDIForm1::MDIForm_Load() {
+    resize(FullSize());
+    const QScreen* screen = this->screen();
+    if (screen != nullptr) {
+        const QSize available = screen->availableGeometry().size();
+        if (FullSize().width() > available.width() || FullSize().height() > available.height()) {
+            setWindowState(windowState() | Qt::WindowMaximized);
+        }
+    }
+}
+
+void MDIForm1::FitToMain() {
+    if (!isMaximized()) resize(FullSize());
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isMaximized()) return;
+    // Smaller is allowed (scroll bars); larger than the main window is cut back.
+    const QSize limit = FullSize();
+    if (width() > limit.width() || height() > limit.height()) resize(size().boundedTo(limit));
+}
+
+void MDIForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Main_->Form_Activate();
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    EndProgram();
+    event->accept();
+}
+
+void MDIForm1::EndProgram() {
+    // Any computation in progress is abandoned: it sees the halt at its next check and
+    // unwinds without showing anything, while the event loop ends.
+    session_.progress.haltRequested = true;
+    if (ending_) return;
+    ending_ = true;
+    emit closing();
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+}  // namespace deducto

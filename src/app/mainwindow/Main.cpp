@@ -1,0 +1,305 @@
+// Main: its controls and menus, start-up, and the four modes.
+#include "mainwindow/Main.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <utility>
+
+#include "LineParser.h"
+#include "reference/SyntaxPanel.h"
+#include "truthtable/clsTruthTable.h"
+#include "ui/Fonts.h"
+#include "ui/LineEdit.h"
+#include "ui/PictureBox.h"
+
+namespace deducto {
+namespace {
+
+inline constexpr const char* kShowTruthTable = "Show Truth Table";
+inline constexpr const char* kShowTerms = "Show Terms";
+inline constexpr int kConclusionY = 7800;
+
+// Premise k (1 to 8) sits at this height; the conclusion at kConclusionY.
+int LineY(int line) { return line == 0 ? kConclusionY : 1080 + 840 * (line - 1); }
+
+template <typename Widget, typename... Args>
+Widget* Make(QWidget* parent, const char* name, const ui::TwipRect& at, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    ui::SetTwipGeometry(*widget, at);
+    return widget;
+}
+
+void SetBackground(QWidget* widget, ui::Colour colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont SansSerif(const QWidget& on, double size, bool bold) {
+    return ui::MapFont(ui::FontSpec{ui::kSansSerif, size, bold, false}, ui::DpiOf(on).y);
+}
+
+QAction* MakeAction(QObject* parent, QMenu* menu, const char* name, const char* caption,
+                    bool checkable = false) {
+    auto* action = new QAction(QString::fromUtf8(caption), parent);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(checkable);
+    menu->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+Main::Main(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setFont(SansSerif(*this, ui::kDefaultFontSize, false));
+    SetBackground(this, ui::kLightCyan);
+    CreateControls();
+    CreateMenus();
+    Form_Load();
+}
+
+Main::~Main() = default;
+
+void Main::CreateControls() {
+    cmdClear = Make<QPushButton>(this, "cmdClear", {120, 120, 1575, 495}, "CLEAR/RESTART");
+
+    Frame1 = Make<QGroupBox>(this, "Frame1", {1920, 0, 4335, 975}, "Modes");
+    SetBackground(Frame1, ui::kLightCyan);
+    optPropositional = Make<QRadioButton>(Frame1, "optPropositional", {120, 240, 1935, 195},
+                                          "Propositional Calculus");
+    optPredicate =
+        Make<QRadioButton>(Frame1, "optPredicate", {2520, 240, 1695, 255}, "Predicate Calculus");
+    optSetTheory = Make<QRadioButton>(Frame1, "optSetTheory", {120, 600, 1935, 255}, "Set Theory");
+    optNatural =
+        Make<QRadioButton>(Frame1, "optNatural", {2520, 600, 1695, 255}, "Natural Language");
+
+    cmdShowExample =
+        Make<QPushButton>(this, "cmdShowExample", {6360, 120, 1215, 495}, "Show Example");
+    cmdToggle = Make<QPushButton>(this, "cmdToggle", {7680, 120, 1215, 495}, kShowTerms);
+
+    // The text boxes come first so that Tab walks from line to line.
+    for (int k = 1; k <= kLineCount; ++k) {
+        const int line = k % kLineCount;  // premises 1 to 8, then the conclusion
+        const std::string name =
+            line == 0 ? "txtConclusion" : "txtCondition" + std::to_string(line);
+        txt_[line] = Make<ui::LineEdit>(this, name.c_str(), {1320, LineY(line), 6015, 375});
+        txt_[line]->SetTypingLimit(kTypingLimit, QString::fromLatin1(kErrorMark));
+    }
+    for (int line = 0; line < kLineCount; ++line) {
+        const int y = LineY(line);
+        const std::string k = std::to_string(line);
+        const std::string caption = line == 0 ? "Conclusion:" : "Premise " + k + ":";
+        const std::string label = line == 0 ? "lblConclusion" : "lblPremise" + k;
+        lbl_[line] =
+            Make<QLabel>(this, label.c_str(), {240, y, 975, 255}, QString::fromStdString(caption));
+        cmdTruthTable_[line] = Make<QPushButton>(this, ("cmdTruthTable" + k).c_str(),
+                                                 {7440, y, 1455, 375}, kShowTruthTable);
+        cmdTruthTable_[line]->setEnabled(false);
+        const ui::TwipRect picture = line == 0 ? ui::TwipRect{1320, 8160, 7720, 255}
+                                               : ui::TwipRect{1320, y + 360, 7575, 255};
+        picBox_[line] = Make<ui::PictureBox>(this, ("picBox" + k).c_str(), picture);
+        picBox_[line]->SetBackColor(ui::kLightCyan);
+    }
+
+    cmdEvaluateConclusion = Make<QPushButton>(this, "cmdEvaluateConclusion", {240, 8520, 2175, 495},
+                                              "EVALUATE CONCLUSION");
+    cmdEvaluateConclusion->setEnabled(false);
+    lblEvaluation = Make<QLabel>(this, "lblEvaluation", {2520, 8640, 5999, 400});
+    lblEvaluation->setFont(SansSerif(*this, ui::kDefaultFontSize, true));
+    lblEvaluation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblEvaluation->setWordWrap(true);
+    SetBackground(lblEvaluation, ui::kLightCyan);
+    cmdDetails = Make<QPushButton>(this, "cmdDetails", {8000, 8520, 855, 495}, "Details");
+    cmdDetails->hide();
+
+    picBoxSyntax = Make<ui::PictureBox>(this, "picBoxSyntax", {9120, 0, 20000, 20000});
+    picBoxSyntax->SetBackColor(ui::kLightCyan);
+    cmdUpdateTerms =
+        Make<QPushButton>(this, "cmdUpdateTerms", {11040, 120, 1215, 495}, "Add/Correct Terms");
+    cmdNatSyntaxHelp = Make<QPushButton>(this, "cmdNatSyntaxHelp", {11040, 840, 855, 375}, "Help");
+    // The panel buttons stand on the picture.
+    cmdUpdateTerms->raise();
+    cmdNatSyntaxHelp->raise();
+
+    frameProcessing =
+        Make<QGroupBox>(this, "frameProcessing", {3120, 6960, 4215, 1335}, "calculating");
+    SetBackground(frameProcessing, ui::kLightOrange);
+    labelProcessing =
+        Make<QLabel>(frameProcessing, "labelProcessing", {120, 195, 4000, 495}, "Calculating...");
+    labelProcessing->setFont(SansSerif(*this, 9.75, true));
+    labelProcessing->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cmdHalt = Make<QPushButton>(frameProcessing, "cmdHalt", {1680, 840, 855, 375}, "&Cancel");
+    frameProcessing->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+
+    // Identical controls share one handler, told which line they belong to.
+    for (int line = 0; line < kLineCount; ++line) {
+        ui::LineEdit* text = txt_[line];
+        connect(text, &ui::LineEdit::keyDown, this, [this, line] { txt_KeyDown(line); });
+        connect(text, &ui::LineEdit::textEdited, this, [this, line] { txt_KeyDown(line); });
+        connect(text, &ui::LineEdit::keyUp, this, [this, line](int key) { txt_KeyUp(line, key); });
+        connect(text, &ui::LineEdit::lostFocus, this, [this, line] { txt_LostFocus(line); });
+        connect(cmdTruthTable_[line], &QPushButton::clicked, this,
+                [this, line] { cmdTruthTable_Click(line); });
+    }
+    const std::pair<QRadioButton*, Mode> options[] = {{optPropositional, Mode::Propositional},
+                                                      {optPredicate, Mode::Predicate},
+                                                      {optSetTheory, Mode::SetTheory},
+                                                      {optNatural, Mode::Natural}};
+    for (const auto& [button, mode] : options) {
+        connect(button, &QRadioButton::toggled, this, [this, mode = mode](bool checked) {
+            if (checked) opt_Click(mode);
+        });
+    }
+    connect(cmdEvaluateConclusion, &QPushButton::clicked, this, &Main::cmdEvaluateConclusion_Click);
+    connect(cmdDetails, &QPushButton::clicked, this, &Main::cmdDetails_Click);
+    connect(cmdHalt, &QPushButton::clicked, this, &Main::cmdHalt_Click);
+    connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    connect(cmdClear, &QPushButton::clicked, this, &Main::cmdClear_Click);
+    connect(cmdShowExample, &QPushButton::clicked, this, &Main::cmdShowExample_Click);
+    connect(cmdToggle, &QPushButton::clicked, this, &Main::cmdToggle_Click);
+    connect(cmdUpdateTerms, &QPushButton::clicked, this, &Main::mnuShowTerms_Click);
+    connect(cmdNatSyntaxHelp, &QPushButton::clicked, this, &Main::cmdNatSyntaxHelp_Click);
+}
+
+void Main::CreateMenus() {
+    mnuTruthTableOptions = new QMenu(QStringLiteral("&Truth Table Options"), this);
+    mnuTruthTableOptions->setObjectName(QStringLiteral("mnuTruthTableOptions"));
+    mnuEliminateUnneededVariables =
+        MakeAction(this, mnuTruthTableOptions, "mnuEliminateUnneededVariables",
+                   "&Eliminate Unneeded Columns", true);
+    mnuShowFalseOnly =
+        MakeAction(this, mnuTruthTableOptions, "mnuShowFalseOnly", "Show &False Only", true);
+    mnuShowTrueOnly =
+        MakeAction(this, mnuTruthTableOptions, "mnuShowTrueOnly", "Show &True Only", true);
+    mnuMultitable =
+        MakeAction(this, mnuTruthTableOptions, "mnuMultitable", "Allow &Multi-Table Display", true);
+
+    mnuNaturalLanguage = new QMenu(QStringLiteral("&Natural Language"), this);
+    mnuNaturalLanguage->setObjectName(QStringLiteral("mnuNaturalLanguage"));
+    mnuShowTerms = MakeAction(this, mnuNaturalLanguage, "mnuShowTerms", "Show/Update Terms");
+    mnuClearTerms = MakeAction(this, mnuNaturalLanguage, "mnuClearTerms", "Clear All Terms");
+
+    mnuHelp = new QMenu(QStringLiteral("&Help"), this);
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContents = MakeAction(this, mnuHelp, "mnuContents", "&Contents...");
+    mnuHelp->addSeparator();
+    mnuPropExample = MakeAction(this, mnuHelp, "mnuPropExample", "Propositional Calculus Example");
+    mnuPredExample = MakeAction(this, mnuHelp, "mnuPredExample", "Predicate Calculus Example");
+    mnuSetExample = MakeAction(this, mnuHelp, "mnuSetExample", "Set Theory Example");
+    mnuNatExample = MakeAction(this, mnuHelp, "mnuNatExample", "Natural Language Example");
+    mnuHelp->addSeparator();
+    mnuAbout = MakeAction(this, mnuHelp, "mnuAbout", "&About Deducto...");
+    mnuExit = MakeAction(this, mnuHelp, "mnuExit", "E&xit");
+
+    connect(mnuEliminateUnneededVariables, &QAction::triggered, this,
+            &Main::mnuEliminateUnneededVariables_Click);
+    connect(mnuShowFalseOnly, &QAction::triggered, this, &Main::mnuShowFalseOnly_Click);
+    connect(mnuShowTrueOnly, &QAction::triggered, this, &Main::mnuShowTrueOnly_Click);
+    connect(mnuMultitable, &QAction::triggered, this, &Main::mnuMultitable_Click);
+    connect(mnuShowTerms, &QAction::triggered, this, &Main::mnuShowTerms_Click);
+    connect(mnuClearTerms, &QAction::triggered, this, &Main::mnuClearTerms_Click);
+    connect(mnuContents, &QAction::triggered, this, &Main::mnuContents_Click);
+    connect(mnuPropExample, &QAction::triggered, this,
+            [this] { LoadExample(Mode::Propositional); });
+    connect(mnuPredExample, &QAction::triggered, this, [this] { LoadExample(Mode::Predicate); });
+    connect(mnuSetExample, &QAction::triggered, this, [this] { LoadExample(Mode::SetTheory); });
+    connect(mnuNatExample, &QAction::triggered, this, [this] { LoadExample(Mode::Natural); });
+    connect(mnuAbout, &QAction::triggered, this, &Main::mnuAbout_Click);
+    connect(mnuExit, &QAction::triggered, this, &Main::mnuExit_Click);
+}
+
+void Main::Form_Load() {
+    for (ArgumentLine& line : session_.lines) line.changed = false;
+    session_.ResetTables();
+    session_.ResetTokens();
+    session_.options = Options{};
+    session_.mode = Mode::Propositional;
+    session_.entriesMade = false;
+    session_.exampleLoading = false;
+    session_.ReparseAll = false;
+    session_.progress = Progress{};
+    pendingTruthTable_.reset();
+    pendingEvaluation_ = false;
+    session_.lexicon = Lexicon{};
+    session_.lineReparse = std::string(kLineCount, 'N');
+    mnuEliminateUnneededVariables->setChecked(session_.options.eliminateUnneeded);
+
+    {
+        // The option of the starting mode shows as selected without running the mode change.
+        const QSignalBlocker quiet(optPropositional);
+        optPropositional->setChecked(true);
+    }
+    ShowModePanel();
+    SetWindowSize(kMainSize);
+    optNatural->setChecked(true);
+}
+
+void Main::SetWindowSize(ui::TwipSize size) {
+    windowSize_ = size;
+    resize(ui::ToPixels(size, *this));
+    emit windowSizeChanged();
+}
+
+void Main::Form_Activate() {
+    if (session_.modeNatural()) {
+        cmdUpdateTerms->show();
+        cmdNatSyntaxHelp->show();
+    }
+}
+
+Main::LineControlSet Main::LineControls(int line) const {
+    return {txt_[line], cmdTruthTable_[line], picBox_[line]};
+}
+
+QRadioButton* Main::OptionFor(Mode mode) const {
+    switch (mode) {
+        case Mode::Propositional:
+            return optPropositional;
+        case Mode::Predicate:
+            return optPredicate;
+        case Mode::SetTheory:
+            return optSetTheory;
+        case Mode::Natural:
+            break;
+    }
+    return optNatural;
+}
+
+void Main::opt_Click(Mode mode) {
+    if (mode == session_.mode) return;
+    if (session_.entriesMade) {
+        const char* question = mode == Mode::Propositional
+                                   ? "This change will clear any entries already made."
+                                   : "This change will clear any entries already made";
+        if (!session_.prompts().Confirm(question)) {
+            OptionFor(session_.mode)->setChecked(true);
+            return;
+        }
+        cmdClear_Click();
+    }
+    session_.mode = mode;
+    if (!session_.exampleLoading) ShowModePanel();
+    const bool natural = mode == Mode::Natural;
+    if (natural) cmdToggle->setText(kShowTerms);
+    cmdToggle->setVisible(natural);
+    cmdUpdateTerms->setVisible(natural);
+    cmdNatSyntaxHelp->setVisible(natural);
+    if (txt_[1]->isVisible()) txt_[1]->setFocus();
+}
+
+void Main::ShowModePanel() { DrawSyntaxPanel(*picBoxSyntax, session_.mode); }
+
+}  // namespace deducto

@@ -1,0 +1,186 @@
+// The main window: the mode selector, eight premise lines and the conclusion, each with its
+// drawn formula and "Show Truth Table" button, the evaluation with its verdict and details,
+// the processing frame of a running computation, the large reference picture and the menus
+// (which the frame window shows).
+//
+// Every long computation is bracketed by BeginProcessing and EndProcessing; while it runs
+// (Timer1 active) the engine lets events through, and commands that would start another
+// computation are recorded and carried out by EndProcessing instead.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <bitset>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Session.h"
+#include "ui/Twips.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace deducto {
+
+class clsTruthTable;
+struct WorkedExample;
+namespace ui {
+class LineEdit;
+class PictureBox;
+}  // namespace ui
+
+inline constexpr const char* kCaption = "Deducto - the Inferator";
+inline constexpr ui::TwipSize kMainSize{15400, 9100};
+inline constexpr int kTypingLimit = 100;  // characters a line accepts
+inline constexpr int kLongLine = 90;      // a failing line this long also gets "Syntax error"
+inline constexpr const char* kSyntaxError = "Syntax error";
+inline constexpr const char* kProcessCanceled = "Process canceled by user";
+inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
+inline constexpr const char* kImpossibleError = "Impossible error";
+inline constexpr const char* kCalculating = "Calculating";
+inline constexpr const char* kTablesOnly = "T";  // BeginProcessing kind: the lines stay usable
+
+class Main : public QWidget {
+    Q_OBJECT
+public:
+    explicit Main(Session& session, QWidget* parent = nullptr);
+    ~Main() override;
+
+    // The controls of one line (0 the conclusion, 1 to 8 the premises).
+    struct LineControlSet {
+        ui::LineEdit* text;
+        QPushButton* truthTable;
+        ui::PictureBox* picture;
+    };
+    [[nodiscard]] LineControlSet LineControls(int line) const;
+
+    // Whether a computation is running.
+    [[nodiscard]] bool processing() const;
+
+    // The window's own size in twips; the frame follows it.
+    [[nodiscard]] ui::TwipSize windowSize() const { return windowSize_; }
+
+    // The menus, for the frame's menu bar.
+    QMenu* mnuTruthTableOptions;
+    QMenu* mnuNaturalLanguage;
+    QMenu* mnuHelp;
+
+    // Runs each time the window becomes the active one.
+    void Form_Activate();
+
+signals:
+    void windowSizeChanged();
+    // "E&xit": the program is to end now.
+    void exitRequested();
+
+private:
+    // Building (Main.cpp)
+    void CreateControls();
+    void CreateMenus();
+    void Form_Load();
+    void SetWindowSize(ui::TwipSize size);
+
+    // Modes (Main.cpp)
+    void opt_Click(Mode mode);
+    QRadioButton* OptionFor(Mode mode) const;
+    void ShowModePanel();
+
+    // Line entry (Main_lines.cpp)
+    void txt_KeyDown(int line);
+    void txt_KeyUp(int line, int key);
+    void txt_LostFocus(int line);
+    void ParseLine(int line);
+    void ShowLineFailure(int line, const std::string& text, int errPos, bool focus);
+    void DrawLineFormula(int line, std::string_view scopeWarning);
+    void ClearVerdict();
+    void cmdTruthTable_Click(int line);
+    void OpenTruthTableWindow(int line);
+    void RefreshTermsPanel();
+
+    // Computations (Main_processing.cpp)
+    void BeginProcessing(std::string_view kind);
+    void EndProcessing();
+    void RunDeferredWork();
+    void cmdHalt_Click();
+    void Timer1_Timer();
+    void cmdEvaluateConclusion_Click();
+    void cmdDetails_Click();
+
+    // Commands (Main_commands.cpp)
+    void ReparseFlaggedLines();
+    void CancelReparse(int line);
+    void cmdClear_Click();
+    void mnuClearTerms_Click();
+    void mnuEliminateUnneededVariables_Click();
+    void mnuShowFalseOnly_Click();
+    void mnuShowTrueOnly_Click();
+    void mnuMultitable_Click();
+    void cmdShowExample_Click();
+    void LoadExample(Mode mode);
+    void ShowExample(const WorkedExample& example);
+    void cmdToggle_Click();
+    void mnuShowTerms_Click();
+    void mnuContents_Click();
+    void cmdNatSyntaxHelp_Click();
+    void ShowTermsPanel();
+    void mnuAbout_Click();
+    void mnuExit_Click();
+
+    Session& session_;
+    ui::TwipSize windowSize_ = kMainSize;
+
+    // Controls, each with its own name as objectName.
+    QGroupBox* Frame1;
+    QRadioButton* optPropositional;
+    QRadioButton* optPredicate;
+    QRadioButton* optSetTheory;
+    QRadioButton* optNatural;
+    std::array<ui::LineEdit*, kLineCount> txt_{};  // txtConclusion, txtCondition1 .. 8
+    std::array<QLabel*, kLineCount> lbl_{};
+    std::array<ui::PictureBox*, kLineCount> picBox_{};
+    std::array<QPushButton*, kLineCount> cmdTruthTable_{};
+    QPushButton* cmdEvaluateConclusion;
+    QLabel* lblEvaluation;
+    QPushButton* cmdDetails;
+    QGroupBox* frameProcessing;
+    QLabel* labelProcessing;
+    QPushButton* cmdHalt;
+    QTimer* Timer1;
+    QPushButton* cmdClear;
+    ui::PictureBox* picBoxSyntax;
+    QPushButton* cmdToggle;
+    QPushButton* cmdUpdateTerms;
+    QPushButton* cmdNatSyntaxHelp;
+    QPushButton* cmdShowExample;
+
+    QAction* mnuEliminateUnneededVariables;
+    QAction* mnuShowFalseOnly;
+    QAction* mnuShowTrueOnly;
+    QAction* mnuMultitable;
+    QAction* mnuShowTerms;
+    QAction* mnuClearTerms;
+    QAction* mnuContents;
+    QAction* mnuPropExample;
+    QAction* mnuPredExample;
+    QAction* mnuSetExample;
+    QAction* mnuNatExample;
+    QAction* mnuAbout;
+    QAction* mnuExit;
+
+    // Requests that arrived while a computation ran.
+    std::optional<int> pendingTruthTable_;  // line whose window is to open
+    bool pendingEvaluation_ = false;
+    std::bitset<kLineCount> pendingParse_;  // lines left while another computation ran
+    long long computationsEnded_ = 0;
+
+    std::shared_ptr<const clsTruthTable> comparisonTable_;
+};
+
+}  // namespace deducto

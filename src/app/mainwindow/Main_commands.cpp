@@ -1,0 +1,229 @@
+// Main: reparsing lines after the terms changed, "CLEAR/RESTART", "Clear All Terms", the
+// truth-table options, the worked examples, and the commands that lead elsewhere.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "LineParser.h"
+#include "formula/modBuildPolish.h"
+#include "mainwindow/Main.h"
+#include "natural/modNatural.h"
+#include "reference/Help.h"
+#include "reference/WorkedExamples.h"
+#include "truthtable/clsTruthTable.h"
+#include "ui/LineEdit.h"
+#include "ui/PictureBox.h"
+
+namespace deducto {
+namespace {
+
+inline constexpr ui::TwipSize kExampleSize{15400, 10000};
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+}  // namespace
+
+void Main::ReparseFlaggedLines() {
+    if (session_.lineReparse == std::string(kLineCount, 'N') || !session_.modeNatural()) return;
+    session_.ReparseAll = true;
+    for (int line = 0; line < kLineCount; ++line) {
+        ArgumentLine& slot = session_.lines[line];
+        ui::LineEdit& box = *txt_[line];
+        if (session_.lineReparse[line] == 'N' || IsBlank(box.text().toStdString())) continue;
+        session_.prompts().ShowMessage(line == 0 ? std::string("Reparsing Conclusion")
+                                                 : "Reparsing Premise " + std::to_string(line));
+        const std::string text = RemoveErrorMarks(box.text().toStdString());
+        box.setText(QString::fromStdString(text));
+        box.SetTextColour(Qt::black);
+        cmdTruthTable_[line]->setEnabled(true);
+        picBox_[line]->Cls();
+
+        const Translation translation = TranslateSentence(text, line, session_);
+        if (translation.text.empty()) {
+            ClearVerdict();
+            slot.tokens.clear();
+            ShowLineFailure(line, text, translation.errPos, false);
+            continue;
+        }
+        if (translation.text == slot.tokens) {
+            DrawLineFormula(line, "");  // unchanged: only its picture was cleared
+            continue;
+        }
+        ClearVerdict();
+        const ParseResult parsed = BuildPolish(translation.text, Mode::Natural);
+        const std::string polish = RemoveDoubleNegations(parsed.PolishStr);
+        slot.table.reset();
+        if (polish.empty()) {
+            // The translator made text the parser rejects; the line stands as failed.
+            session_.prompts().ShowMessage(kImpossibleError);
+            slot.tokens.clear();
+            ShowLineFailure(line, text, static_cast<int>(text.size()), false);
+            continue;
+        }
+        BeginProcessing(kTablesOnly);
+        slot.tokens = parsed.tokenList;
+        LineTable built = BuildLineTable(polish, session_);
+        if (built.status.outcome == Outcome::Cancelled) {
+            CancelReparse(line);
+            return;
+        }
+        if (built.status.outcome == Outcome::LimitReached) {
+            EndProcessing();
+            session_.prompts().ShowMessage(built.status.message);
+            box.SetTextColour(Qt::red);
+            cmdTruthTable_[line]->setEnabled(false);
+            if (line == 0) cmdEvaluateConclusion->setEnabled(false);
+            continue;
+        }
+        slot.table = std::move(built.table);
+        DrawLineFormula(line, parsed.scopeWarning);
+        EndProcessing();
+    }
+    session_.ReparseAll = false;
+}
+
+void Main::CancelReparse(int line) {
+    pendingTruthTable_.reset();
+    pendingEvaluation_ = false;
+    EndProcessing();
+    cmdTruthTable_[line]->setEnabled(false);
+    // No table built from an outdated translation may survive: the line that was being
+    // rebuilt and every later flagged line are left failed and empty.
+    for (int k = line; k < kLineCount; ++k) {
+        ArgumentLine& slot = session_.lines[k];
+        if (k != line && (session_.lineReparse[k] == 'N' || slot.tokens.empty())) continue;
+        txt_[k]->SetTextColour(Qt::red);
+        txt_[k]->setEnabled(true);
+        cmdTruthTable_[k]->setEnabled(false);
+        if (k == 0) cmdEvaluateConclusion->setEnabled(false);
+        picBox_[k]->Cls();
+        slot.table.reset();
+        slot.tokens.clear();
+    }
+    session_.ReparseAll = false;
+    session_.prompts().ShowMessage(kReparseCanceled);
+}
+
+void Main::cmdClear_Click() {
+    cmdDetails->hide();
+    cmdEvaluateConclusion->setEnabled(false);
+    for (QPushButton* button : cmdTruthTable_) button->setEnabled(false);
+    lblEvaluation->clear();
+    for (int line = 0; line < kLineCount; ++line) {
+        picBox_[line]->Cls();
+        txt_[line]->setText(QString());
+        txt_[line]->SetTextColour(Qt::black);
+        txt_[line]->setEnabled(true);
+        session_.lines[line].changed = false;
+    }
+    session_.ResetTables();
+    session_.ResetTokens();
+    txt_[1]->setFocus();
+    session_.entriesMade = false;
+    ShowModePanel();
+    SetWindowSize(kMainSize);
+}
+
+void Main::mnuClearTerms_Click() {
+    if (!session_.prompts().Confirm("Are you sure you want to clear all terms permanently?")) {
+        return;
+    }
+    session_.lexicon = Lexicon{};
+    for (int line = 0; line < kLineCount; ++line) {
+        if (session_.lines[line].table) session_.lineReparse[line] = 'T';
+    }
+    ReparseFlaggedLines();
+}
+
+void Main::mnuEliminateUnneededVariables_Click() {
+    session_.options.eliminateUnneeded = mnuEliminateUnneededVariables->isChecked();
+}
+
+void Main::mnuShowFalseOnly_Click() {
+    session_.options.showFalseOnly = mnuShowFalseOnly->isChecked();
+    if (session_.options.showFalseOnly) {
+        session_.options.showTrueOnly = false;
+        mnuShowTrueOnly->setChecked(false);
+    }
+}
+
+void Main::mnuShowTrueOnly_Click() {
+    session_.options.showTrueOnly = mnuShowTrueOnly->isChecked();
+    if (session_.options.showTrueOnly) {
+        session_.options.showFalseOnly = false;
+        mnuShowFalseOnly->setChecked(false);
+    }
+}
+
+void Main::mnuMultitable_Click() { session_.options.multiTable = mnuMultitable->isChecked(); }
+
+void Main::cmdShowExample_Click() { LoadExample(session_.mode); }
+
+void Main::LoadExample(Mode mode) {
+    // The natural-language example needs its terms in the lexicon; it comes with the
+    // lexicon's windows.
+    const WorkedExample* example = ExampleFor(mode);
+    if (example == nullptr) return;
+    bool anyText = false;
+    for (const ui::LineEdit* box : txt_) anyText = anyText || !box->text().isEmpty();
+    if (anyText) {
+        if (!session_.prompts().Confirm("This action will clear any entries already made.")) {
+            return;
+        }
+        cmdClear_Click();
+    }
+    ShowExample(*example);
+}
+
+void Main::ShowExample(const WorkedExample& example) {
+    DrawExampleProblem(*picBoxSyntax, example);
+    session_.exampleLoading = true;
+    // Every line is empty now, so switching mode has nothing to ask about.
+    session_.entriesMade = false;
+    OptionFor(example.mode)->setChecked(true);
+    const int premises = std::min(static_cast<int>(example.premises.size()), kLineCount - 1);
+    for (int line = 1; line <= premises; ++line) {
+        txt_[line]->setText(QString::fromStdString(example.premises[line - 1]));
+        ParseLine(line);
+    }
+    txt_[0]->setText(QString::fromStdString(example.conclusion));
+    for (int line = 1; line <= premises; ++line) cmdTruthTable_[line]->setEnabled(true);
+    cmdTruthTable_[0]->setEnabled(true);
+    cmdEvaluateConclusion->setEnabled(true);
+    ParseLine(0);
+    SetWindowSize(kExampleSize);
+    session_.exampleLoading = false;
+    cmdEvaluateConclusion_Click();
+    cmdEvaluateConclusion->setFocus();
+}
+
+void Main::cmdToggle_Click() {
+    if (cmdToggle->text() == QLatin1String("Show Terms")) {
+        ShowTermsPanel();
+        return;
+    }
+    cmdToggle->setText(QStringLiteral("Show Terms"));
+    ShowModePanel();
+}
+
+void Main::ShowTermsPanel() {
+    // The listing of the lexicon is drawn here once the terms panel exists.
+}
+
+void Main::mnuShowTerms_Click() {
+    // Opens the Language Terms window once it exists.
+}
+
+void Main::mnuContents_Click() { LaunchHelp(kHelpContents, this); }
+
+void Main::cmdNatSyntaxHelp_Click() { LaunchHelp(kHelpNaturalSentences, this); }
+
+void Main::mnuAbout_Click() { session_.prompts().ShowMessage("Deducto\r\nThe Inferator"); }
+
+void Main::mnuExit_Click() {
+    session_.progress.haltRequested = true;
+    emit exitRequested();
+}
+
+}  // namespace deducto

@@ -1,0 +1,32 @@
+// frmDetails: a picture well beyond the window, so that many cases can be listed.
+#include "presentation/frmDetails.h"
+
+#include "Details.h"
+#include "Session.h"
+#include "presentation/DrawDetails.h"
+#include "truthtable/clsTruthTable.h"
+
+namespace deducto {
+namespace {
+
+inline constexpr ui::TwipSize kDesignedClient{11880, 3195};
+inline constexpr int kPictureMargin = 10000;  // how much larger than the window the picture is
+
+}  // namespace
+
+frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Session& session,
+                       QWidget* parent)
+    : PictureWindow(QStringLiteral("Evaluation Details"), parent),
+      comparisonTable_(std::move(comparisonTable)) {
+    setObjectName(QStringLiteral("frmDetails"));
+    resize(ui::ToPixels(kDesignedClient, *this));
+    picBox->GrowTo(
+        {kDesignedClient.width + kPictureMargin, kDesignedClient.height + kPictureMargin});
+    const QColor background = palette().color(QPalette::Window);
+    picBox->SetBackColor({background.red(), background.green(), background.blue()});
+    const ui::TwipSize needed =
+        DrawDetails(*picBox, DescribeFailingCases(*comparisonTable_, session));
+    FitToDrawing(needed);
+}
+
+}  // namespace deducto

@@ -1,0 +1,25 @@
+// The "Evaluation Details" window: the cases in which the conclusion of the last
+// evaluation fails, in words.
+#pragma once
+
+#include <memory>
+
+#include "presentation/PictureWindow.h"
+
+namespace deducto {
+
+class Session;
+class clsTruthTable;
+
+class frmDetails : public PictureWindow {
+    Q_OBJECT
+public:
+    // Describes the "F" rows of `comparisonTable` in the session's mode and draws them.
+    frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Session& session,
+               QWidget* parent = nullptr);
+
+private:
+    std::shared_ptr<const clsTruthTable> comparisonTable_;
+};
+
+}  // namespace deducto

@@ -1,0 +1,23 @@
+// frmTruthTable: the picture set up as the window's background, then the drawing.
+#include "presentation/frmTruthTable.h"
+
+#include "Session.h"
+#include "presentation/DrawTruthTable.h"
+#include "truthtable/clsTruthTable.h"
+
+namespace deducto {
+
+frmTruthTable::frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::string tokenList,
+                             Session& session, QWidget* parent)
+    : PictureWindow(QStringLiteral("Truth Table"), parent), displayTable_(std::move(table)) {
+    setObjectName(QStringLiteral("frmTruthTable"));
+    resize(ui::ToPixels(ui::TwipSize{8880, 3195}, *this));
+    picBox->GrowTo({10000, 20000});
+    const QColor background = palette().color(QPalette::Window);
+    picBox->SetBackColor({background.red(), background.green(), background.blue()});
+    const ui::TwipSize needed = DrawTruthTable(*picBox, *displayTable_, tokenList, session.mode,
+                                               session.options, session.prompts());
+    FitToDrawing(needed);
+}
+
+}  // namespace deducto

@@ -1,0 +1,26 @@
+// The "Truth Table" window: one line's truth table, drawn once when the window opens.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "presentation/PictureWindow.h"
+
+namespace deducto {
+
+class Session;
+class clsTruthTable;
+
+class frmTruthTable : public PictureWindow {
+    Q_OBJECT
+public:
+    // Draws `table` headed by `tokenList`, with the session's mode and row filters, and
+    // sizes the window to the drawing.
+    frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::string tokenList,
+                  Session& session, QWidget* parent = nullptr);
+
+private:
+    std::shared_ptr<const clsTruthTable> displayTable_;
+};
+
+}  // namespace deducto

@@ -1,0 +1,74 @@
+// LineEdit: key, edit and focus notifications, and the typing limit.
+#include "ui/LineEdit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace deducto::ui {
+namespace {
+
+// Refuses an edit that makes the text longer than the limit; edits that shorten it always
+// pass, so a text longer than the limit (with marks) can still be corrected.
+class TypingLimit : public QValidator {
+public:
+    explicit TypingLimit(LineEdit* box) : QValidator(box), box_(box) {}
+
+    State validate(QString& input, int&) const override {
+        const int limit = box_->typingLimit();
+        if (limit <= 0 || input.size() <= box_->text().size()) return Acceptable;
+        const QString& uncounted = box_->uncountedText();
+        qsizetype counted = input.size();
+        if (!uncounted.isEmpty()) counted -= input.count(uncounted) * uncounted.size();
+        return counted > limit ? Invalid : Acceptable;
+    }
+
+private:
+    LineEdit* box_;
+};
+
+}  // namespace
+
+LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
+    // QLineEdit's own maximum length would also cut text the program sets, such as a line
+    // with the error mark inserted, so the limit is a validator instead.
+    setValidator(new TypingLimit(this));
+}
+
+void LineEdit::SetTypingLimit(int limit, const QString& uncounted) {
+    limit_ = limit;
+    uncounted_ = uncounted;
+}
+
+void LineEdit::SetTextColour(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colour);
+    setPalette(p);
+}
+
+QColor LineEdit::textColour() const { return palette().color(QPalette::Text); }
+
+void LineEdit::keyPressEvent(QKeyEvent* event) {
+    // Before the key acts, as the handlers expect (the verdict goes before the text changes).
+    emit keyDown(event->key());
+    QLineEdit::keyPressEvent(event);
+}
+
+void LineEdit::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    emit keyUp(event->key());
+}
+
+void LineEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    switch (event->reason()) {
+        case Qt::ActiveWindowFocusReason:  // a message box or another window came up
+        case Qt::PopupFocusReason:
+        case Qt::MenuBarFocusReason:
+            return;
+        default:
+            emit lostFocus();
+    }
+}
+
+}  // namespace deducto::ui

@@ -1,0 +1,41 @@
+// A one-line text box that reports key presses and releases, edits, and the loss of focus
+// to another control of the same window (not a switch to another window or a menu), and
+// that limits what the user types without ever cutting text the program writes into it.
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+namespace deducto::ui {
+
+class LineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit LineEdit(QWidget* parent = nullptr);
+
+    // The user may type at most `limit` characters, not counting occurrences of `uncounted`
+    // (a mark the program inserts). The program itself may set any text.
+    void SetTypingLimit(int limit, const QString& uncounted);
+    [[nodiscard]] int typingLimit() const { return limit_; }
+    [[nodiscard]] const QString& uncountedText() const { return uncounted_; }
+
+    // The text colour (normal or failed).
+    void SetTextColour(const QColor& colour);
+    [[nodiscard]] QColor textColour() const;
+
+signals:
+    void keyDown(int key);
+    void keyUp(int key);
+    void lostFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int limit_ = 0;  // 0: no limit
+    QString uncounted_;
+};
+
+}  // namespace deducto::ui

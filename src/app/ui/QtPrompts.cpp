@@ -1,0 +1,43 @@
+// QtPrompts and QtEventPump.
+#include "ui/QtPrompts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace deducto::ui {
+namespace {
+
+inline constexpr qint64 kPumpIntervalMs = 30;
+
+int Ask(std::string_view text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), buttons,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec();
+}
+
+}  // namespace
+
+void QtPrompts::ShowMessage(std::string_view text) {
+    if (silent_) return;
+    Ask(text, QMessageBox::Ok);
+}
+
+bool QtPrompts::Confirm(std::string_view text) {
+    if (silent_) return false;
+    return Ask(text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool QtPrompts::ConfirmTermWithUser(CheckTermsModel&) { return false; }
+
+bool QtPrompts::EditLanguageTerms(LanguageTermsModel&) { return false; }
+
+void QtEventPump::ProcessPendingEvents() {
+    if (sinceLast_.isValid() && sinceLast_.elapsed() < kPumpIntervalMs) return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    sinceLast_.start();
+}
+
+}  // namespace deducto::ui

@@ -1,0 +1,38 @@
+// The user's answers through real message boxes, and the event pump of the running
+// program: the Qt side of the engine's two seams.
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "Session.h"
+
+namespace deducto::ui {
+
+// Message boxes titled with the application's name: OK for messages, OK / Cancel for
+// questions. Once silenced (the program is closing) messages are dropped and questions
+// answered Cancel.
+class QtPrompts : public UserPrompts {
+public:
+    void ShowMessage(std::string_view text) override;
+    bool Confirm(std::string_view text) override;
+    // The term windows are not part of the program yet: the answer is Cancel.
+    bool ConfirmTermWithUser(CheckTermsModel& dialog) override;
+    bool EditLanguageTerms(LanguageTermsModel& window) override;
+
+    void Silence() { silent_ = true; }
+
+private:
+    bool silent_ = false;
+};
+
+// Lets the window system deliver pending events, at most every 30 ms however often the
+// engine asks, so that a long computation keeps its speed while the window stays alive.
+class QtEventPump : public EventPump {
+public:
+    void ProcessPendingEvents() override;
+
+private:
+    QElapsedTimer sinceLast_;
+};
+
+}  // namespace deducto::ui
