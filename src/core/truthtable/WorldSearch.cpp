@@ -1,6 +1,6 @@
 #include "truthtable/WorldSearch.h"
 
-#include <bit>
+#include <algorithm>
 
 #include "Session.h"
 #include "truthtable/clsTruthTable.h"
@@ -13,39 +13,39 @@ namespace {
 bool KeptOut(Region w, Region e) { return ((w.pos & e.neg) | (w.neg & e.pos)) != 0; }
 
 // Extends w until it lies outside every region of `empties`. Each empty region is a clause
-// "not all of these pairs"; the search branches on the unsatisfied clause with the fewest
-// free letters, so unit clauses cost nothing.
+// "not all of these pairs": clauses with one free letter are forced, otherwise the search
+// branches on the letters of the first open clause.
 bool Solve(Region w, std::span<const Region> empties, Region* witness) {
-    const Region* best = nullptr;
-    std::uint32_t bestFree = 0;
-    int bestCount = 64;
-    for (const Region& e : empties) {
-        if (KeptOut(w, e)) continue;
-        const std::uint32_t free = e.letters() & ~w.letters();
-        if (free == 0) return false;  // w lies inside an empty region
-        const int count = std::popcount(free);
-        if (count < bestCount) {
-            best = &e;
-            bestFree = free;
-            bestCount = count;
+    while (true) {
+        const Region* open = nullptr;
+        std::uint32_t openFree = 0;
+        bool forced = false;
+        for (const Region& e : empties) {
+            if (KeptOut(w, e)) continue;
+            const std::uint32_t free = e.letters() & ~w.letters();
+            if (free == 0) return false;  // w lies inside an empty region
+            if ((free & (free - 1)) == 0) {
+                // Take the sign opposite to the empty region's, which keeps w out of it.
+                (e.pos & free ? w.neg : w.pos) |= free;
+                forced = true;
+            } else if (open == nullptr) {
+                open = &e;
+                openFree = free;
+            }
         }
-    }
-    if (best == nullptr) {
-        *witness = w;
-        return true;
-    }
-    for (std::uint32_t rest = bestFree; rest != 0; rest &= rest - 1) {
-        const std::uint32_t bit = rest & (~rest + 1);
-        Region next = w;
-        // Take the sign opposite to the empty region's, which keeps w out of it.
-        if (best->pos & bit) {
-            next.neg |= bit;
-        } else {
-            next.pos |= bit;
+        if (forced) continue;  // earlier clauses may have changed: look again
+        if (open == nullptr) {
+            *witness = w;
+            return true;
         }
-        if (Solve(next, empties, witness)) return true;
+        for (std::uint32_t rest = openFree; rest != 0; rest &= rest - 1) {
+            const std::uint32_t bit = rest & (~rest + 1);
+            Region next = w;
+            (open->pos & bit ? next.neg : next.pos) |= bit;
+            if (Solve(next, empties, witness)) return true;
+        }
+        return false;
     }
-    return false;
 }
 
 }  // namespace
@@ -61,6 +61,7 @@ WorldSearch::WorldSearch(const std::vector<Region>& internal,
       candidates_(candidates),
       individualNamed_(individualNamed),
       n_(static_cast<int>(internal.size())),
+      lastWitness_(internal.size()),
       allowed_(candidates.size()),
       cursor_(candidates.size()) {}
 
@@ -84,7 +85,11 @@ Status WorldSearch::Visit(int k) {
     Inhabited entry{k, internal_[k], false};
     bool possible = true;
     if (!empties_.empty()) {
-        possible = Satisfiable(internal_[k], empties_, &entry.witness);
+        // The witness this region had last time often still works, or nearly.
+        possible =
+            (lastWitness_[k].has_value() && Solve(*lastWitness_[k], empties_, &entry.witness)) ||
+            Satisfiable(internal_[k], empties_, &entry.witness);
+        if (possible) lastWitness_[k] = entry.witness;
         entry.checked = true;
     }
     Status status;
@@ -101,21 +106,32 @@ Status WorldSearch::Visit(int k) {
     // Then those in which it is empty.
     const bool firstEmpty = empties_.empty();
     empties_.push_back(internal_[k]);
-    const std::vector<Inhabited> saved = inhabited_;
+    const size_t undoMark = undo_.size();
     if (InhabitedStillPossible(internal_[k], firstEmpty)) {
         status = Visit(k + 1);
     } else {
         status = Skip(k + 1);
     }
-    inhabited_ = saved;
+    while (undo_.size() > undoMark) {
+        inhabited_[undo_.back().index] = undo_.back().before;
+        undo_.pop_back();
+    }
     empties_.pop_back();
     return status;
 }
 
 bool WorldSearch::InhabitedStillPossible(Region emptied, bool firstEmpty) {
-    for (Inhabited& h : inhabited_) {
+    for (size_t i = 0; i < inhabited_.size(); ++i) {
+        Inhabited& h = inhabited_[i];
         if (!firstEmpty && h.checked && KeptOut(h.witness, emptied)) continue;
-        if (!Satisfiable(internal_[h.term], empties_, &h.witness)) return false;
+        undo_.push_back(Undo{i, h});
+        // Extending the old witness is cheap and usually enough; otherwise start afresh.
+        Region witness;
+        if (!(h.checked && Solve(h.witness, empties_, &witness)) &&
+            !Satisfiable(internal_[h.term], empties_, &witness)) {
+            return false;
+        }
+        h.witness = witness;
         h.checked = true;
     }
     return true;

@@ -10,10 +10,12 @@
 // A flag pattern whose first k flags are already impossible stays impossible whatever
 // follows (more empty regions only add constraints), so the search prunes whole subtrees;
 // each inhabited region keeps a witness assignment, so emptying another region re-checks
-// only the regions whose witness it removes. The work is linear in the rows produced.
+// only the regions whose witness it removes, starting from that witness. The work is linear in the
+// rows produced.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -67,7 +69,13 @@ private:
     std::uint32_t flags_ = 0;
     std::vector<Region> empties_;
     std::vector<Inhabited> inhabited_;
-    std::vector<std::vector<Region>> allowed_;  // per local term, at the current pattern
+    struct Undo {
+        size_t index;
+        Inhabited before;
+    };
+    std::vector<Undo> undo_;                          // witnesses changed below the current node
+    std::vector<std::optional<Region>> lastWitness_;  // per internal term
+    std::vector<std::vector<Region>> allowed_;        // per local term, at the current pattern
     std::vector<int> cursor_;
 };
 

@@ -18,12 +18,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "Mode.h"
 #include "Outcome.h"
 #include "truthtable/Region.h"
+#include "truthtable/RowSet.h"
 
 namespace deducto {
 
@@ -128,7 +128,6 @@ private:
     [[nodiscard]] int FindRowByKey(const clsTruthTable& world, int row, const WorldMap& map) const;
     [[nodiscard]] int FindRowScanning(const clsTruthTable& world, int row,
                                       const WorldMap& map) const;
-    void AppendOwnKey(std::string& key, int row) const;
 
     Mode mode_;
     std::vector<std::string> terms_;  // display names, internal terms first
@@ -143,20 +142,10 @@ private:
 
     std::vector<char> values_;
 
-    // Row lookup by world, built on first use; Simplify drops it, a copy starts without.
-    struct RowIndex {
-        std::unique_ptr<std::unordered_map<std::string, int>> map;
-        RowIndex() = default;
-        RowIndex(const RowIndex&) {}
-        RowIndex(RowIndex&&) noexcept = default;
-        RowIndex& operator=(const RowIndex&) {
-            map.reset();
-            return *this;
-        }
-        RowIndex& operator=(RowIndex&&) noexcept = default;
-    };
-    mutable RowIndex rowIndex_;
-    mutable std::string keyScratch_;
+    // Row lookup by world, built on first use; Simplify drops it.
+    [[nodiscard]] std::uint64_t RowHash(int row) const;
+    mutable RowSet rowIndex_;
+    mutable std::vector<Region> keyScratch_;
 };
 
 }  // namespace deducto

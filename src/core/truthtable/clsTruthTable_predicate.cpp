@@ -8,7 +8,6 @@
 // restricted to this table's letters: a hash lookup. The literal containment scan stays as
 // the fallback for anything else.
 #include <algorithm>
-#include <cstring>
 
 #include "Session.h"
 #include "truthtable/WorldSearch.h"
@@ -29,10 +28,6 @@ void SortRegions(std::vector<Region>& regions) {
 
 void AddUnique(std::vector<Region>& list, Region r) {
     if (std::find(list.begin(), list.end(), r) == list.end()) list.push_back(r);
-}
-
-void AppendBytes(std::string& key, const void* data, size_t size) {
-    key.append(static_cast<const char*>(data), size);
 }
 
 char Combine(char a, char b, char op) {
@@ -107,23 +102,22 @@ clsTruthTable::WorldMap clsTruthTable::MapInto(const clsTruthTable& world,
     return map;
 }
 
-void clsTruthTable::AppendOwnKey(std::string& key, int row) const {
-    AppendBytes(key, &flags_[row], sizeof(std::uint32_t));
-    if (!locals_.empty()) {
-        AppendBytes(key, &cells_[row * locals_.size()], locals_.size() * sizeof(Region));
-    }
+std::uint64_t clsTruthTable::RowHash(int row) const {
+    std::uint64_t h = HashMix(0, flags_[row]);
+    for (size_t j = 0; j < locals_.size(); ++j) h = HashMix(h, cells_[row * locals_.size() + j]);
+    return h;
 }
 
 int clsTruthTable::FindRowByKey(const clsTruthTable& world, int row, const WorldMap& map) const {
-    auto& index = rowIndex_.map;
-    if (!index) {
-        index = std::make_unique<std::unordered_map<std::string, int>>();
-        index->reserve(values_.size());
-        std::string key;
+    const size_t nLoc = locals_.size();
+    if (rowIndex_.empty()) {
+        rowIndex_.Reset(nbrTruthCombos());
         for (int i = 0; i < nbrTruthCombos(); ++i) {
-            key.clear();
-            AppendOwnKey(key, i);
-            index->try_emplace(key, i);
+            const Region* cells = nLoc ? &cells_[i * nLoc] : nullptr;
+            (void)rowIndex_.FindOrInsert(RowHash(i), i, [&](int other) {
+                return flags_[other] == flags_[i] &&
+                       std::equal(cells, cells + nLoc, cells_.begin() + other * nLoc);
+            });
         }
     }
     const int n = nbrIntTerms();
@@ -132,17 +126,19 @@ int clsTruthTable::FindRowByKey(const clsTruthTable& world, int row, const World
         if (map.internal[k] < 0) return -1;
         if (world.Inhabited(row, map.internal[k])) flags |= 1u << (n - 1 - k);
     }
-    keyScratch_.clear();
-    AppendBytes(keyScratch_, &flags, sizeof flags);
-    for (size_t j = 0; j < locals_.size(); ++j) {
+    keyScratch_.resize(nLoc);
+    std::uint64_t hash = HashMix(0, flags);
+    for (size_t j = 0; j < nLoc; ++j) {
         const int at = map.local[j];
         if (at == -2) return -1;
-        const Region r =
+        keyScratch_[j] =
             Restrict(at == -1 ? map.placed : world.LocalRegion(row, at), locals_[j].letters);
-        AppendBytes(keyScratch_, &r, sizeof r);
+        hash = HashMix(hash, keyScratch_[j]);
     }
-    const auto found = index->find(keyScratch_);
-    return found == index->end() ? -1 : found->second;
+    return rowIndex_.Find(hash, [&](int candidate) {
+        return flags_[candidate] == flags && std::equal(keyScratch_.begin(), keyScratch_.end(),
+                                                        cells_.begin() + candidate * nLoc);
+    });
 }
 
 int clsTruthTable::FindRowScanning(const clsTruthTable& world, int row, const WorldMap& map) const {
