@@ -2,6 +2,7 @@
 // assignment 2^n - 1 - i, in which term j is bit n - 1 - j (set for "T"). Finding an
 // operand's row for a row of the combined table is therefore a matter of moving bits.
 #include <algorithm>
+#include <array>
 
 #include "Session.h"
 #include "truthtable/clsTruthTable.h"
@@ -25,28 +26,38 @@ char BinaryTruth(char a, char b, char op) {
     }
 }
 
-// For each term of `part`, the bit of the same letter in an assignment over `whole`.
-std::vector<unsigned> BitsOfTerms(const std::vector<std::string>& part,
-                                  const std::vector<std::string>& whole) {
-    std::vector<unsigned> bits;
-    bits.reserve(part.size());
-    const int n = static_cast<int>(whole.size());
-    for (const std::string& term : part) {
-        const auto at = std::lower_bound(whole.begin(), whole.end(), term);
-        bits.push_back(1u << (n - 1 - static_cast<int>(at - whole.begin())));
+// Finds the row of an operand table for an assignment of the combined table: the
+// operand's letters are gathered out of the combined assignment through two 7-bit lookup
+// tables (14 letters at most), so each row costs two lookups whatever the letter count.
+class RowGather {
+public:
+    RowGather(const std::vector<std::string>& part, const std::vector<std::string>& whole) {
+        const int n = static_cast<int>(whole.size());
+        const int m = static_cast<int>(part.size());
+        std::vector<unsigned> bitOf(m);  // bit of part's term j in a whole assignment
+        for (int j = 0; j < m; ++j) {
+            const auto at = std::lower_bound(whole.begin(), whole.end(), part[j]);
+            bitOf[j] = 1u << (n - 1 - static_cast<int>(at - whole.begin()));
+        }
+        for (unsigned chunk = 0; chunk < 128; ++chunk) {
+            for (int j = 0; j < m; ++j) {
+                const unsigned own = 1u << (m - 1 - j);
+                if (chunk & bitOf[j]) low_[chunk] |= own;
+                if ((chunk << 7) & bitOf[j]) high_[chunk] |= own;
+            }
+        }
+        all_ = (1u << m) - 1;
     }
-    return bits;
-}
 
-// The row of a table over `bits.size()` terms for an assignment of the combined table.
-int RowOf(unsigned assignment, const std::vector<unsigned>& bits) {
-    const int n = static_cast<int>(bits.size());
-    unsigned own = 0;
-    for (int j = 0; j < n; ++j) {
-        if (assignment & bits[j]) own |= 1u << (n - 1 - j);
+    [[nodiscard]] int RowOf(unsigned assignment) const {
+        return static_cast<int>(all_ - (low_[assignment & 127u] | high_[assignment >> 7]));
     }
-    return static_cast<int>(((1u << n) - 1) - own);
-}
+
+private:
+    std::array<unsigned, 128> low_{};
+    std::array<unsigned, 128> high_{};
+    unsigned all_ = 0;
+};
 
 }  // namespace
 
@@ -63,19 +74,20 @@ Status clsTruthTable::CombinePropositional(const clsTruthTable& t1, const clsTru
     terms_ = std::move(terms);
     if (session.CheckCancel()) return Status::Cancelled();
 
-    const std::vector<unsigned> bits1 = BitsOfTerms(t1.terms_, terms_);
-    const std::vector<unsigned> bits2 = BitsOfTerms(t2.terms_, terms_);
+    static_assert(kMaxPropositionalTerms <= 14, "RowGather covers 14 letters");
+    const RowGather gather1(t1.terms_, terms_);
+    const RowGather gather2(t2.terms_, terms_);
     const int rows = 1 << nbrTerms();
     const unsigned all = static_cast<unsigned>(rows - 1);
     values_.resize(rows);
     for (int i = 0; i < rows; ++i) {
         const unsigned assignment = all - static_cast<unsigned>(i);
-        const char a = t1.values_[RowOf(assignment, bits1)];
+        const char a = t1.values_[gather1.RowOf(assignment)];
         if (a == 'F' && requireAntecedent) {
             values_[i] = '-';
             continue;
         }
-        const char b = t2.values_[RowOf(assignment, bits2)];
+        const char b = t2.values_[gather2.RowOf(assignment)];
         values_[i] = BinaryTruth(a, b, op);
     }
     return {};
