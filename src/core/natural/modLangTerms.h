@@ -1,17 +1,156 @@
-// The natural-language term lexicon. (Filled in with the controlled-English translator.)
+// The natural-language term lexicon: the adjectives, specific nouns, class nouns and
+// predicates that English sentences may use, each with its inflected forms and the letter
+// that stands for it in formulas; the English inflection rules; the core words that can never
+// be terms; and the checks that edited term texts must pass.
+//
+// Term indices are 0-based: Terms[0] is the first term.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include "natural/NatState.h"
 
 namespace deducto {
 
+class Session;
+class CheckTermsModel;
+
 inline constexpr const char* kUpperLetterPoolStart = "XYZWTUVPQRSABCDEFGHIJKLMNO";
 inline constexpr const char* kLowerLetterPoolStart = "yzwtuvpqrsabcdefghijklmno";
+inline constexpr int kMaxSpecificNouns = 25;
+inline constexpr int kMaxOtherTerms = 26;  // adjectives, class nouns and predicates together
+inline constexpr const char* kNoLineUse = "NNNNNNNNN";
+
+enum class TermKind : char {
+    Adjective = 'A',
+    ClassNoun = 'C',
+    Predicate = 'P',
+    SpecificNoun = 'S',
+};
+
+// Grammatical number. Unknown also stands for "the same text in both numbers" (sheep).
+enum class Number { Unknown, Singular, Plural };
+
+[[nodiscard]] inline char KindLetter(TermKind kind) { return static_cast<char>(kind); }
+[[nodiscard]] std::optional<TermKind> KindFromLetter(char letter);
+// "adjective", "specific noun", "class noun", "predicate".
+[[nodiscard]] const char* KindName(TermKind kind);
+
+// One term. The six forms are lower-case; a form that does not apply to the kind is empty.
+struct LangTerm {
+    std::string Singular;      // adjective, name, class noun singular, predicate "is mortal"
+    std::string Plural;        // class noun plural, predicate "are mortal"
+    std::string NegSingular;   // predicate "is not mortal"
+    std::string NegPlural;     // predicate "are not mortal"
+    std::string CompSingular;  // adjective "non-wise", class noun "non-philosopher"
+    std::string CompPlural;    // class noun "non-philosophers"
+    TermKind Kind = TermKind::Adjective;
+    char Letter = 0;  // upper case; lower case for specific nouns; 0 while it has none
+    std::string LineUse = kNoLineUse;  // [k] is 'Y' when line k uses the term
+
+    // The six forms in the order the sentence scanner tries them.
+    [[nodiscard]] std::array<const std::string*, 6> ScanOrder() const {
+        return {&Singular, &Plural, &NegSingular, &NegPlural, &CompSingular, &CompPlural};
+    }
+    [[nodiscard]] bool HasForm(std::string_view text) const;
+};
+
+// Forms that the caller of AddTerm already knows (the Check Language Terms dialog).
+struct GivenForms {
+    std::string singular;
+    std::string compSingular;
+    std::string compPlural;
+};
 
 class Lexicon {
 public:
-    std::string UpperLetterPool = kUpperLetterPoolStart;
+    std::vector<LangTerm> Terms;
+    std::string UpperLetterPool = kUpperLetterPoolStart;  // free letters; a taken one is ' '
     std::string LowerLetterPool = kLowerLetterPoolStart;
+    int TermsShownCount = 0;  // TermCount() when the terms panel was last drawn
+
+    [[nodiscard]] int TermCount() const { return static_cast<int>(Terms.size()); }
+    // Empties the lexicon and gives every letter back.
+    void Clear();
+
+    // The first term that has `text` as one of its six forms.
+    [[nodiscard]] std::optional<int> FindTerm(std::string_view text) const;
+    // The first term whose letter is `letter`.
+    [[nodiscard]] std::optional<int> FindLetter(char letter) const;
+    // Singular when `text` is only a singular form of term i, Plural when only a plural one.
+    [[nodiscard]] Number FormNumber(std::string_view text, int i) const;
+    // The formula letter for a form of term i: "M", or "~M" for a complementary form.
+    [[nodiscard]] std::string LetterText(int i, std::string_view form) const;
+
+    // Fills the derivable empty forms of term i; true when a form it needs is still empty.
+    bool FillTermForms(int i);
+    // True when a form of term i is also a form of an earlier term.
+    [[nodiscard]] bool TermConflicts(int i, NatState& nat) const;
+
+    // Records `text` as a term (or finds it) and returns its letter text ("M" or "~M").
+    // On failure sets nat.NatError (and nat.TermProblem when a form is missing or
+    // conflicts) and returns ""; the lexicon is then unchanged.
+    std::string AddTerm(std::string_view text, TermKind kind, Number number, bool negative,
+                        NatState& nat, const GivenForms& given = {});
+
+    // Takes a free letter for a new term: its own initial when free, else the first free
+    // letter of the pool. Shows the limit message when the pool is empty.
+    std::optional<char> AssignTermLetter(TermKind kind, std::string_view text, NatState& nat);
+    // Puts a letter back at the end of its pool.
+    void ReturnLetter(TermKind kind, char letter);
 };
+
+// True when a equals b or one is the other followed by a space and more words.
+[[nodiscard]] bool TermsOverlap(std::string_view a, std::string_view b);
+
+// The 74 words and phrases that can never be terms.
+[[nodiscard]] const std::vector<std::string_view>& CoreWords();
+[[nodiscard]] bool IsCoreWord(std::string_view text);
+
+// Inflections. Each returns "" when it cannot derive the form.
+[[nodiscard]] std::string NounPlural(std::string_view singular);
+[[nodiscard]] std::string NounSingular(std::string_view plural);
+[[nodiscard]] std::string PredicatePlural(std::string_view singular);
+[[nodiscard]] std::string PredicateSingular(std::string_view plural);
+[[nodiscard]] std::string NegatePredicate(std::string_view affirmative);
+[[nodiscard]] std::string AffirmPredicate(std::string_view negative);
+[[nodiscard]] std::string ComplementOf(std::string_view text);
+// The length of a leading modal verb and its space ("will " is 5); nullopt when none.
+[[nodiscard]] std::optional<size_t> ModalPrefix(std::string_view text);
+
+// Collapses runs of spaces and drops spaces before "." and ","; leading and trailing
+// spaces are trimmed, or with keepEnds shrunk to one.
+[[nodiscard]] std::string NormaliseSpacing(std::string_view text, bool keepEnds = false);
+
+[[nodiscard]] std::string ToLower(std::string_view text);
+[[nodiscard]] std::string ToUpper(std::string_view text);
+
+// The forms of one term of an edited table, in table order: adjective affirmative,
+// complement; specific noun name; class noun singular, plural, complementary singular,
+// complementary plural; predicate affirmative singular, negative singular, affirmative
+// plural, negative plural.
+struct TermTexts {
+    TermKind Kind = TermKind::Adjective;
+    std::vector<std::string> forms;
+};
+[[nodiscard]] int FormCount(TermKind kind);
+
+// Checks an edited table of terms. Each text is normalised in place as it is examined; the
+// first rule that fails gives its message and stops the check.
+[[nodiscard]] std::optional<std::string> ValidateTermTexts(std::vector<TermTexts>& table);
+
+// The questions the translator asks about terms (the windows run modally inside them).
+// Opens the Language Terms window asking for the given undefined words (each once, in the
+// order given); false at once when there are none, else whether the user accepted.
+bool RequestTermDefinitions(const std::vector<std::string>& undefinedWords, Session& session);
+// Fills every term's derivable forms; when some term still lacks a form, opens the Language
+// Terms window and returns true unless the user accepted it.
+bool RequestMissingForms(Session& session);
+// Opens the Check Language Terms dialog; sets nat.NatError unless the user accepted.
+bool ConfirmTermWithUser(CheckTermsModel& dialog, NatState& nat, Session& session);
 
 }  // namespace deducto

@@ -1,0 +1,240 @@
+// The working state of one sentence translation and the steps that use it: the scanner and
+// the word list, the rewriting of connectives, the sentence structures, the clauses and the
+// descriptors. One object lives for one call of TranslateSentence; tests drive its steps
+// one at a time.
+//
+// Word positions are 1-based as in the sentence ("word 1" is the first word); position 0
+// and every position past the last word read as "". The list holds at most kMaxWords words.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "natural/NatState.h"
+#include "natural/modLangTerms.h"
+#include "natural/modNatural.h"
+
+namespace deducto {
+
+class Session;
+
+inline constexpr int kMaxWords = 60;
+inline constexpr int kMaxAttempts = 20;  // translation attempts for one sentence
+inline constexpr const char* kSentenceTooLong =
+    "The sentence is too long: at most 60 words can be translated.";
+inline constexpr const char* kTooManyAttempts =
+    "The sentence could not be translated after 20 attempts.";
+
+// The 24 sentence structures.
+enum class SentenceType {
+    None,
+    typeC,
+    typeCandC,
+    typeCandCandC,
+    typeCorC,
+    typeCorCorC,
+    typeCiffC,
+    typeCimpC,
+    typeCandCimpC,
+    typeCorCimpC,
+    typeCimpCorC,
+    typeCandCimpCorC,
+    typeCorCimpCorC,
+    typeSCandSPC,
+    typeSCorSPC,
+    typeISCandSPC,
+    typeSCimpSPC,
+    typeISCimpSPC,
+    typePCimpPPC,
+    typeSCimpSPCorSPC,
+    typeISCimpSPCorSPC,
+    typePCimpPPCorPPC,
+    typeISCiffSPC,
+    typeSCiffSPC,
+    typePCiffPPC,
+};
+[[nodiscard]] const char* SentenceTypeName(SentenceType type);
+
+// The 14 clause kinds.
+enum class ClauseKind {
+    None,
+    clauseSS,
+    clausePP,
+    clauseIS,
+    clauseUS,
+    clauseES,
+    clauseEP,
+    clauseESR,
+    clauseEPR,
+    clauseEIR,
+    clauseNES,
+    clauseNEP,
+    clauseNESR,
+    clauseNEPR,
+    clauseNEIR,
+};
+[[nodiscard]] const char* ClauseKindName(ClauseKind kind);
+
+// How a word of the sentence stands to the lexicon.
+enum class WordKind { Punctuation, Core, Undefined, Term };
+struct WordLookup {
+    WordKind kind = WordKind::Undefined;
+    int term = -1;  // the term's index when kind is Term
+};
+
+// The word that opens a subject.
+enum class Quantifier { None, Every, All, Some, Any, No, Article };
+
+// What AnalyseClause leaves for ClauseFormula and SubjectHead.
+struct ClauseSlots {
+    int subjectStart = 0;  // first subject word, quantifier word included
+    int subjectEnd = 0;
+    int predicateStart = 0;
+    int predicateEnd = 0;
+    int relativeWord = 0;  // "who" or "that" opening a relative clause; 0 when none
+    int relativeEnd = 0;
+    int copula = 0;
+    bool negated = false;  // the clause was preceded by "it is not true that"
+    Number number = Number::Unknown;
+};
+
+struct WordRange {
+    int first = 0;
+    int last = 0;
+};
+
+// A predicate formula in x and whether the predicate is negative.
+struct PredicateFormula {
+    std::string formula;
+    bool negative = false;
+};
+
+class NaturalTranslator {
+public:
+    NaturalTranslator(Session& session, int line);
+
+    // The whole translation with its retry loop.
+    [[nodiscard]] Translation Translate(std::string_view sentence);
+
+    // --- The word list (modNatural_scan.cpp) ---
+    // Sets the text to scan (normalised, trimmed).
+    void SetSentence(std::string_view text);
+    // Cuts the sentence into words, then rewrites them; sets nat.NatError on failure.
+    void ScanSentence();
+    void RewriteConnectives();
+    [[nodiscard]] int WordCount() const { return wordCount_; }
+    [[nodiscard]] const std::string& Word(int k) const;
+    [[nodiscard]] bool NegFlag(int k) const;
+    // Words first..last joined by single spaces.
+    [[nodiscard]] std::string WordsText(int first, int last) const;
+    void DeleteWords(int at, int n);
+    // False (with nat.NatError set and the limit message shown) when the list is full.
+    bool InsertWord(std::string word, int at);
+    [[nodiscard]] int FindWord(std::string_view word, int from, int to) const;
+    [[nodiscard]] int FindWhoThat(int from, int to) const;
+    [[nodiscard]] int LastWhoThat(int from, int to) const;
+    [[nodiscard]] bool MatchPhrase(std::string_view phrase, int at) const;
+    [[nodiscard]] bool IsArticle(int k) const;
+    [[nodiscard]] bool IsSomePronoun(int k) const;
+    [[nodiscard]] bool IsPersonalPronoun(int k) const;
+    // The last "is" or "are" in from..to ("" when none); its position goes to copulaPos.
+    std::string LastCopula(int from, int to);
+
+    // --- Words and the lexicon (modNatural_words.cpp) ---
+    [[nodiscard]] std::optional<int> FindWordTerm(int k) const;
+    [[nodiscard]] WordLookup WordTermIndex(int k) const;
+    // The letter text of word k ("M" or "~M"); "Impossible error" when it has none.
+    std::string WordTermLetter(int k);
+    [[nodiscard]] bool AnyUndefinedWord(int first, int last) const;
+    std::string AddWordTerm(int k, TermKind kind, Number number, bool negative);
+    // Asks the user to define the undefined words among 1..n; true when accepted.
+    bool RequestTermDefinitions(int n);
+
+    // --- Sentence structures (modNatural_structures.cpp) ---
+    SentenceType ClassifySentence(int n);
+    std::string TranslateByType(SentenceType type);
+    // The head word of clause A's subject, in upper case.
+    [[nodiscard]] std::string SubjectHead() const;
+
+    // --- Clauses (modNatural_clauses.cpp) ---
+    ClauseKind AnalyseClause(int from, int to);
+    std::string ClauseFormula(ClauseKind kind);
+    // AnalyseClause and ClauseFormula of one range; "" with nat.NatError on failure.
+    std::string TranslateClause(WordRange range);
+
+    // --- Descriptors, predicates, relative clauses (modNatural_descriptors.cpp) ---
+    std::optional<PredicateFormula> DescribePredicate(int from, int to, Number number);
+    std::string AdjectivalDescriptor(int from, int to);
+    std::string ClassDescriptor(int from, int to);
+    std::string PluralClassDescriptor(int from, int to);
+    void InferDescriptorTerms(int from, int to);
+    // The last word of the relative clause opened at r; `number` must agree with it.
+    std::optional<int> FindRelativeEnd(int r, int to, Number& number);
+    void ReportAmbiguous(int from, int to);
+    // The descriptor of a subject: its head word a class noun in `number`, the words
+    // before it adjectives.
+    std::string SubjectDescriptor(int from, int to, Number number);
+
+    NatState nat;
+    std::string SentenceText;
+    int ScanPos = 1;  // 1-based position in the scanned text
+    std::vector<std::string> Notes;
+    SentenceType sentenceType = SentenceType::None;
+    WordRange A, B, C, D;        // clause ranges of the structure
+    ClauseSlots clause;          // the clause analysed last
+    ClauseSlots clauseA;         // clause A's slots, for SubjectHead
+    int copulaPos = 0;           // set by LastCopula
+    bool openForm = false;       // ClauseFormula left "forall x (D implies (P" for an iff to close
+    bool userCancelled = false;  // the user cancelled a Check Language Terms question
+
+private:
+    Session& session_;
+    Lexicon& lexicon_;
+    int line_;
+    std::array<std::string, kMaxWords + 1> words_;
+    std::array<bool, kMaxWords + 1> negFlag_{};
+    std::array<int, kMaxWords + 1> wordEnd_{};
+    int wordCount_ = 0;
+    bool overflowShown_ = false;
+
+    // The levels of a descriptor: the whole descriptor, then one level per group opened by
+    // "both" or "either". Within one level "and" and "or" may not be mixed.
+    struct Group {
+        bool isGroup = false;  // false for the outermost level
+        bool both = false;     // opened by "both" (else "either")
+        bool seenOwn = false;  // its own connective ("and" for both) has been read
+        std::string lastConnective;
+    };
+    std::vector<Group> groups_;
+    enum class DescriptorKind { Adjectival, Class, PluralClass };
+    std::string Descriptor(int from, int to, DescriptorKind kind);
+    std::string PhraseFormula(int from, int to, DescriptorKind kind);
+    void OpenGroups(int& p, int to, std::string& out);
+    bool Connective(const std::string& word, std::string& out);
+
+    struct SubjectEnd {
+        int end = 0;  // last word of the subject
+        Number number = Number::Unknown;
+    };
+    ClauseKind AnalyseSubjectClause(int from, int to);
+    // Reads a subject from `from`: an optional all/every/some, adjectives, then a noun.
+    SubjectEnd SubjectRule(int from, int to);
+
+    bool WordIs(int k, std::initializer_list<std::string_view> options) const;
+    [[nodiscard]] Quantifier QuantifierOf(int k) const;
+    std::string PronounPredicate(WordRange clause, Number number);
+    std::string ConstantOfFirstWord();
+    void AddRemark(int pronounWord, const std::string& subject);
+    void FailSilently() { nat.NatError = true; }
+};
+
+// f with every "x" that directly follows an upper-case letter replaced by `constant`.
+[[nodiscard]] std::string SubstituteConstant(std::string_view formula, char constant);
+
+// Whether a word looks like a plural noun or a verb ending in "s".
+[[nodiscard]] bool LooksPlural(std::string_view word);
+
+}  // namespace deducto

@@ -1,0 +1,33 @@
+// Predefining terms from text, as the checker's "Term: <kind>: <text>" lines do, and listing
+// the lexicon in plain lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "natural/modLangTerms.h"
+
+namespace deducto {
+
+class Session;
+
+struct TermDefinition {
+    std::string letter;  // the term's letter; empty when it was not added
+    std::string error;   // why not (the lexicon's own messages also went to the user)
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// Adds a term of kind "adjective", "specific noun", "class noun" or "predicate". `text` is
+// its singular form (for a predicate the affirmative singular, "can fly"); the other forms
+// are derived. A term that is already defined with this form and kind is accepted as it is.
+[[nodiscard]] TermDefinition DefineTerm(std::string_view kind, std::string_view text,
+                                        Session& session);
+// The same from a whole line "Term: <kind>: <text>"; the "Term:" may be left out.
+[[nodiscard]] TermDefinition DefineTermFromLine(std::string_view line, Session& session);
+
+// One line per term, in lexicon order: its letter, its kind and its forms, for example
+// "M  class noun: man | men | non-man | non-men".
+[[nodiscard]] std::vector<std::string> LexiconListing(const Lexicon& lexicon);
+
+}  // namespace deducto
