@@ -10,13 +10,14 @@ namespace deducto {
 
 namespace {
 
-std::string JoinLetters(const std::vector<std::string>& letters) {
+// The letters, each with the variable, joined by "and"; bracketed when asked and needed.
+std::string JoinLetters(const std::vector<std::string>& letters, bool bracket = true) {
     std::string out;
     for (const std::string& letter : letters) {
         if (!out.empty()) out += " and ";
         out += letter + "x";
     }
-    return letters.size() > 1 ? "(" + out + ")" : out;
+    return bracket && letters.size() > 1 ? "(" + out + ")" : out;
 }
 
 constexpr const char* kNotInAdjectival =
@@ -140,44 +141,53 @@ std::string NaturalTranslator::Descriptor(int from, int to, DescriptorKind kind)
         FailSilently();
         return {};
     }
-    groups_.assign(1, Group{});
+    // The shape is checked before any word is entered in the lexicon, so a descriptor that
+    // cannot be read leaves no stray terms behind.
     std::string out;
-    int p = from;
-    OpenGroups(p, to, out);
-    for (;;) {
-        if (p > to) {  // a connective or group word with nothing after it
-            FailSilently();
-            return {};
-        }
-        int end = p;
-        if (kind != DescriptorKind::Adjectival) {
-            while (end < to && !WordIs(end + 1, {"and", "or"})) ++end;
-        }
-        out += PhraseFormula(p, end, kind);
-        if (nat.NatError) return {};
-        p = end + 1;
-        if (p > to) break;
-        if (!WordIs(p, {"and", "or"})) {
-            // Two adjectives in a row: perhaps a multi-word term still to be defined.
-            if (WordTermIndex(p).kind == WordKind::Undefined) nat.TermProblem = true;
-            FailSilently();
-            return {};
-        }
-        if (!Connective(Word(p), out)) {
-            ReportAmbiguous(from, to);
-            FailSilently();
-            return {};
-        }
-        ++p;
+    for (const bool dryRun : {true, false}) {
+        groups_.assign(1, Group{});
+        out.clear();
+        int p = from;
         OpenGroups(p, to, out);
-    }
-    while (groups_.size() > 1) {
-        if (!groups_.back().seenOwn) {  // "both wise" without its "and"
-            FailSilently();
-            return {};
+        for (;;) {
+            if (p > to) {  // a connective or group word with nothing after it
+                FailSilently();
+                return {};
+            }
+            int end = p;
+            if (kind != DescriptorKind::Adjectival) {
+                while (end < to && !WordIs(end + 1, {"and", "or"})) ++end;
+            }
+            if (!dryRun) {
+                out += PhraseFormula(p, end, kind);
+            } else if (kind == DescriptorKind::Class && (!IsArticle(p) || p == end)) {
+                FailSilently();  // each noun phrase begins with "a" or "an"
+            }
+            if (nat.NatError) return {};
+            p = end + 1;
+            if (p > to) break;
+            if (!WordIs(p, {"and", "or"})) {
+                // Two adjectives in a row: perhaps a multi-word term still to be defined.
+                if (WordTermIndex(p).kind == WordKind::Undefined) nat.TermProblem = true;
+                FailSilently();
+                return {};
+            }
+            if (!Connective(Word(p), out)) {
+                ReportAmbiguous(from, to);
+                FailSilently();
+                return {};
+            }
+            ++p;
+            OpenGroups(p, to, out);
         }
-        out += ")";
-        groups_.pop_back();
+        while (groups_.size() > 1) {
+            if (!groups_.back().seenOwn) {  // "both wise" without its "and"
+                FailSilently();
+                return {};
+            }
+            out += ")";
+            groups_.pop_back();
+        }
     }
     return out;
 }
@@ -246,7 +256,7 @@ std::string NaturalTranslator::SubjectDescriptor(int from, int to, Number number
                       : AddWordTerm(k, TermKind::Adjective, Number::Unknown, false);
         if (nat.NatError) return {};
     }
-    return JoinLetters(letters);
+    return JoinLetters(letters, false);  // every clause formula brackets its subject
 }
 
 void NaturalTranslator::InferDescriptorTerms(int from, int to) {
