@@ -200,25 +200,33 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::printf("%s, %d runs per instance\n\n", checker.c_str(), runs);
-    std::printf("%-48s %10s %9s %5s\n", "instance", "median ms", "peak MiB", "exit");
-    for (Instance& instance : instances) {
-        std::vector<double> times;
-        for (int r = 0; r < runs; ++r) {
+    // Each pass runs every instance once, so a change in the machine's load while the
+    // benchmark runs spreads over all instances instead of favouring some.
+    std::vector<std::vector<double>> times(instances.size());
+    for (int r = 0; r < runs; ++r) {
+        std::fprintf(stderr, "\rpass %d of %d", r + 1, runs);
+        for (std::size_t k = 0; k < instances.size(); ++k) {
+            Instance& instance = instances[k];
             const std::optional<Run> run = RunOnce(checker, instance.file);
             if (!run) {
-                std::fprintf(stderr, "deducto-bench: could not run %s\n", checker.c_str());
+                std::fprintf(stderr, "\ndeducto-bench: could not run %s\n", checker.c_str());
                 return 1;
             }
-            times.push_back(run->ms);
+            times[k].push_back(run->ms);
             instance.peakMiB = std::max(instance.peakMiB, run->maxRssMiB);
             if (r > 0 && run->status != instance.status) instance.statusVaries = true;
             instance.status = run->status;
         }
-        instance.medianMs = Median(times);
+    }
+    std::fprintf(stderr, "\n");
+
+    std::printf("%s, %d runs per instance\n\n", checker.c_str(), runs);
+    std::printf("%-48s %10s %9s %5s\n", "instance", "median ms", "peak MiB", "exit");
+    for (std::size_t k = 0; k < instances.size(); ++k) {
+        Instance& instance = instances[k];
+        instance.medianMs = Median(times[k]);
         std::printf("%-48s %10.2f %9.1f %5d%s\n", instance.name.c_str(), instance.medianMs,
                     instance.peakMiB, instance.status, instance.statusVaries ? " (varies)" : "");
-        std::fflush(stdout);
     }
 
     std::map<std::string, std::vector<const Instance*>> families;
