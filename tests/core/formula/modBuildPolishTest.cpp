@@ -40,6 +40,7 @@ constexpr Mode Q = Mode::Predicate;
 INSTANTIATE_TEST_SUITE_P(PrecedenceAndGrouping, BuildPolishEncodes,
                          testing::Values(Encoding{"(r and k) implies p", P, "rk1p7", "(r1k)7p"},
                                          Encoding{"p and q implies r", P, "pq1r7", "p1q7r"},
+                                         Encoding{"(p or q) and r", P, "pq2r1", "(p2q)1r"},
                                          Encoding{"~(p or q)", P, "pq23", "3(p2q)"},
                                          Encoding{"not p or q", P, "p3q2", "3p2q"},
                                          Encoding{"p and q and r", P, "pq1r1", "p1q1r"},
