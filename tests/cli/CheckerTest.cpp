@@ -105,13 +105,25 @@ TEST(Checker, FailingLongLineAlsoShowsSyntaxError) {
 }
 
 TEST(Checker, TooManyLettersStopsWithAClearMessage) {
-    const CheckerRun run = RunChecker(
-        {"-"},
-        "Conclusion: a and b and c and d and e and f and g and h and i and j and k and l "
-        "and m and n and o\n");
+    const std::string fifteenLetters =
+        "Conclusion: a and b and c and d and e and f and g and h and i and j and k and l and m "
+        "and n and o\n";
+    const CheckerRun text = RunChecker({"-"}, fifteenLetters);
+    EXPECT_EQ(text.exitStatus, kLimit);
+    EXPECT_TRUE(Contains(text.out, "Not evaluated"));
+
+    const CheckerRun run = RunChecker({"--json", "-"}, fifteenLetters);
     EXPECT_EQ(run.exitStatus, kLimit);
-    EXPECT_TRUE(Contains(run.out, "16384"));
-    EXPECT_TRUE(Contains(run.out, "Not evaluated"));
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    EXPECT_EQ((*json)["status"].string, "limit reached");
+    const Json& line = (*json)["lines"][0];
+    EXPECT_EQ(line["table"].kind, Json::Kind::Null);
+    ASSERT_EQ((*json)["messages"].array.size(), 1u);
+    const std::string& message = (*json)["messages"][0].string;
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(line["error"].string, message);
+    EXPECT_TRUE(Contains(text.out, message));
 }
 
 TEST(Checker, JsonReportHoldsEveryLineInFileOrder) {
