@@ -1,0 +1,57 @@
+// Failing cases written in English from the lexicon.
+#include <set>
+
+#include "LineParser.h"
+#include "NaturalTestSupport.h"
+#include "formula/modBuildPolish.h"
+#include "natural/modEnglishDetails.h"
+#include "truthtable/clsTruthTable.h"
+
+namespace deducto::testing {
+namespace {
+
+using EnglishDetailsTest = NaturalTest;
+
+TEST_F(EnglishDetailsTest, TermPhrasesCarryAnArticleForClassNouns) {
+    Define("class noun", "philosopher");
+    Define("class noun", "owl");
+    Define("adjective", "mortal");
+    Define("specific noun", "socrates");
+    EXPECT_EQ(TermPhrase('P', session), "a PHILOSOPHER");
+    EXPECT_EQ(TermPhrase('O', session), "an OWL");
+    EXPECT_EQ(TermPhrase('M', session), "MORTAL");
+    EXPECT_EQ(TermPhrase('s', session), "SOCRATES");
+    EXPECT_EQ(TermPhrase('Q', session), "");
+    EXPECT_EQ(messages, std::vector<std::string>{"impossible error"});
+}
+
+// The English texts of each column over all rows of the table of `formula`.
+std::vector<std::set<std::string>> ColumnTexts(Session& session, std::string_view formula) {
+    session.options.eliminateUnneeded = false;
+    const LineTable t = BuildLineTable(BuildPolish(formula, Mode::Natural).PolishStr, session);
+    std::vector<std::set<std::string>> columns(static_cast<size_t>(t.table->nbrTerms()));
+    for (int row = 0; row < t.table->nbrTruthCombos(); ++row) {
+        for (int c = 0; c < t.table->nbrTerms(); ++c) {
+            columns[static_cast<size_t>(c)].insert(DescribeCellEnglish(*t.table, row, c, session));
+        }
+    }
+    return columns;
+}
+
+TEST_F(EnglishDetailsTest, CellsReadAsSentencesAboutRegionsAndIndividuals) {
+    Define("class noun", "philosopher");
+    Define("adjective", "mortal");
+    Define("specific noun", "socrates");
+    EXPECT_EQ(ColumnTexts(session, "exists x (Px and not Mx) and Ps"),
+              (std::vector<std::set<std::string>>{
+                  {"there exists someone/something that is not MORTAL and is a PHILOSOPHER",
+                   "there is nothing/no one that is not MORTAL and is a PHILOSOPHER"},
+                  {"SOCRATES is a PHILOSOPHER", "it is not true that SOCRATES is a PHILOSOPHER"}}));
+    const auto both = ColumnTexts(session, "Ps and not Ms");
+    ASSERT_EQ(both.size(), 1u);
+    EXPECT_TRUE(
+        both[0].count("it is not true that SOCRATES is MORTAL and SOCRATES is a PHILOSOPHER"));
+}
+
+}  // namespace
+}  // namespace deducto::testing

@@ -1,0 +1,275 @@
+// The lexicon: inflections, spacing, adding terms with their derived forms, letters and
+// their limits, conflicts, and the checks on edited term texts.
+#include "NaturalTestSupport.h"
+
+namespace deducto::testing {
+namespace {
+
+struct Inflection {
+    std::string (*rule)(std::string_view);
+    const char* text;
+    const char* expected;
+};
+class Inflections : public ::testing::TestWithParam<Inflection> {};
+TEST_P(Inflections, DeriveTheFormOrNothing) {
+    const Inflection& c = GetParam();
+    EXPECT_EQ(c.rule(c.text), c.expected) << c.text;
+}
+INSTANTIATE_TEST_SUITE_P(
+    NounPlural, Inflections,
+    ::testing::Values(Inflection{NounPlural, "philosopher", "philosophers"},
+                      Inflection{NounPlural, "box", "boxes"},
+                      Inflection{NounPlural, "church", "churches"},
+                      Inflection{NounPlural, "class", "classes"},
+                      Inflection{NounPlural, "fly", "flies"}, Inflection{NounPlural, "day", "days"},
+                      Inflection{NounPlural, "woman", "women"}, Inflection{NounPlural, "bus", ""},
+                      Inflection{NounPlural, "ox", ""},
+                      Inflection{NounPlural, "greek philosopher", "greek philosophers"}));
+INSTANTIATE_TEST_SUITE_P(NounSingular, Inflections,
+                         ::testing::Values(Inflection{NounSingular, "ties", "tie"},
+                                           Inflection{NounSingular, "flies", "fly"},
+                                           Inflection{NounSingular, "women", "woman"},
+                                           Inflection{NounSingular, "boxes", "box"},
+                                           Inflection{NounSingular, "classes", "class"},
+                                           Inflection{NounSingular, "dogs", "dog"},
+                                           Inflection{NounSingular, "sheep", ""},
+                                           Inflection{NounSingular, "is", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    PredicateNumbers, Inflections,
+    ::testing::Values(Inflection{PredicatePlural, "is mortal", "are mortal"},
+                      Inflection{PredicatePlural, "has wings", "have wings"},
+                      Inflection{PredicatePlural, "does work", "do work"},
+                      Inflection{PredicatePlural, "was here", "were here"},
+                      Inflection{PredicatePlural, "will die", "will die"},
+                      Inflection{PredicatePlural, "cannot fly", "cannot fly"},
+                      Inflection{PredicatePlural, "dies", "die"},
+                      Inflection{PredicatePlural, "flies south", "fly south"},
+                      Inflection{PredicatePlural, "go south", ""},
+                      Inflection{PredicateSingular, "are mortal", "is mortal"},
+                      Inflection{PredicateSingular, "have wings", "has wings"},
+                      Inflection{PredicateSingular, "do not think", "does not think"},
+                      Inflection{PredicateSingular, "were here", "was here"},
+                      Inflection{PredicateSingular, "can fly", "can fly"},
+                      Inflection{PredicateSingular, "die", "dies"},
+                      Inflection{PredicateSingular, "fly south", "flies south"},
+                      // A first word too short to inflect gives no form, not " south".
+                      Inflection{PredicateSingular, "go south", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Polarity, Inflections,
+    ::testing::Values(Inflection{NegatePredicate, "is mortal", "is not mortal"},
+                      Inflection{NegatePredicate, "has wings", "does not have wings"},
+                      Inflection{NegatePredicate, "can fly", "cannot fly"},
+                      Inflection{NegatePredicate, "was here", "was not here"},
+                      Inflection{NegatePredicate, "does work", "does not do work"},
+                      Inflection{NegatePredicate, "will die", "will not die"},
+                      Inflection{NegatePredicate, "flies south", "does not fly south"},
+                      Inflection{NegatePredicate, "dies", "does not die"},
+                      Inflection{NegatePredicate, "has some wings", "does not have any wings"},
+                      Inflection{NegatePredicate, "are mortal", ""},
+                      Inflection{NegatePredicate, "die", ""},
+                      Inflection{AffirmPredicate, "does not have any wings", "has some wings"},
+                      Inflection{AffirmPredicate, "do not think", "think"},
+                      Inflection{AffirmPredicate, "does not die", "dies"},
+                      Inflection{AffirmPredicate, "cannot fly", "can fly"},
+                      Inflection{AffirmPredicate, "is not mortal", "is mortal"},
+                      Inflection{AffirmPredicate, "will not", "will"},
+                      Inflection{AffirmPredicate, "has no wings", "has some wings"},
+                      Inflection{AffirmPredicate, "is mortal", ""}));
+INSTANTIATE_TEST_SUITE_P(Complements, Inflections,
+                         ::testing::Values(Inflection{ComplementOf, "non-wise", "wise"},
+                                           Inflection{ComplementOf, "nonwise", "wise"},
+                                           Inflection{ComplementOf, "nonsense", "sense"},
+                                           Inflection{ComplementOf, "wise", "non-wise"},
+                                           Inflection{ComplementOf, "", ""}));
+
+TEST(ModalPrefix, GivesTheLengthOfTheModalAndItsSpace) {
+    EXPECT_EQ(ModalPrefix("should go"), 7u);
+    EXPECT_EQ(ModalPrefix("will die"), 5u);
+    EXPECT_EQ(ModalPrefix("may rain"), 4u);
+    EXPECT_FALSE(ModalPrefix("willing"));
+}
+
+TEST(NormaliseSpacing, CollapsesRunsAndDropsSpacesBeforePunctuation) {
+    EXPECT_EQ(NormaliseSpacing("  all  men ,  are   mortal  . "), "all men, are mortal.");
+    EXPECT_EQ(NormaliseSpacing("  wise  man  ", true), " wise man ");
+    EXPECT_EQ(NormaliseSpacing("   "), "");
+}
+
+TEST(TermsOverlap, OnlyWholeLeadingWordsOverlap) {
+    EXPECT_TRUE(TermsOverlap("wise", "wise man"));
+    EXPECT_TRUE(TermsOverlap("wise man", "wise"));
+    EXPECT_FALSE(TermsOverlap("wise", "otherwise"));
+    EXPECT_FALSE(TermsOverlap("wise", "wiser"));
+}
+
+TEST(CoreWords, HoldTheFixedListExactly) {
+    EXPECT_EQ(CoreWords().size(), 74u);
+    EXPECT_TRUE(IsCoreWord("he or she"));
+    EXPECT_TRUE(IsCoreWord(";"));
+    EXPECT_FALSE(IsCoreWord("Any"));  // callers pass lower case
+}
+
+using LexiconTest = NaturalTest;
+
+TEST_F(LexiconTest, AClassNounGetsItsPluralAndComplements) {
+    NatState nat(s.prompts, 2);
+    EXPECT_EQ(lexicon.AddTerm("philosopher", TermKind::ClassNoun, Number::Singular, false, nat),
+              "P");
+    const LangTerm& t = lexicon.Terms[0];
+    EXPECT_EQ(t.Plural, "philosophers");
+    EXPECT_EQ(t.CompSingular, "non-philosopher");
+    EXPECT_EQ(t.CompPlural, "non-philosophers");
+    EXPECT_EQ(t.LineUse, "NNYNNNNNN");
+    // Its complementary forms are written with a negation sign.
+    EXPECT_EQ(lexicon.AddTerm("non-philosophers", TermKind::ClassNoun, Number::Plural, false, nat),
+              "~P");
+    EXPECT_FALSE(nat.NatError);
+}
+
+TEST_F(LexiconTest, APredicateFillsItsNegativePluralFromTheNegativeSingular) {
+    Define("predicate", "dies");
+    const LangTerm& t = lexicon.Terms[0];
+    EXPECT_EQ(t.Plural, "die");
+    EXPECT_EQ(t.NegSingular, "does not die");
+    EXPECT_EQ(t.NegPlural, "do not die");
+}
+
+TEST_F(LexiconTest, AnOverlappingTextIsRefusedWithItsMessage) {
+    Define("adjective", "wise");
+    NatState nat(s.prompts);
+    EXPECT_EQ(lexicon.AddTerm("wise man", TermKind::ClassNoun, Number::Singular, false, nat), "");
+    EXPECT_TRUE(nat.NatError);
+    EXPECT_EQ(messages.back(), "\"wise man\" conflicts with another term");
+    EXPECT_EQ(lexicon.TermCount(), 1);
+    Define("adjective", "wiser");
+    EXPECT_EQ(lexicon.TermCount(), 2);
+}
+
+TEST_F(LexiconTest, AKnownFormOfTheWrongNumberOrKindFailsWithoutAMessage) {
+    Define("class noun", "philosopher");
+    for (const auto& [kind, number] : {std::pair{TermKind::ClassNoun, Number::Singular},
+                                       std::pair{TermKind::Adjective, Number::Plural}}) {
+        NatState nat(s.prompts);
+        lexicon.AddTerm("philosophers", kind, number, false, nat);
+        EXPECT_TRUE(nat.NatError);
+    }
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(lexicon.TermCount(), 1);
+}
+
+TEST_F(LexiconTest, ANounWithoutADerivablePluralIsATermProblem) {
+    NatState nat(s.prompts);
+    lexicon.AddTerm("bus", TermKind::ClassNoun, Number::Singular, false, nat);
+    EXPECT_TRUE(nat.NatError);
+    EXPECT_TRUE(nat.TermProblem);
+    EXPECT_EQ(lexicon.TermCount(), 0);
+    NatState core(s.prompts);
+    lexicon.AddTerm("nobody", TermKind::ClassNoun, Number::Singular, false, core);
+    EXPECT_TRUE(core.NatError);
+    EXPECT_FALSE(core.TermProblem);
+}
+
+TEST_F(LexiconTest, ADerivedFormOfAnEarlierTermConflicts) {
+    Define("adjective", "greek");  // its complement is non-greek
+    NatState nat(s.prompts);
+    lexicon.AddTerm("non-greeks", TermKind::ClassNoun, Number::Plural, false, nat);
+    EXPECT_TRUE(nat.TermProblem);
+    EXPECT_TRUE(messages.empty());  // said only inside the Check Language Terms dialog
+    nat.CheckDialogOpen = true;
+    lexicon.AddTerm("non-greeks", TermKind::ClassNoun, Number::Plural, false, nat);
+    EXPECT_EQ(messages, std::vector<std::string>{"Term conflicts with an existing term."});
+    EXPECT_EQ(lexicon.TermCount(), 1);
+}
+
+TEST_F(LexiconTest, TermsTakeTheirInitialWhileItIsFree) {
+    EXPECT_EQ(Define("predicate", "is mortal"), "I");
+    EXPECT_EQ(Define("adjective", "mortal"), "M");
+    EXPECT_EQ(Define("adjective", "modest"), "X");
+    EXPECT_EQ(Define("adjective", "mild"), "Y");
+    EXPECT_EQ(Define("specific noun", "socrates"), "s");
+    EXPECT_EQ(Define("specific noun", "xerxes"), "y");  // x is the variable
+    EXPECT_EQ(lexicon.UpperLetterPool.find('M'), std::string::npos);
+}
+
+TEST_F(LexiconTest, PoolsRefuseTheTermAfterTheLast) {
+    const auto name = [](char initial, int i) {
+        return std::string{initial, static_cast<char>('a' + i / 26),
+                           static_cast<char>('a' + i % 26)};
+    };
+    for (int i = 0; i < kMaxOtherTerms; ++i) Define("adjective", name('w', i));
+    NatState nat(s.prompts);
+    lexicon.AddTerm("one more", TermKind::Adjective, Number::Singular, false, nat);
+    EXPECT_TRUE(nat.NatError);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back(), "Maximum of 26 adjectives / class nouns / predicates exceeded.");
+    EXPECT_EQ(lexicon.TermCount(), kMaxOtherTerms);
+    for (int i = 0; i < kMaxSpecificNouns; ++i) Define("specific noun", name('n', i));
+    lexicon.AddTerm("last", TermKind::SpecificNoun, Number::Singular, false, nat);
+    EXPECT_EQ(messages.back(), "Maximum of 25 specific nouns exceeded.");
+    EXPECT_EQ(lexicon.TermCount(), kMaxOtherTerms + kMaxSpecificNouns);
+}
+
+TEST_F(LexiconTest, FormNumberIsOpenForAFormOfBothNumbers) {
+    LangTerm sheep;
+    sheep.Kind = TermKind::ClassNoun;
+    sheep.Singular = sheep.Plural = "sheep";
+    sheep.CompSingular = sheep.CompPlural = "non-sheep";
+    lexicon.Terms.push_back(sheep);
+    Define("class noun", "dog");
+    EXPECT_EQ(lexicon.FormNumber("sheep", 0), Number::Unknown);
+    EXPECT_EQ(lexicon.FormNumber("dogs", 1), Number::Plural);
+    EXPECT_EQ(lexicon.FormNumber("non-dog", 1), Number::Singular);
+}
+
+TEST_F(LexiconTest, DefinitionsAreCheckedAndListed) {
+    EXPECT_EQ(DefineTerm("adverb", "fast", session).error,
+              "Unknown kind of term \"adverb\" (expected adjective, specific noun, class noun or "
+              "predicate)");
+    EXPECT_EQ(DefineTerm("adjective", "Any", session).error,
+              "\"any\" is a core word and cannot be used as a term");
+    EXPECT_TRUE(DefineTermFromLine("Term: class noun: Greek  Philosopher", session).ok());
+    EXPECT_TRUE(DefineTermFromLine("predicate: will die", session).ok());
+    EXPECT_EQ(DefineTerm("adjective", "bus", session).letter, "B");
+    EXPECT_EQ(LexiconListing(lexicon),
+              (std::vector<std::string>{
+                  "G  class noun: greek philosopher | greek philosophers | non-greek philosopher | "
+                  "non-greek philosophers",
+                  "W  predicate: will die | will die | will not die | will not die",
+                  "B  adjective: bus | non-bus"}));
+}
+
+struct Validation {
+    std::vector<TermTexts> table;
+    const char* message;  // "" when the table is valid
+};
+class ValidateTermTextsTest : public ::testing::TestWithParam<Validation> {};
+TEST_P(ValidateTermTextsTest, ReportsTheFirstFailingRule) {
+    std::vector<TermTexts> table = GetParam().table;
+    const auto message = ValidateTermTexts(table);
+    EXPECT_EQ(message.value_or(""), GetParam().message);
+}
+using K = TermKind;
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ValidateTermTextsTest,
+    ::testing::Values(
+        Validation{{{K::Adjective, {"WISE", "NON-WISE"}}, {K::SpecificNoun, {"Socrates"}}}, ""},
+        Validation{
+            {{K::Adjective, {"wise", "non-wise"}}, {K::ClassNoun, {"wise  man", "", "", ""}}},
+            "\"wise man\" conflicts with another term"},
+        Validation{{{K::Adjective, {"wise", "wise"}}}, "\"wise\" conflicts with another term"},
+        Validation{{{K::ClassNoun, {"sheep", "sheep", "non-sheep", "non-sheep"}}}, ""},
+        Validation{{{K::SpecificNoun, {"Any"}}},
+                   "\"any\" is a core word and cannot be used as a term"},
+        Validation{{{K::SpecificNoun, {";"}}}, "\";\" is a core word and cannot be used as a term"},
+        Validation{{{K::SpecificNoun, {","}}},
+                   "\",\" is a recognized punctuation symbol and cannot be used as a term"},
+        Validation{{{K::SpecificNoun, {"st. paul"}}}, "Period not allowed within a term"},
+        Validation{{{K::ClassNoun, {"", "dogs", "", ""}}}, "Missing variant(s) for \"dogs\""},
+        Validation{{{K::ClassNoun, {"", "", "", ""}}}, ""},
+        Validation{{{K::ClassNoun, {"dog", "dogs", "dogs", "non-dogs"}}},
+                   "Complementary forms not distinct for \"dog\""},
+        Validation{{{K::Predicate, {"can fly", "cannot fly", "can fly", "can fly"}}},
+                   "Affirmative/Negative forms not distinct for \"can fly\""}));
+
+}  // namespace
+}  // namespace deducto::testing

@@ -1,0 +1,128 @@
+// Cutting a sentence into words and rewriting its connectives.
+#include "NaturalTestSupport.h"
+
+namespace deducto::testing {
+namespace {
+
+// The rewritten words joined by spaces, "!" marking a word whose clause is negated.
+std::string Words(const NaturalTranslator& t) {
+    std::string out;
+    for (int k = 1; k <= t.WordCount(); ++k) {
+        if (k > 1) out += ' ';
+        out += (t.NegFlag(k) ? "!" : "") + t.Word(k);
+    }
+    return out;
+}
+
+struct Rewrite {
+    const char* sentence;
+    const char* words;
+};
+class RewriteTest : public NaturalTest, public ::testing::WithParamInterface<Rewrite> {};
+TEST_P(RewriteTest, GivesTheCanonicalWords) {
+    NaturalTranslator t(session, 1);
+    t.SetSentence(GetParam().sentence);
+    t.ScanSentence();
+    EXPECT_FALSE(t.nat.NatError);
+    EXPECT_EQ(Words(t), GetParam().words);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Connectives, RewriteTest,
+    ::testing::Values(
+        Rewrite{"Therefore Socrates will die.", "socrates will die"},
+        Rewrite{"Therefore, Socrates will die.", "socrates will die"},
+        Rewrite{"All men are mortal; however, Socrates is not.",
+                "all men are mortal , and socrates is not"},
+        Rewrite{"Either Socrates is wise, or he is happy.", "socrates is wise , or he is happy"},
+        Rewrite{"Socrates is wise or else Plato is.", "socrates is wise or plato is"},
+        Rewrite{"Yet Plato is wise.", "plato is wise"},
+        Rewrite{"Socrates is wise, but Plato is not.", "socrates is wise , and plato is not"},
+        Rewrite{"Whenever Socrates is wise, Plato is happy.",
+                "if socrates is wise , then plato is happy"},
+        Rewrite{"Whoever is wise is happy.", "everything that is wise is happy"},
+        Rewrite{"Socrates is happy unless Plato is wise.", "socrates is happy , or plato is wise"},
+        Rewrite{"If Socrates is a man, Socrates is mortal",
+                "if socrates is a man , then socrates is mortal"},
+        Rewrite{"If Socrates is a man, and Plato is a man, Socrates is mortal",
+                "if socrates is a man , and plato is a man , then socrates is mortal"},
+        Rewrite{"Socrates is mortal only if Socrates is a man",
+                "if socrates is mortal , then socrates is a man"},
+        Rewrite{"Socrates is mortal if Socrates is a man",
+                "socrates is mortal , or !socrates is a man"},
+        Rewrite{"Socrates is happy if and only if he is wise",
+                "socrates is happy if and only if he is wise"},
+        Rewrite{"Not every king is a philosopher", "!every king is a philosopher"},
+        Rewrite{"It is true that it is not true that it is not true that Socrates is wise",
+                "socrates is wise"},
+        Rewrite{"If a man is wise, then he or she is happy",
+                "if some man is wise , then he or she is happy"}));
+INSTANTIATE_TEST_SUITE_P(Contractions, RewriteTest,
+                         ::testing::Values(Rewrite{"Socrates isn't wise", "socrates is not wise"},
+                                           Rewrite{"Men aren't wise", "men are not wise"},
+                                           Rewrite{"Nobody's perfect", "nobody is perfect"},
+                                           Rewrite{"No one's perfect", "no one is perfect"},
+                                           Rewrite{"There's a god", "there is a god"},
+                                           Rewrite{"They're wise", "they are wise"}));
+
+using ScanTest = NaturalTest;
+
+TEST_F(ScanTest, MultiWordFormsAreOneWordUnlessPunctuationFollows) {
+    Define("predicate", "will die");
+    NaturalTranslator t(session, 4);
+    t.SetSentence("Socrates will die, and Plato will die; Xenophon will die.");
+    t.ScanSentence();
+    EXPECT_EQ(Words(t), "socrates will die , and plato will die , and xenophon will die");
+    EXPECT_EQ(t.WordCount(), 11);
+    EXPECT_EQ(lexicon.Terms[0].LineUse, "NNNNYNNNN");
+}
+
+TEST_F(ScanTest, AConditionalWithoutItsCommaFailsSilently) {
+    const Translation r = Translate("If Socrates is a man Socrates is mortal.");
+    EXPECT_EQ(r.text, "");
+    EXPECT_EQ(r.errPos, 40);  // the end of the text
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ScanTest, SixtyWordsAreReadAndTheSixtyFirstIsRefused) {
+    std::string sixty = "Socrates is wise";
+    for (int i = 0; i < 28; ++i) sixty += " or wise";
+    sixty += " indeed";  // 3 + 56 + 1 words
+    NaturalTranslator t(session, 1);
+    t.SetSentence(sixty);
+    t.ScanSentence();
+    EXPECT_EQ(t.WordCount(), 60);
+    EXPECT_FALSE(t.nat.NatError);
+
+    const Translation r = Translate(sixty + " too.");
+    EXPECT_EQ(r.text, "");
+    EXPECT_EQ(messages, std::vector<std::string>{kSentenceTooLong});
+    EXPECT_EQ(r.sentence.substr(static_cast<size_t>(r.errPos)), "too.");
+}
+
+TEST_F(ScanTest, RewritingThatWouldOverflowTheListStopsWithTheMessage) {
+    std::string text = "Socrates is wise";
+    for (int words = 3; words + 2 <= 56; words += 2) text += " or wise";
+    text += " if Plato is wise";  // 59 words, and "if" would become seven
+    const Translation r = Translate(text);
+    EXPECT_EQ(r.text, "");
+    EXPECT_EQ(messages, std::vector<std::string>{kSentenceTooLong});
+}
+
+TEST_F(ScanTest, DuringAReparseAnUnknownPlainWordFails) {
+    Define("specific noun", "socrates");
+    session.ReparseAll = true;
+    const Translation r = Translate("Socrates is wise.");
+    EXPECT_EQ(r.text, "");
+    EXPECT_EQ(r.errPos, 16);  // just after "wise"
+    EXPECT_EQ(lexicon.TermCount(), 1);
+}
+
+TEST_F(ScanTest, APeriodAloneTranslatesToNothing) {
+    const Translation r = Translate(" . ");
+    EXPECT_EQ(r.text, "");
+    EXPECT_EQ(r.errPos, 0);
+    EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
+}  // namespace deducto::testing

@@ -1,0 +1,191 @@
+// TranslateSentence as a whole: its retry loop and questions, and whole arguments.
+#include "LineParser.h"
+#include "NaturalTestSupport.h"
+#include "formula/modBuildPolish.h"
+#include "truthtable/modEvaluate.h"
+
+namespace deducto::testing {
+namespace {
+
+using TranslateSentenceTest = NaturalTest;
+
+// The box of `window` that shows `text`.
+int BoxShowing(const LanguageTermsModel& window, std::string_view text) {
+    for (int i = 0; i < window.boxCount(); ++i) {
+        if (window.box(i).text == text) return i;
+    }
+    ADD_FAILURE() << "no box shows " << text;
+    return 0;
+}
+
+TEST_F(TranslateSentenceTest, AFailedAttemptThatLearnedTermsIsRetriedQuietly) {
+    // The first attempt learns "dies", whose negative form "does not die" the scanner then
+    // reads as one word.
+    const Translation r = Translate("Socrates dies, or Plato does not die.");
+    EXPECT_EQ(r.text, "(Ds) or (~Dp)");
+    // Only the first attempt speaks: it read "plato does not" as a plural subject.
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "Plural subject is ambiguous.  Please specify  \"all\" or \"some.\""});
+}
+
+TEST_F(TranslateSentenceTest, OnlyTheFirstAttemptAsksForDefinitions) {
+    std::vector<std::string> queries;
+    s.prompts.onEditTerms = [&](LanguageTermsModel& window) {
+        queries.push_back(window.TermQuery());
+        return false;
+    };
+    const Translation r = Translate("Socrates is wise, and Plato is well  known.");
+    EXPECT_EQ(r.text, "");
+    EXPECT_EQ(r.sentence, "Socrates is wise, and Plato is well known.");
+    EXPECT_EQ(r.errPos, 43);  // past the end: the line marks its end
+    EXPECT_EQ(queries, std::vector<std::string>{"Please define the following terms:  WELL KNOWN."});
+    EXPECT_EQ(lexicon.TermCount(), 3);  // socrates, wise, plato
+}
+
+TEST_F(TranslateSentenceTest, DefinedTermsAreUsedAtOnce) {
+    s.prompts.onEditTerms = [](LanguageTermsModel& window) {
+        window.Enter(*window.AddTerm(TermKind::Adjective), "well known");
+        return window.cmdUpdate_Click();
+    };
+    EXPECT_EQ(Translate("Socrates is well known.").text, "Ws");
+}
+
+TEST_F(TranslateSentenceTest, TermsStillMissingFormsAreUnresolved) {
+    LangTerm bus;
+    bus.Kind = TermKind::ClassNoun;
+    bus.Singular = "bus";
+    bus.Letter = 'B';
+    lexicon.Terms.push_back(bus);
+    const Translation declined = Translate("Socrates is wise.");
+    EXPECT_EQ(declined.text, "");
+    EXPECT_EQ(messages.back(), "Unresolved terms");
+
+    s.prompts.onEditTerms = [](LanguageTermsModel& window) {
+        window.Enter(BoxShowing(window, "BUS") + 1, "buses");
+        return window.cmdUpdate_Click();
+    };
+    EXPECT_EQ(Translate("Socrates is wise.").text, "Ws");
+    EXPECT_EQ(lexicon.Terms[0].CompPlural, "non-buses");
+}
+
+TEST_F(TranslateSentenceTest, ALineWhoseTermsChangedIsTranslatedAgain) {
+    Define("class noun", "man");
+    LangTerm bus;
+    bus.Kind = TermKind::ClassNoun;
+    bus.Singular = "bus";
+    bus.Letter = 'B';
+    lexicon.Terms.push_back(bus);
+    AcceptSuggestions();
+    int windows = 0;
+    s.prompts.onEditTerms = [&](LanguageTermsModel& window) {
+        ++windows;
+        window.Enter(BoxShowing(window, "BUS") + 1, "buses");
+        window.txtValue_Change(BoxShowing(window, "NON-MEN"), "NOT MEN");
+        return window.cmdUpdate_Click();
+    };
+    EXPECT_EQ(Translate("All men are wise.", 2).text, "forall x ((Mx) implies (Wx))");
+    EXPECT_EQ(windows, 1);
+    EXPECT_EQ(session.lineReparse[2], 'N');
+}
+
+TEST_F(TranslateSentenceTest, AUserWhoAlwaysAcceptsDoesNotKeepItGoingForever) {
+    s.prompts.onEditTerms = [](LanguageTermsModel& window) { return window.cmdUpdate_Click(); };
+    EXPECT_EQ(Translate("Socrates is well known.").text, "");
+    EXPECT_EQ(messages.back(), kTooManyAttempts);
+}
+
+// Evaluates the argument whose lines are given (conclusion last).
+std::string Verdict(Session& session, const std::vector<std::string>& lines);
+
+class WorkedExample : public NaturalTest {
+protected:
+    void SetUp() override {
+        Define("predicate", "can be expressed as a fraction of two integers");
+        Define("specific noun", "the square root of -1");
+        Define("adjective", "imaginary");
+        Define("class noun", "number");
+        for (const char* adjective : {"real", "complex", "rational"})
+            Define("adjective", adjective);
+        session.exampleLoading = true;
+    }
+    std::vector<std::string> lines = {
+        "No imaginary numbers are real, and every imaginary number is complex.",
+        "A number is rational if and only if it can be expressed as a fraction of two integers.",
+        "The square root of -1 is an imaginary number.",
+        "There exist real numbers that are not rational.",
+        "If any number is both complex and rational, then it is real.",
+        "The square root of -1 cannot be expressed as a fraction of two integers."};
+};
+
+TEST_F(WorkedExample, TheConclusionIsAlwaysTrue) {
+    EXPECT_EQ(Verdict(session, lines), "The conclusion is always true.");
+    EXPECT_EQ(lexicon.TermCount(), 7);  // nothing had to be inferred
+    EXPECT_TRUE(messages.empty());      // the example keeps its iff remark to itself
+}
+
+TEST_F(WorkedExample, WithoutBeingANumberTheConclusionDoesNotFollow) {
+    lines[2] = "The square root of -1 is imaginary.";
+    EXPECT_EQ(Verdict(session, lines), "The conclusion does not follow.");
+}
+
+// The sentences of the natural-language syntax panel, with their underlined terms defined
+// and every suggestion accepted.
+class SyntaxPanel : public NaturalTest, public ::testing::WithParamInterface<const char*> {};
+TEST_P(SyntaxPanel, SentencesTranslate) {
+    AcceptSuggestions();
+    Define("predicate", "has a mind");
+    Define("predicate", "has minds");
+    Define("predicate", "thinks");
+    const Translation r = Translate(GetParam());
+    EXPECT_NE(r.text, "") << GetParam();
+    EXPECT_TRUE(BuildPolish(r.text, Mode::Natural).ok()) << r.text;
+}
+INSTANTIATE_TEST_SUITE_P(
+    AdditionalExamples, SyntaxPanel,
+    ::testing::Values("Some Greek philosophers are wise.",
+                      "Socrates is wise, or Plato is mistaken.",
+                      "Epimenides is correct, and all Cretans are liars.", "No Cretans are honest.",
+                      "Some non-Cretans are not honest.",
+                      "Every multicelled organism is a plant or an animal.",
+                      "An animal is human if and only if it is a rational animal.",
+                      "Any animal has a mind only if it is rational.",
+                      "All men have minds, but some men do not think.",
+                      "There are some animals that are not rational.",
+                      "Everyone who dies is mortal.", "Nothing is both an animal and a plant.",
+                      "If something is not a rational animal, then it is not human.",
+                      "Not everything that is plausible is true.",
+                      "Not every king is a philosopher; however, every wise king is a "
+                      "philosopher.",
+                      "Every bright student who studies excels.",
+                      "Athens is lost if there are no brave warriors.",
+                      "Diogenes is not satisfied unless there exists an honest man.",
+                      "Every nonzero real number is either rational or both irrational and "
+                      "either positive or negative."));
+
+TEST_F(TranslateSentenceTest, ThePanelsOwnExampleFollows) {
+    AcceptSuggestions();
+    Define("predicate", "will die");
+    EXPECT_EQ(Verdict(session, {"Socrates is a philosopher.", "All philosophers are mortal.",
+                                "If someone is mortal, then he or she will die.",
+                                "Therefore Socrates will die."}),
+              "The conclusion is always true.");
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "The antecedent of \"HE OR SHE\" is assumed to be \"SOMEONE.\""});
+}
+
+std::string Verdict(Session& session, const std::vector<std::string>& lines) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int line = i + 1 == lines.size() ? 0 : static_cast<int>(i) + 1;
+        const Translation t = TranslateSentence(lines[i], line, session);
+        if (t.text.empty()) return "not translated: " + lines[i];
+        const ParseResult parse = BuildPolish(t.text, Mode::Natural);
+        if (!parse.ok()) return "not parsed: " + t.text;
+        const LineTable table = BuildLineTable(RemoveDoubleNegations(parse.PolishStr), session);
+        if (!table.status.ok()) return "no table: " + t.text;
+        session.lines[static_cast<size_t>(line)].table = table.table;
+    }
+    return EvaluateArgument(session).verdict;
+}
+
+}  // namespace
+}  // namespace deducto::testing
