@@ -35,7 +35,7 @@ void ReadLine(LineReport& report, Session& session, RecordingPrompts& prompts) {
     const std::size_t firstMessage = prompts.messages.size();
     const int k = report.input.index;
     report.formula = TranslateAndParse(report.input.text, k, session);
-    if (report.failed()) {
+    if (report.unread()) {
         if (report.formula.text.size() >= kSyntaxErrorLength) prompts.ShowMessage(kSyntaxError);
     } else if (!report.formula.blank) {
         session.lines[k].tokens = report.formula.parse.tokenList;

@@ -26,8 +26,10 @@ struct LineReport {
     Status tableStatus;                          // LimitReached when the table was too large
     std::shared_ptr<const clsTruthTable> table;  // as built for the line, before evaluation
 
-    [[nodiscard]] bool failed() const { return !formula.blank && !formula.ok(); }
-    [[nodiscard]] bool limited() const { return !tableStatus.ok(); }
+    // The line could not be read: it gets the error mark.
+    [[nodiscard]] bool unread() const { return !formula.blank && !formula.ok(); }
+    [[nodiscard]] bool failed() const { return unread() && !formula.parse.limitReached; }
+    [[nodiscard]] bool limited() const { return !tableStatus.ok() || formula.parse.limitReached; }
 };
 
 enum class RunResult { Evaluated, LineFailed, LimitReached };

@@ -82,12 +82,12 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
     if (line.failed()) {
         json.String(parse.parseErrMsg);
     } else if (line.limited()) {
-        json.String(line.tableStatus.message);
+        json.String(parse.limitReached ? parse.parseErrMsg : line.tableStatus.message);
     } else {
         json.Null();
     }
     json.Key("errorPos");
-    if (line.failed()) {
+    if (line.unread()) {
         json.Int(formula.markPos());
     } else {
         json.Null();

@@ -53,7 +53,7 @@ void WritePadded(std::ostream& out, const std::string& text, std::size_t width) 
 void WriteLine(std::ostream& out, const LineReport& line) {
     const LineFormula& formula = line.formula;
     out << LineName(line.input.index) << ':';
-    if (line.failed()) {
+    if (line.unread()) {
         out << ' ' << formula.MarkedText() << '\n';
     } else {
         if (!line.input.text.empty()) out << ' ' << line.input.text;

@@ -60,6 +60,7 @@ LineFormula TranslateAndParse(std::string_view text, int line, Session& session)
             if (!translation.ok()) {
                 result.parse.errPos = translation.errPos;
                 result.parse.parseErrMsg = translation.setErrMsg;
+                result.parse.limitReached = translation.limitReached;
                 ShowIfAny(session, translation.setErrMsg);
                 return result;
             }

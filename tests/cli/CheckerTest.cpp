@@ -126,6 +126,18 @@ TEST(Checker, TooManyLettersStopsWithAClearMessage) {
     EXPECT_TRUE(Contains(text.out, message));
 }
 
+TEST(Checker, NestingBeyondTheParserLimitStopsWithAClearMessage) {
+    const std::string deep =
+        "Conclusion: " + std::string(501, '(') + "p" + std::string(501, ')') + "\n";
+    const CheckerRun run = RunChecker({"--json", "-"}, deep);
+    EXPECT_EQ(run.exitStatus, kLimit);
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    const Json& line = (*json)["lines"][0];
+    EXPECT_FALSE(line["error"].string.empty());
+    EXPECT_EQ(line["errorPos"].kind, Json::Kind::Number);
+}
+
 TEST(Checker, JsonReportHoldsEveryLineInFileOrder) {
     const CheckerRun run = RunChecker({"--json", "-"},
                                       "Mode: predicate\nConclusion: exists x Px\nPremise: Pa\n"

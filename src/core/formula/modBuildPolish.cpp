@@ -240,6 +240,7 @@ private:
     }
     ParseResult Failed(std::string_view message) {
         result_.parseErrMsg = message;
+        result_.limitReached = message == kOpStackFull || message == kScopeVarsFull;
         result_.PolishStr.clear();
         return std::move(result_);
     }

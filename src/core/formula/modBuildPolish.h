@@ -17,11 +17,12 @@ inline constexpr int kMaxOpStack = 500;    // pending operators and "(" in one f
 inline constexpr int kMaxScopeVars = 100;  // predicate expressions and open quantifiers
 
 struct ParseResult {
-    std::string PolishStr;     // postfix tokens; empty when the parse failed
-    std::string tokenList;     // tokens in reading order, for drawing
-    int errPos = 0;            // characters before the error mark
-    std::string parseErrMsg;   // empty when the failure is silent
-    std::string scopeWarning;  // a warning only: the formula is accepted
+    std::string PolishStr;      // postfix tokens; empty when the parse failed
+    std::string tokenList;      // tokens in reading order, for drawing
+    int errPos = 0;             // characters before the error mark
+    std::string parseErrMsg;    // empty when the failure is silent
+    std::string scopeWarning;   // a warning only: the formula is accepted
+    bool limitReached = false;  // the formula was too long or too deep to read
     [[nodiscard]] bool ok() const { return !PolishStr.empty(); }
 };
 

@@ -135,6 +135,8 @@ public:
         result.setDisplayTokens = std::move(setDisplayTokens_);
         if (setError_) {
             result.errPos = static_cast<int>(std::min(errPos_, line_.size()));
+            result.limitReached =
+                setErrMsg_ == kTooManyStatements || setErrMsg_ == kTooManyOpenParens;
             result.setErrMsg = std::move(setErrMsg_);
             return result;
         }

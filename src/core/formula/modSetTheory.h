@@ -16,6 +16,7 @@ struct SetTranslation {
     std::string setDisplayTokens;  // tokens in set notation, replacing the parser's list
     int errPos = 0;                // position in the prepared text where reading stopped
     std::string setErrMsg;         // empty when the failure is silent
+    bool limitReached = false;     // the line was too long or too deep to read
     [[nodiscard]] bool ok() const { return !text.empty(); }
 };
 
