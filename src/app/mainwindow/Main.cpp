@@ -2,6 +2,7 @@
 #include "mainwindow/Main.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -44,6 +45,20 @@ void SetBackground(QWidget* widget, ui::Colour colour) {
 
 QFont SansSerif(const QWidget& on, double size, bool bold) {
     return ui::MapFont(ui::FontSpec{ui::kSansSerif, size, bold, false}, ui::DpiOf(on).y);
+}
+
+// Narrows a button's caption, as little as needed, when the face is wider than the one the
+// layout was made for; the button keeps its place and size.
+void FitCaption(QPushButton* button) {
+    constexpr int kMargin = 10;  // the style's room around a caption, in pixels
+    QFont font = button->font();
+    for (int stretch = 95; stretch >= 75; stretch -= 5) {
+        if (QFontMetrics(font).horizontalAdvance(button->text()) + kMargin <= button->width()) {
+            break;
+        }
+        font.setStretch(stretch);
+        button->setFont(font);
+    }
 }
 
 QAction* MakeAction(QObject* parent, QMenu* menu, const char* name, const char* caption,
@@ -139,6 +154,7 @@ void Main::CreateControls() {
     labelProcessing->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cmdHalt = Make<QPushButton>(frameProcessing, "cmdHalt", {1680, 840, 855, 375}, "&Cancel");
     frameProcessing->hide();
+    for (QPushButton* button : findChildren<QPushButton*>()) FitCaption(button);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -300,6 +316,10 @@ void Main::opt_Click(Mode mode) {
     if (txt_[1]->isVisible()) txt_[1]->setFocus();
 }
 
-void Main::ShowModePanel() { DrawSyntaxPanel(*picBoxSyntax, session_.mode); }
+void Main::ShowModePanel() {
+    DrawSyntaxPanel(*picBoxSyntax, session_.mode);
+    // The natural-language panel keeps its left part for text.
+    if (session_.modeNatural()) ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
+}
 
 }  // namespace deducto

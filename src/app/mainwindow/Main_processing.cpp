@@ -151,7 +151,11 @@ void Main::cmdEvaluateConclusion_Click() {
 }
 
 void Main::cmdDetails_Click() {
-    if (!comparisonTable_) return;
+    // The cases are worded for the current mode, which must be the kind the table was built in.
+    if (!comparisonTable_ ||
+        IsPredicateType(comparisonTable_->mode()) != IsPredicateType(session_.mode)) {
+        return;
+    }
     auto* window = new frmDetails(comparisonTable_, session_, this);
     window->PlaceAtPointer();
     window->ShowWindow(true);

@@ -73,12 +73,15 @@ int DrawGlyph(ui::Canvas& canvas, char c, int x, int y, Mode mode) {
             canvas.Line(x + 10, y + 150, x + 140, y + 150);
             return kAdvance + 40;
         case '0': {  // the empty set: an O struck through
-            canvas.PrintAt(x, y, "O");
+            // The stroke reaches 75 twips either side of the O's centre, so a narrow O is
+            // moved right to keep the stroke clear of the glyph before it.
             const int width = canvas.TextWidth("O");
-            const int cx = x + width / 2;
+            const int left = x + std::max(0, 75 - width / 2);
+            canvas.PrintAt(left, y, "O");
+            const int cx = left + width / 2;
             const int cy = y + canvas.TextHeight("O") / 2 + 10;
             canvas.Line(cx - 75, cy + 75, cx + 75, cy - 75);
-            return std::max(kAdvance, std::max(width, width / 2 + 75) + kGap);
+            return std::max(kAdvance, std::max(left + width, cx + 75) - x + kGap);
         }
         case 'U':
             if (mode == Mode::SetTheory) {  // the universal set

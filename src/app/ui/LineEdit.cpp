@@ -9,14 +9,15 @@ namespace deducto::ui {
 namespace {
 
 // Refuses an edit that makes the text longer than the limit; edits that shorten it always
-// pass, so a text longer than the limit (with marks) can still be corrected.
+// pass, so a text longer than the limit (with marks) can still be corrected. The box has
+// already taken the new text when it asks, so the old length is kept by the box itself.
 class TypingLimit : public QValidator {
 public:
     explicit TypingLimit(LineEdit* box) : QValidator(box), box_(box) {}
 
     State validate(QString& input, int&) const override {
         const int limit = box_->typingLimit();
-        if (limit <= 0 || input.size() <= box_->text().size()) return Acceptable;
+        if (limit <= 0 || input.size() <= box_->acceptedLength()) return Acceptable;
         const QString& uncounted = box_->uncountedText();
         qsizetype counted = input.size();
         if (!uncounted.isEmpty()) counted -= input.count(uncounted) * uncounted.size();
@@ -33,6 +34,8 @@ LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
     // QLineEdit's own maximum length would also cut text the program sets, such as a line
     // with the error mark inserted, so the limit is a validator instead.
     setValidator(new TypingLimit(this));
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { acceptedLength_ = text.size(); });
 }
 
 void LineEdit::SetTypingLimit(int limit, const QString& uncounted) {

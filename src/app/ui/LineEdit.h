@@ -18,6 +18,8 @@ public:
     void SetTypingLimit(int limit, const QString& uncounted);
     [[nodiscard]] int typingLimit() const { return limit_; }
     [[nodiscard]] const QString& uncountedText() const { return uncounted_; }
+    // The length of the text before the edit being validated.
+    [[nodiscard]] qsizetype acceptedLength() const { return acceptedLength_; }
 
     // The text colour (normal or failed).
     void SetTextColour(const QColor& colour);
@@ -35,6 +37,7 @@ protected:
 
 private:
     int limit_ = 0;  // 0: no limit
+    qsizetype acceptedLength_ = 0;
     QString uncounted_;
 };
 

@@ -24,14 +24,18 @@ QString ToQString(std::string_view text) {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
-TwipSize PictureBox::Size() const { return ToTwips(size(), *this); }
+TwipSize PictureBox::Size() const {
+    const TwipSize measured = ToTwips(size(), *this);
+    const QSize askedPixels = ToPixels(asked_, *this);
+    return {askedPixels.width() == width() ? asked_.width : measured.width,
+            askedPixels.height() == height() ? asked_.height : measured.height};
+}
 
 void PictureBox::GrowTo(TwipSize wanted) {
     const TwipSize now = Size();
     if (wanted.width <= now.width && wanted.height <= now.height) return;
-    const QSize pixels = ToPixels(
-        TwipSize{std::max(wanted.width, now.width), std::max(wanted.height, now.height)}, *this);
-    resize(pixels.expandedTo(size()));
+    asked_ = {std::max(wanted.width, now.width), std::max(wanted.height, now.height)};
+    resize(ToPixels(asked_, *this).expandedTo(size()));
     EnsureImage();
 }
 
@@ -146,9 +150,10 @@ void PictureBox::SetDragCursor() {
 }
 
 Colour PictureBox::PixelAt(TwipPoint p) const {
+    // Lines sit on pixel centres, so a point belongs to the pixel it rounds to.
     const QPointF at = ToImage(p.x, p.y) * image_.devicePixelRatio();
-    const int x = static_cast<int>(at.x());
-    const int y = static_cast<int>(at.y());
+    const int x = static_cast<int>(std::lround(at.x()));
+    const int y = static_cast<int>(std::lround(at.y()));
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return back_;
     const QColor c = image_.pixelColor(x, y);
     return {c.red(), c.green(), c.blue()};

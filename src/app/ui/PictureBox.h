@@ -77,6 +77,9 @@ private:
     [[nodiscard]] QFont CurrentFont() const;
 
     QImage image_;
+    // The size last asked for in twips, kept exact while the widget still has the pixel size
+    // it was given for it (pixels round twips off).
+    TwipSize asked_;
     Colour back_ = kWhite;
     bool dragCursor_ = false;
     std::vector<TextRun> textRuns_;

@@ -1,0 +1,96 @@
+// Helpers for the window tests: a session whose event pump runs a script, and lookups of
+// controls by name.
+#pragma once
+
+#include <QApplication>
+#include <QWidget>
+#include <functional>
+
+#include "support/ScriptedPrompts.h"
+
+namespace deducto::testing {
+
+// An event pump that counts its calls and hands each to a script: the script can press
+// "&Cancel" (set haltRequested) or click a control, as a user would during a computation.
+class ScriptPump : public EventPump {
+public:
+    long long pumps = 0;
+    std::function<void(long long pump)> onPump;
+
+    void ProcessPendingEvents() override {
+        ++pumps;
+        // A copy, so the script may replace itself.
+        if (const auto script = onPump) script(pumps);
+    }
+};
+
+struct AppSession {
+    ScriptedPrompts prompts;
+    ScriptPump pump;
+    Session session{prompts, pump};
+};
+
+template <typename T>
+T* Find(const QObject* root, const char* name) {
+    return root->findChild<T*>(QString::fromLatin1(name));
+}
+
+// Every open top-level window of one class.
+template <typename T>
+QList<T*> OpenWindows() {
+    QList<T*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<T*>(widget); window != nullptr && window->isVisible()) {
+            found.append(window);
+        }
+    }
+    return found;
+}
+
+}  // namespace deducto::testing
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "LineParser.h"
+#include "formula/modBuildPolish.h"
+#include "truthtable/clsTruthTable.h"
+#include "ui/PictureBox.h"
+
+namespace deducto::testing {
+
+// The table of a typed formula as a line would build it (without simplification unless
+// asked), with its token list; no table when it does not parse or build.
+struct BuiltTable {
+    std::shared_ptr<const clsTruthTable> table;
+    std::string tokens;
+};
+inline BuiltTable TableOf(std::string_view text, Session& session, bool simplify = false) {
+    const ParseResult parse = BuildPolish(text, session.mode);
+    if (!parse.ok()) return {};
+    auto table = std::make_shared<clsTruthTable>(session.mode);
+    if (!table->generateFromPolish(RemoveDoubleNegations(parse.PolishStr), session).ok()) return {};
+    if (simplify && !table->Simplify(session).ok()) return {};
+    return {table, parse.tokenList};
+}
+
+// The text printed on each line of a picture at or below `fromY`, left to right, keyed by y.
+inline std::map<int, std::string> PrintedLines(const ui::PictureBox& picture, int fromY = 0) {
+    std::map<int, std::vector<const ui::TextRun*>> byY;
+    for (const ui::TextRun& run : picture.textRuns()) {
+        if (run.at.y >= fromY) byY[run.at.y].push_back(&run);
+    }
+    std::map<int, std::string> lines;
+    for (auto& [y, runs] : byY) {
+        std::stable_sort(runs.begin(), runs.end(), [](const ui::TextRun* a, const ui::TextRun* b) {
+            return a->at.x < b->at.x;
+        });
+        for (const ui::TextRun* run : runs) lines[y] += run->text;
+    }
+    return lines;
+}
+
+}  // namespace deducto::testing

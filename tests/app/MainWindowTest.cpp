@@ -1,0 +1,668 @@
+// The main window driven through its controls, found by name: line entry and parsing, the
+// error mark, modes, evaluation, cancellation, requests made during a computation, the
+// option menus, CLEAR/RESTART and the worked examples.
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "AppTestSupport.h"
+#include "Details.h"
+#include "LineParser.h"
+#include "mainwindow/MDIForm1.h"
+#include "mainwindow/Main.h"
+#include "presentation/frmDetails.h"
+#include "presentation/frmTruthTable.h"
+#include "truthtable/modEvaluate.h"
+#include "ui/LineEdit.h"
+#include "ui/PictureBox.h"
+
+using namespace deducto;
+using deducto::testing::Find;
+
+Q_DECLARE_METATYPE(deducto::Mode)
+
+namespace {
+
+std::string Joined(const std::vector<ui::TextRun>& runs) {
+    std::string all;
+    for (const ui::TextRun& run : runs) all += run.text;
+    return all;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::AppSession> app_;
+    std::unique_ptr<MDIForm1> frame_;
+    Main* main_ = nullptr;
+
+    Session& session() { return app_->session; }
+    testing::ScriptedPrompts& prompts() { return app_->prompts; }
+    ui::LineEdit* Box(int line) {
+        return Find<ui::LineEdit>(
+            main_, line == 0 ? "txtConclusion" : ("txtCondition" + std::to_string(line)).c_str());
+    }
+    QPushButton* TableButton(int line) {
+        return Find<QPushButton>(main_, ("cmdTruthTable" + std::to_string(line)).c_str());
+    }
+    ui::PictureBox* Picture(int line) {
+        return Find<ui::PictureBox>(main_, ("picBox" + std::to_string(line)).c_str());
+    }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
+    QRadioButton* Option(const char* name) { return Find<QRadioButton>(main_, name); }
+    QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
+    QString Verdict() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
+
+    // Types into a line as the user does, then leaves it with Tab.
+    void Type(int line, const QString& text) {
+        ui::LineEdit* box = Box(line);
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    void SelectMode(const char* option) { Option(option)->click(); }
+    void EnterArgument(const QStringList& premises, const QString& conclusion) {
+        for (int k = 0; k < premises.size(); ++k) Type(k + 1, premises[k]);
+        Type(0, conclusion);
+    }
+    // Runs `check` on the modal window that `action` opens, then closes that window.
+    template <typename Window, typename Check>
+    void OnModal(const std::function<void()>& action, Check check) {
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            QVERIFY(window != nullptr);
+            seen = true;
+            check(*window);
+            window->close();
+        });
+        action();
+        QVERIFY(seen);
+    }
+
+private slots:
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
+        app_ = std::make_unique<testing::AppSession>();
+        frame_ = std::make_unique<MDIForm1>(app_->session);
+        main_ = frame_->mainWindow();
+        frame_->show();
+        frame_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    }
+    void cleanup() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != frame_.get() && window->isVisible()) window->close();
+        }
+        frame_.reset();
+        app_.reset();
+    }
+
+    void startsInNaturalLanguageWithItsButtons() {
+        QCOMPARE(session().mode, Mode::Natural);
+        QVERIFY(Option("optNatural")->isChecked());
+        QVERIFY(!Option("optPropositional")->isChecked());
+        QCOMPARE(Button("cmdToggle")->text(), QStringLiteral("Show Terms"));
+        for (const char* name : {"cmdToggle", "cmdUpdateTerms", "cmdNatSyntaxHelp"}) {
+            QVERIFY2(!Button(name)->isHidden(), name);
+        }
+        QVERIFY(!Button("cmdEvaluateConclusion")->isEnabled());
+        QVERIFY(Button("cmdDetails")->isHidden());
+        QVERIFY(session().options.eliminateUnneeded);
+        QVERIFY(Menu("mnuEliminateUnneededVariables")->isChecked());
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("Deducto - the Inferator"));
+    }
+
+    void leavingALineParsesAndDrawsIt_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("printed");  // the characters printed, glyphs drawn aside
+        QTest::newRow("propositional") << "optPropositional"
+                                       << "(r and k) implies p"
+                                       << "(rk)p";
+        QTest::newRow("predicate") << "optPredicate"
+                                   << "forall x (Px implies Qx)"
+                                   << "x(PxQx)";
+        QTest::newRow("set theory") << "optSetTheory"
+                                    << "f belongs S"
+                                    << "f\u2208S";
+    }
+    void leavingALineParsesAndDrawsIt() {
+        QFETCH(QString, option);
+        QFETCH(QString, text);
+        QFETCH(QString, printed);
+        SelectMode(option.toLatin1().constData());
+        Type(1, text);
+        QVERIFY(session().lines[1].table != nullptr);
+        QVERIFY(!session().lines[1].tokens.empty());
+        QVERIFY(TableButton(1)->isEnabled());
+        QVERIFY(session().entriesMade);
+        QCOMPARE(Box(1)->textColour(), QColor(Qt::black));
+        const auto& runs = Picture(1)->textRuns();
+        QCOMPARE(QString::fromStdString(Joined(runs)), printed);
+        QVERIFY(runs.front().at.x >= 10);
+        for (const ui::TextRun& run : runs) QCOMPARE(run.at.y, 40);
+        QVERIFY(prompts().messages.empty());
+    }
+
+    void leavingWithoutTypingDoesNotParseAgain() {
+        SelectMode("optPropositional");
+        Type(1, "p and q");
+        const auto table = session().lines[1].table;
+        Box(1)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(Box(1), Qt::Key_Tab);  // no key pressed in the line before leaving
+        QCOMPARE(session().lines[1].table, table);
+    }
+
+    void aFailingLineIsMarkedInRed_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("marked");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("missing operand") << 1 << "p and and q"
+                                         << "p and and <-- ERROR  q" << QStringList{};
+        QTest::newRow("error past the end")
+            << 0 << "(p"
+            << "(p <-- ERROR " << QStringList{"Missing right parenthesis"};
+        const QString longLine = QString("p and ").repeated(15) + "and q";  // 95 characters
+        QTest::newRow("long line")
+            << 2 << longLine << QString("p and ").repeated(15) + "and <-- ERROR  q"
+            << QStringList{"Syntax error"};
+    }
+    void aFailingLineIsMarkedInRed() {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        QFETCH(QString, marked);
+        QFETCH(QStringList, messages);
+        SelectMode("optPropositional");
+        Type(line, text);
+        QCOMPARE(Box(line)->text(), marked);
+        QCOMPARE(Box(line)->textColour(), QColor(Qt::red));
+        QCOMPARE(QApplication::focusWidget(), Box(line));
+        QVERIFY(!TableButton(line)->isEnabled());
+        QVERIFY(session().lines[line].table == nullptr);
+        if (line == 0) QVERIFY(!Button("cmdEvaluateConclusion")->isEnabled());
+        QStringList shown;
+        for (const std::string& m : prompts().messages) shown << QString::fromStdString(m);
+        QCOMPARE(shown, messages);
+
+        // Corrected, the mark goes and the line parses.
+        Box(line)->selectAll();
+        Type(line, "p or q");
+        QCOMPARE(Box(line)->text(), QStringLiteral("p or q"));
+        QCOMPARE(Box(line)->textColour(), QColor(Qt::black));
+        QVERIFY(session().lines[line].table != nullptr);
+    }
+
+    void aFullLineKeepsAllItsTextWhenMarked() {
+        // A line of the full 100 characters gets the mark inserted without losing its end.
+        SelectMode("optPropositional");
+        const QString text = QString("p and ").repeated(16) + "q or";  // 100 characters
+        Type(3, text);
+        QCOMPARE(Box(3)->text().remove(QString::fromLatin1(kErrorMark)), text);
+        QCOMPARE(Box(3)->text().size(), 100 + qsizetype(std::strlen(kErrorMark)));
+        // Typing more into it is refused, deleting is not.
+        Box(3)->setFocus(Qt::MouseFocusReason);
+        Box(3)->end(false);
+        QTest::keyClicks(Box(3), "x");
+        QVERIFY(!Box(3)->text().endsWith('x'));
+        QTest::keyClick(Box(3), Qt::Key_Backspace);
+        QCOMPARE(Box(3)->text().size(), 110);
+    }
+
+    void typingStopsAtOneHundredCharacters() {
+        Box(4)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(Box(4), QString(105, 'p'));
+        QCOMPARE(Box(4)->text(), QString(100, 'p'));
+    }
+
+    void aBlankLineDisablesItsButtons() {
+        SelectMode("optPropositional");
+        Type(0, "p");
+        QVERIFY(Button("cmdEvaluateConclusion")->isEnabled());
+        QVERIFY(TableButton(0)->isEnabled());
+        Box(0)->selectAll();
+        Type(0, "   ");
+        QVERIFY(!Button("cmdEvaluateConclusion")->isEnabled());
+        QVERIFY(!TableButton(0)->isEnabled());
+        QVERIFY(session().lines[0].table == nullptr);
+        QVERIFY(prompts().messages.empty());
+    }
+
+    void spacesAloneMakeNoEntry() {
+        SelectMode("optPropositional");
+        Type(2, "   ");
+        QVERIFY(!session().entriesMade);
+        QVERIFY(!TableButton(2)->isEnabled());
+        SelectMode("optPredicate");  // nothing to confirm
+        QVERIFY(prompts().messages.empty());
+        QCOMPARE(session().mode, Mode::Predicate);
+    }
+
+    void typingInTheConclusionEnablesEvaluation() {
+        SelectMode("optPropositional");
+        Box(0)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(Box(0), "p");
+        QVERIFY(Button("cmdEvaluateConclusion")->isEnabled());
+        QVERIFY(TableButton(0)->isEnabled());
+    }
+
+    void modeChangeAsksOnceEntriesWereMade_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<Mode>("toMode");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("premise");
+        QTest::newRow("to propositional") << "optPredicate"
+                                          << "optPropositional" << Mode::Propositional
+                                          << "This change will clear any entries already made."
+                                          << "Pa or Qa";
+        QTest::newRow("to set theory") << "optPropositional"
+                                       << "optSetTheory" << Mode::SetTheory
+                                       << "This change will clear any entries already made"
+                                       << "p or q";
+    }
+    void modeChangeAsksOnceEntriesWereMade() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(Mode, toMode);
+        QFETCH(QString, question);
+        QFETCH(QString, premise);
+        SelectMode(from.toLatin1().constData());
+        const Mode fromMode = session().mode;
+        Type(1, premise);
+        Type(0, premise);
+        const auto table = session().lines[1].table;
+        QVERIFY(table != nullptr);
+
+        prompts().cancelOnQuestion = 1;
+        SelectMode(to.toLatin1().constData());
+        QCOMPARE(prompts().messages, (std::vector<std::string>{question.toStdString()}));
+        QCOMPARE(session().mode, fromMode);
+        QVERIFY(Option(from.toLatin1().constData())->isChecked());
+        QVERIFY(!Option(to.toLatin1().constData())->isChecked());
+        QCOMPARE(Box(1)->text(), premise);
+        QCOMPARE(session().lines[1].table, table);
+        QVERIFY(Button("cmdEvaluateConclusion")->isEnabled());
+
+        SelectMode(to.toLatin1().constData());  // answered OK this time
+        QCOMPARE(session().mode, toMode);
+        QVERIFY(Box(1)->text().isEmpty());
+        QVERIFY(session().lines[1].table == nullptr);
+        QVERIFY(session().lines[1].tokens.empty());
+        QVERIFY(!session().entriesMade);
+        QVERIFY(!Button("cmdEvaluateConclusion")->isEnabled());
+        for (const char* name : {"cmdToggle", "cmdUpdateTerms", "cmdNatSyntaxHelp"}) {
+            QVERIFY2(Button(name)->isHidden(), name);
+        }
+        frame_->activateWindow();  // activation shows them only in natural language
+        QVERIFY(Button("cmdUpdateTerms")->isHidden());
+    }
+
+    void evaluationShowsTheVerdict_data() {
+        QTest::addColumn<QStringList>("premises");
+        QTest::addColumn<QString>("conclusion");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("follows") << QStringList{"p", "p implies q"} << "q"
+                                 << QString(kVerdictAlwaysTrue);
+        QTest::newRow("does not follow")
+            << QStringList{"p"} << "q" << QString(kVerdictDoesNotFollow);
+        QTest::newRow("inconsistent premises")
+            << QStringList{"p", "not p"} << "q" << QString(kVerdictPremisesFalse);
+        QTest::newRow("always false")
+            << QStringList{"p"} << "q and not q" << QString(kVerdictAlwaysFalse);
+        QTest::newRow("no premises")
+            << QStringList{} << "q or not q" << QString(kVerdictAlwaysTrue);
+    }
+    void evaluationShowsTheVerdict() {
+        QFETCH(QStringList, premises);
+        QFETCH(QString, conclusion);
+        QFETCH(QString, verdict);
+        SelectMode("optPropositional");
+        EnterArgument(premises, conclusion);
+        Button("cmdEvaluateConclusion")->click();
+        QCOMPARE(Verdict(), verdict);
+        QCOMPARE(Button("cmdDetails")->isHidden(), verdict != QString(kVerdictDoesNotFollow));
+        QVERIFY(!Find<QGroupBox>(main_, "frameProcessing")->isVisible());
+
+        // Any key in any line takes the verdict away.
+        Box(5)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(Box(5), Qt::Key_Space);
+        QVERIFY(Verdict().isEmpty());
+        QVERIFY(Button("cmdDetails")->isHidden());
+    }
+
+    void detailsListTheFailingCase() {
+        SelectMode("optPropositional");
+        EnterArgument({"p or q"}, "q");
+        Button("cmdEvaluateConclusion")->click();
+        QCOMPARE(Verdict(), QString(kVerdictDoesNotFollow));
+        OnModal<frmDetails>([this] { Button("cmdDetails")->click(); },
+                            [](frmDetails& window) {
+                                QCOMPARE(window.windowTitle(),
+                                         QStringLiteral("Evaluation Details"));
+                                const auto& runs = window.picBox->textRuns();
+                                QCOMPARE(runs.size(), size_t{2});
+                                QCOMPARE(runs[0].text, std::string(kDetailsHeading));
+                                QCOMPARE(runs[1].text, std::string(">> p is true, q is false"));
+                            });
+    }
+
+    void cancelDuringEvaluationRestoresTheControls() {
+        SelectMode("optPropositional");
+        EnterArgument({"p implies q", "q implies r", "", "r implies s"}, "p implies s");
+        // Count the chances to cancel that one evaluation has, then cancel at each of them.
+        const long long before = app_->pump.pumps;
+        Button("cmdEvaluateConclusion")->click();
+        const long long chances = app_->pump.pumps - before;
+        QVERIFY(chances >= 3);
+        for (long long n = 1; n <= chances; ++n) {
+            prompts().messages.clear();
+            Box(6)->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(Box(6), Qt::Key_Space);  // clears the verdict
+            Box(6)->clear();
+            Button("cmdEvaluateConclusion")->setFocus();
+            const long long start = app_->pump.pumps;
+            bool lockedDuring = false;
+            app_->pump.onPump = [&, n](long long pump) {
+                if (pump - start != n) return;
+                lockedDuring = !Box(1)->isEnabled() && !Button("cmdClear")->isEnabled() &&
+                               Find<QTimer>(main_, "Timer1")->isActive();
+                session().progress.haltRequested = true;
+            };
+            Button("cmdEvaluateConclusion")->click();
+            app_->pump.onPump = nullptr;
+            QVERIFY2(lockedDuring, qPrintable(QString("pump %1").arg(n)));
+            QCOMPARE(prompts().messages, std::vector<std::string>{kProcessCanceled});
+            QVERIFY(Verdict().isEmpty());
+            QVERIFY(Button("cmdDetails")->isHidden());
+            QVERIFY(!session().progress.haltRequested);
+            QVERIFY(!Find<QTimer>(main_, "Timer1")->isActive());
+            QVERIFY(!Find<QGroupBox>(main_, "frameProcessing")->isVisible());
+            for (int line = 0; line < kLineCount; ++line) {
+                QVERIFY(Box(line)->isEnabled());
+                const bool hasTable = line <= 2 || line == 4;
+                QCOMPARE(TableButton(line)->isEnabled(), hasTable);
+            }
+            for (const char* name : {"cmdClear", "cmdShowExample"}) {
+                QVERIFY(Button(name)->isEnabled());
+            }
+            for (const char* name :
+                 {"optPropositional", "optPredicate", "optSetTheory", "optNatural"}) {
+                QVERIFY(Option(name)->isEnabled());
+            }
+            for (const char* name :
+                 {"mnuPropExample", "mnuPredExample", "mnuSetExample", "mnuNatExample"}) {
+                QVERIFY(Menu(name)->isEnabled());
+            }
+        }
+    }
+
+    void cancelWhileALineIsBuiltLeavesItWithoutTable() {
+        SelectMode("optPropositional");
+        app_->pump.onPump = [this](long long) { session().progress.haltRequested = true; };
+        Type(2, "p implies q");
+        app_->pump.onPump = nullptr;
+        QCOMPARE(prompts().messages, std::vector<std::string>{kProcessCanceled});
+        QVERIFY(session().lines[2].table == nullptr);
+        QCOMPARE(Box(2)->text(), QStringLiteral("p implies q"));  // no error mark
+        QCOMPARE(Box(2)->textColour(), QColor(Qt::red));
+        QVERIFY(!TableButton(2)->isEnabled());
+        QVERIFY(!session().progress.haltRequested);
+    }
+
+    void requestsDuringAComputationAreCarriedOutAfterIt_data() {
+        QTest::addColumn<bool>("askTable");
+        QTest::addColumn<bool>("askEvaluation");
+        QTest::newRow("truth table") << true << false;
+        QTest::newRow("evaluation") << false << true;
+        QTest::newRow("both: the table first") << true << true;
+    }
+    void requestsDuringAComputationAreCarriedOutAfterIt() {
+        QFETCH(bool, askTable);
+        QFETCH(bool, askEvaluation);
+        SelectMode("optPropositional");
+        Menu("mnuMultitable")->trigger();  // truth-table windows open without blocking
+        Type(1, "p");
+        bool openedDuring = false;
+        app_->pump.onPump = [&](long long) {
+            app_->pump.onPump = nullptr;
+            if (askTable) TableButton(1)->click();
+            if (askEvaluation) Button("cmdEvaluateConclusion")->click();
+            openedDuring = !testing::OpenWindows<frmTruthTable>().isEmpty() || !Verdict().isEmpty();
+        };
+        Type(0, "p or q");  // the conclusion's table is being built when the clicks come
+        QVERIFY(!openedDuring);
+        QCOMPARE(testing::OpenWindows<frmTruthTable>().size(), askTable ? 1 : 0);
+        // With both, the evaluation waits for the end of the next computation.
+        QCOMPARE(Verdict().isEmpty(), askTable || !askEvaluation);
+        if (askTable && askEvaluation) {
+            Type(2, "q");
+            QCOMPARE(Verdict(), QString(kVerdictAlwaysTrue));
+        }
+    }
+
+    void aLineLeftDuringAComputationIsParsedAfterIt() {
+        SelectMode("optPropositional");
+        bool parsedInside = true;
+        app_->pump.onPump = [&](long long) {
+            app_->pump.onPump = nullptr;
+            // Meanwhile the user types into line 2 and leaves it.
+            Box(2)->setFocus(Qt::MouseFocusReason);
+            QTest::keyClicks(Box(2), "q or r");
+            Box(3)->setFocus(Qt::TabFocusReason);
+            parsedInside = session().lines[2].table != nullptr;
+        };
+        Type(1, "p");
+        QVERIFY(!parsedInside);
+        QVERIFY(session().lines[1].table != nullptr);
+        QVERIFY(session().lines[2].table != nullptr);
+        QVERIFY(TableButton(2)->isEnabled());
+        QVERIFY(!Find<QTimer>(main_, "Timer1")->isActive());
+    }
+
+    void progressShowsDotsOrAPercentage_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QStringList>("captions");  // after each tick
+        QTest::newRow("dots") << "Combining premises" << 0 << 0
+                              << QStringList{"Combining premises...", "Combining premises",
+                                             "Combining premises.", "Combining premises..",
+                                             "Combining premises..."};
+        QTest::newRow("percentage") << "Evaluating combinations" << 25 << 200
+                                    << QStringList{"Evaluating combinations (12.50%)"};
+        QTest::newRow("building, just enough rows")
+            << "Building combinations" << 1 << 101 << QStringList{"Building combinations (0.99%)"};
+        QTest::newRow("too few rows for a percentage")
+            << "Evaluating combinations" << 50 << 100
+            << QStringList{"Evaluating combinations...", "Evaluating combinations"};
+    }
+    void progressShowsDotsOrAPercentage() {
+        QFETCH(QString, text);
+        QFETCH(int, current);
+        QFETCH(int, total);
+        QFETCH(QStringList, captions);
+        SelectMode("optPropositional");
+        auto* timer = Find<QTimer>(main_, "Timer1");
+        auto* label = Find<QLabel>(main_, "labelProcessing");
+        QStringList shown;
+        app_->pump.onPump = [&](long long) {
+            app_->pump.onPump = nullptr;
+            QCOMPARE(label->text(), QStringLiteral("Calculating"));
+            QVERIFY(Find<QGroupBox>(main_, "frameProcessing")->isVisible());
+            session().progress.progressText = text.toStdString();
+            session().progress.progressCurrent = current;
+            session().progress.progressTotal = total;
+            timer->setInterval(0);  // tick at once instead of twice a second
+            for (int pass = 0; pass < 1000 && shown.size() < captions.size(); ++pass) {
+                const QString before = label->text();
+                QCoreApplication::processEvents();
+                if (label->text() != before || text == before) shown << label->text();
+            }
+        };
+        Type(1, "p or q");
+        QCOMPARE(shown, captions);
+    }
+
+    void optionMenusToggle_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QList<bool>>("flags");  // eliminate, false only, true only, multi
+        QTest::newRow("start") << QStringList{} << QList<bool>{true, false, false, false};
+        QTest::newRow("eliminate off") << QStringList{"mnuEliminateUnneededVariables"}
+                                       << QList<bool>{false, false, false, false};
+        QTest::newRow("false only")
+            << QStringList{"mnuShowFalseOnly"} << QList<bool>{true, true, false, false};
+        QTest::newRow("true only replaces false only")
+            << QStringList{"mnuShowFalseOnly", "mnuShowTrueOnly"}
+            << QList<bool>{true, false, true, false};
+        QTest::newRow("false only replaces true only")
+            << QStringList{"mnuShowTrueOnly", "mnuShowFalseOnly"}
+            << QList<bool>{true, true, false, false};
+        QTest::newRow("false only off again") << QStringList{"mnuShowFalseOnly", "mnuShowFalseOnly"}
+                                              << QList<bool>{true, false, false, false};
+        QTest::newRow("multi-table")
+            << QStringList{"mnuMultitable"} << QList<bool>{true, false, false, true};
+    }
+    void optionMenusToggle() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QList<bool>, flags);
+        for (const QString& name : clicks) Menu(name.toLatin1().constData())->trigger();
+        const Options& options = session().options;
+        QCOMPARE((QList<bool>{options.eliminateUnneeded, options.showFalseOnly,
+                              options.showTrueOnly, options.multiTable}),
+                 flags);
+        QCOMPARE(
+            (QList<bool>{Menu("mnuEliminateUnneededVariables")->isChecked(),
+                         Menu("mnuShowFalseOnly")->isChecked(),
+                         Menu("mnuShowTrueOnly")->isChecked(), Menu("mnuMultitable")->isChecked()}),
+            flags);
+    }
+
+    void eliminatingColumnsAppliesToTablesBuiltAfterwards() {
+        SelectMode("optPropositional");
+        Type(1, "p or (q and not q)");
+        QCOMPARE(session().lines[1].table->nbrTerms(), 1);
+        Menu("mnuEliminateUnneededVariables")->trigger();
+        QCOMPARE(session().lines[1].table->nbrTerms(), 1);  // nothing is recomputed
+        Type(2, "p or (q and not q)");
+        QCOMPARE(session().lines[2].table->nbrTerms(), 2);
+    }
+
+    void clearRestartEmptiesTheArgumentOnly() {
+        SelectMode("optPropositional");
+        EnterArgument({"p"}, "q");
+        Button("cmdEvaluateConclusion")->click();
+        Menu("mnuShowTrueOnly")->trigger();
+        Button("cmdClear")->click();
+        for (int line = 0; line < kLineCount; ++line) {
+            QVERIFY(Box(line)->text().isEmpty());
+            QVERIFY(session().lines[line].table == nullptr);
+            QVERIFY(session().lines[line].tokens.empty());
+            QVERIFY(!TableButton(line)->isEnabled());
+            QVERIFY(Picture(line)->textRuns().empty());
+        }
+        QVERIFY(Verdict().isEmpty());
+        QVERIFY(Button("cmdDetails")->isHidden());
+        QVERIFY(!Button("cmdEvaluateConclusion")->isEnabled());
+        QVERIFY(!session().entriesMade);
+        QCOMPARE(session().mode, Mode::Propositional);
+        QVERIFY(session().options.showTrueOnly);
+        QCOMPARE(QApplication::focusWidget(), Box(1));
+    }
+
+    void clearAllTermsAsksFirstAndReparsesOnlyInNaturalLanguage() {
+        SelectMode("optPropositional");
+        Type(1, "p");
+        prompts().cancelOnQuestion = 1;
+        Menu("mnuClearTerms")->trigger();
+        QCOMPARE(prompts().messages,
+                 std::vector<std::string>{"Are you sure you want to clear all terms permanently?"});
+        QCOMPARE(session().lineReparse, std::string(kLineCount, 'N'));
+        Menu("mnuClearTerms")->trigger();  // OK: line 1 is marked, but not reparsed here
+        QCOMPARE(prompts().messages.size(), size_t{2});
+        QCOMPARE(session().lineReparse, std::string("NTNNNNNNN"));
+        QVERIFY(session().lines[1].table != nullptr);
+    }
+
+    void theFrameNeverGrowsBeyondTheMainWindow() {
+        const QSize full = main_->size() + QSize(0, frame_->menuBar()->height());
+        const QSize screen = frame_->screen()->availableGeometry().size();
+        QCOMPARE(frame_->isMaximized(),
+                 full.width() > screen.width() || full.height() > screen.height());
+        frame_->showNormal();
+        frame_->resize(full + QSize(400, 300));
+        QCOMPARE(frame_->size(), full);
+        frame_->resize(300, 200);
+        QCOMPARE(frame_->size(), QSize(300, 200));
+    }
+
+    void exitHaltsAndCloses() {
+        Menu("mnuExit")->trigger();
+        QVERIFY(session().progress.haltRequested);
+        QVERIFY(!frame_->isVisible());
+    }
+
+    void theExampleMenuTypesAndEvaluatesTheArgument_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<int>("premises");
+        QTest::newRow("propositional") << "mnuPropExample" << Mode::Propositional << 7;
+        QTest::newRow("predicate") << "mnuPredExample" << Mode::Predicate << 7;
+        QTest::newRow("set theory") << "mnuSetExample" << Mode::SetTheory << 4;
+    }
+    void theExampleMenuTypesAndEvaluatesTheArgument() {
+        QFETCH(QString, menu);
+        QFETCH(Mode, mode);
+        QFETCH(int, premises);
+        Type(1, "anything");  // the entries made are cleared after a question
+        Menu(menu.toLatin1().constData())->trigger();
+        QCOMPARE(prompts().messages.back(),
+                 std::string("This action will clear any entries already made."));
+        QCOMPARE(session().mode, mode);
+        for (int line = 0; line <= premises; ++line) {
+            QVERIFY2(session().lines[line].table != nullptr, qPrintable(Box(line)->text()));
+        }
+        QVERIFY(!Verdict().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), Button("cmdEvaluateConclusion"));
+    }
+
+    void theWeatherForecastDoesNotFollowInOneCase() {
+        Menu("mnuPropExample")->trigger();
+        QCOMPARE(Verdict(), QString(kVerdictDoesNotFollow));
+        OnModal<frmDetails>([this] { Button("cmdDetails")->click(); },
+                            [](frmDetails& window) {
+                                const auto& runs = window.picBox->textRuns();
+                                QCOMPARE(runs.size(), size_t{2});
+                                // One case, over every letter: all of them matter once premises are
+                                // false elsewhere.
+                                const QString line = QString::fromStdString(runs[1].text);
+                                QVERIFY2(line.startsWith(">> ") && line.contains("k is false") &&
+                                             line.contains("r is true"),
+                                         qPrintable(line));
+                            });
+    }
+
+    void showTruthTableOpensTheLinesTable() {
+        SelectMode("optPropositional");
+        Type(1, "p implies q");
+        OnModal<frmTruthTable>([this] { TableButton(1)->click(); },
+                               [](frmTruthTable& window) {
+                                   QCOMPARE(window.windowTitle(), QStringLiteral("Truth Table"));
+                                   QVERIFY(!window.picBox->textRuns().empty());
+                               });
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

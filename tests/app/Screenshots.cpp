@@ -1,0 +1,146 @@
+// Saves pictures of the program for a person to look at: the main window with the
+// propositional worked example typed by hand and evaluated, truth-table windows and the
+// details window. Usage: deducto_screenshots [folder]
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+#include "AppTestSupport.h"
+#include "mainwindow/MDIForm1.h"
+#include "mainwindow/Main.h"
+#include "presentation/frmTruthTable.h"
+#include "ui/QtPrompts.h"
+
+using namespace deducto;
+
+namespace {
+
+// Messages are printed instead of waiting for a click.
+class PrintedPrompts : public testing::ScriptedPrompts {
+public:
+    void ShowMessage(std::string_view text) override {
+        std::fprintf(stderr, "message: %.*s\n", static_cast<int>(text.size()), text.data());
+        ScriptedPrompts::ShowMessage(text);
+    }
+};
+
+void Save(QWidget* widget, const QDir& folder, const char* name) {
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    if (!widget->grab().save(path)) std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+    std::printf("%s\n", qPrintable(path));
+}
+
+// Without a window manager a closed window does not hand the activation back.
+void Reactivate(QWidget* frame) {
+    frame->activateWindow();
+    if (!QTest::qWaitForWindowActive(frame)) std::fprintf(stderr, "window not active\n");
+}
+
+void Type(QWidget* box, const char* text) {
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(box, QString::fromLatin1(text));
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+// Grabs the modal window that `click` opens, then closes it.
+void SaveModal(QAbstractButton* button, const QDir& folder, const char* name) {
+    if (!button->isVisible()) {
+        std::fprintf(stderr, "%s: %s is not on show\n", name, qPrintable(button->objectName()));
+        return;
+    }
+    QTimer::singleShot(300, [&folder, name] {
+        if (QWidget* window = QApplication::activeModalWidget()) {
+            Save(window, folder, name);
+            window->close();
+        }
+    });
+    button->click();
+    Reactivate(button->window());
+}
+
+void SaveTruthTable(Main* main, int line, const QDir& folder, const char* name) {
+    auto* button =
+        testing::Find<QPushButton>(main, ("cmdTruthTable" + std::to_string(line)).c_str());
+    button->click();
+    QApplication::processEvents();
+    for (auto* window : testing::OpenWindows<frmTruthTable>()) {
+        Save(window, folder, name);
+        window->close();
+    }
+    Reactivate(main->window());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Deducto"));
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                               : QStringLiteral("/tmp/deducto-shots"));
+    QDir().mkpath(folder.path());
+
+    PrintedPrompts prompts;
+    ui::QtEventPump pump;
+    Session session(prompts, pump);
+    MDIForm1 frame(session);
+    frame.show();
+    frame.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&frame)) std::fprintf(stderr, "window not exposed\n");
+    Main* main = frame.mainWindow();
+    Save(&frame, folder, "01-start.png");
+
+    testing::Find<QRadioButton>(main, "optPropositional")->click();
+    const char* premises[] = {"(r and k) implies p",
+                              "k iff (t and a)",
+                              "s or not t",
+                              "(not p) implies u",
+                              "(s implies c) and (c implies s)",
+                              "a and not c",
+                              "r"};
+    for (int k = 1; k <= 7; ++k) {
+        Type(testing::Find<QLineEdit>(main, ("txtCondition" + std::to_string(k)).c_str()),
+             premises[k - 1]);
+    }
+    Type(testing::Find<QLineEdit>(main, "txtConclusion"), "u");
+    testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+    QApplication::processEvents();
+    Save(&frame, folder, "02-propositional-evaluated.png");
+
+    session.options.multiTable = true;  // truth-table windows open without blocking
+    SaveTruthTable(main, 1, folder, "03-truth-table.png");
+    SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "04-details.png");
+
+    // A failing line, marked in place.
+    Type(testing::Find<QLineEdit>(main, "txtCondition8"), "p and and q");
+    Save(&frame, folder, "05-error-mark.png");
+
+    // The predicate example, its truth tables and its details.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    testing::Find<QRadioButton>(main, "optPredicate")->click();
+    const char* predicate[] = {"forall x (Ax or Bx)", "Fm and Wm", "exists w (Ww and Aw)"};
+    for (int k = 1; k <= 3; ++k) {
+        Type(testing::Find<QLineEdit>(main, ("txtCondition" + std::to_string(k)).c_str()),
+             predicate[k - 1]);
+    }
+    Type(testing::Find<QLineEdit>(main, "txtConclusion"), "exists x (Bx and not Wx)");
+    testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+    QApplication::processEvents();
+    Save(&frame, folder, "06-predicate-evaluated.png");
+    SaveTruthTable(main, 1, folder, "07-predicate-truth-table.png");
+    SaveTruthTable(main, 0, folder, "08-predicate-conclusion-table.png");
+    SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "09-predicate-details.png");
+
+    // The set-theory example, loaded from the Help menu.
+    if (auto* example = main->findChild<QAction*>(QStringLiteral("mnuSetExample"))) {
+        example->trigger();
+        QApplication::processEvents();
+        Save(&frame, folder, "10-set-theory-example.png");
+        SaveTruthTable(main, 3, folder, "11-set-theory-truth-table.png");
+    }
+    return 0;
+}
