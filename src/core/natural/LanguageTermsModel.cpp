@@ -92,8 +92,12 @@ void LanguageTermsModel::txtValue_Change(int i, std::string_view text) {
     typed_ = true;
 }
 
+TermBox& LanguageTermsModel::FormBox(int term, int form) {
+    return boxes_[static_cast<size_t>(firstBox(term)) + static_cast<size_t>(form)];
+}
+
 std::string LanguageTermsModel::Lower(int term, int form) const {
-    return ToLower(boxes_[static_cast<size_t>(firstBox(term) + form)].text);
+    return ToLower(boxes_[static_cast<size_t>(firstBox(term)) + static_cast<size_t>(form)].text);
 }
 
 void LanguageTermsModel::txtValue_LostFocus(int i) {
@@ -105,7 +109,7 @@ void LanguageTermsModel::txtValue_LostFocus(int i) {
     const int form = i - firstBox(term);
     // Fills form `target` of the term when it is empty; sources are read at that moment.
     const auto fill = [&](int target, auto derive, int source) {
-        std::string& text = boxes_[static_cast<size_t>(firstBox(term) + target)].text;
+        std::string& text = FormBox(term, target).text;
         text = NormaliseSpacing(text);
         if (text.empty()) text = ToUpper(derive(Lower(term, source)));
     };
@@ -160,14 +164,14 @@ bool LanguageTermsModel::cmdUpdate_Click() {
     for (int t = 0; t < termCount(); ++t) {
         TermTexts texts{termKind(t), {}};
         for (int f = 0; f < FormCount(termKind(t)); ++f) {
-            texts.forms.push_back(boxes_[static_cast<size_t>(firstBox(t) + f)].text);
+            texts.forms.push_back(FormBox(t, f).text);
         }
         table.push_back(std::move(texts));
     }
     const std::optional<std::string> problem = ValidateTermTexts(table);
     for (int t = 0; t < termCount(); ++t) {
         for (int f = 0; f < FormCount(termKind(t)); ++f) {
-            boxes_[static_cast<size_t>(firstBox(t) + f)].text =
+            FormBox(t, f).text =
                 ToUpper(table[static_cast<size_t>(t)].forms[static_cast<size_t>(f)]);
         }
     }

@@ -75,6 +75,7 @@ private:
         int firstBox;
     };
     void AddBoxes(TermKind kind, int entry, const LangTerm* term);
+    TermBox& FormBox(int term, int form);
     [[nodiscard]] std::string Lower(int term, int form) const;
 
     Session& session_;

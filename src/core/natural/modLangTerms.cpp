@@ -198,7 +198,7 @@ std::string Lexicon::AddTerm(std::string_view text, TermKind kind, Number number
     for (int i = 0; i < TermCount(); ++i) {
         const LangTerm& term = Terms[i];
         if (term.HasForm(t)) {
-            const std::string result = LetterText(i, t);
+            std::string result = LetterText(i, t);
             bool suits = false;
             if (!plural) {
                 suits =

@@ -176,7 +176,7 @@ std::optional<size_t> ModalPrefix(std::string_view text) {
 }
 
 std::string PredicatePlural(std::string_view singular) {
-    const std::string s(singular);
+    std::string s(singular);
     if (StartsWith(s, "is ")) return "are " + s.substr(3);
     if (StartsWith(s, "has ")) return "have " + s.substr(4);
     if (StartsWith(s, "does ")) return "do " + s.substr(5);
@@ -186,7 +186,7 @@ std::string PredicatePlural(std::string_view singular) {
 }
 
 std::string PredicateSingular(std::string_view plural) {
-    const std::string s(plural);
+    std::string s(plural);
     if (StartsWith(s, "are ")) return "is " + s.substr(4);
     if (StartsWith(s, "have ")) return "has " + s.substr(5);
     if (StartsWith(s, "do ")) return "does " + s.substr(3);

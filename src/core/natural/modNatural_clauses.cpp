@@ -86,19 +86,23 @@ ClauseKind NaturalTranslator::AnalyseClause(int from, int to) {
 
         ClauseKind kind = None;
         int q = 0;
-        if (match({"there", "is", "not"}, p)) {
-            kind = clauseNES, q = p + 3;
+        const bool noNoun =
+            match({"there", "is", "no"}, p) && !WordIs(p + 3, {"any"}) && !IsArticle(p + 3);
+        if (match({"there", "is", "not"}, p) || noNoun) {
+            kind = clauseNES;
+            q = p + 3;
         } else if (match({"there", "does", "not", "exist"}, p)) {
-            kind = clauseNES, q = p + 4;
-        } else if (match({"there", "is", "no"}, p) && !WordIs(p + 3, {"any"}) &&
-                   !IsArticle(p + 3)) {
-            kind = clauseNES, q = p + 3;
+            kind = clauseNES;
+            q = p + 4;
         } else if (match({"there", "are", "no"}, p)) {
-            kind = clauseNEP, q = p + 3;
+            kind = clauseNEP;
+            q = p + 3;
         } else if (match({"there", "are", "not", "any"}, p)) {
-            kind = clauseNEP, q = p + 4;
+            kind = clauseNEP;
+            q = p + 4;
         } else if (match({"there", "do", "not", "exist", "any"}, p)) {
-            kind = clauseNEP, q = p + 5;
+            kind = clauseNEP;
+            q = p + 5;
         }
         if (kind != None) {
             if (WordIs(q, {"no", "any"}) || IsArticle(q)) ++q;

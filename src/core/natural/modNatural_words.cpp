@@ -22,7 +22,7 @@ std::string NaturalTranslator::WordTermLetter(int k) {
     if (const auto i = lexicon_.FindTerm(w)) {
         const LangTerm& t = lexicon_.Terms[*i];
         if (w == t.Singular || w == t.Plural || w == t.CompSingular || w == t.CompPlural) {
-            const std::string letter = lexicon_.LetterText(*i, w);
+            std::string letter = lexicon_.LetterText(*i, w);
             if (!letter.empty()) return letter;
         }
     }
