@@ -133,6 +133,7 @@ int main(int argc, char* argv[]) {
     Save(&frame, folder, "06-predicate-evaluated.png");
     SaveTruthTable(main, 1, folder, "07-predicate-truth-table.png");
     SaveTruthTable(main, 0, folder, "08-predicate-conclusion-table.png");
+    SaveTruthTable(main, 2, folder, "08b-predicate-individuals-table.png");
     SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "09-predicate-details.png");
 
     // The set-theory example, loaded from the Help menu.

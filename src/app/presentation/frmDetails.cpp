@@ -9,7 +9,7 @@
 namespace deducto {
 namespace {
 
-inline constexpr ui::TwipSize kDesignedClient{11880, 3195};
+inline constexpr ui::TwipSize kClientSize{11880, 3195};
 inline constexpr int kPictureMargin = 10000;  // how much larger than the window the picture is
 
 }  // namespace
@@ -19,9 +19,8 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
     : PictureWindow(QStringLiteral("Evaluation Details"), parent),
       comparisonTable_(std::move(comparisonTable)) {
     setObjectName(QStringLiteral("frmDetails"));
-    resize(ui::ToPixels(kDesignedClient, *this));
-    picBox->GrowTo(
-        {kDesignedClient.width + kPictureMargin, kDesignedClient.height + kPictureMargin});
+    resize(ui::ToPixels(kClientSize, *this));
+    picBox->GrowTo({kClientSize.width + kPictureMargin, kClientSize.height + kPictureMargin});
     const QColor background = palette().color(QPalette::Window);
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
     const ui::TwipSize needed =

@@ -15,8 +15,10 @@ frmTruthTable::frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::st
     picBox->GrowTo({10000, 20000});
     const QColor background = palette().color(QPalette::Window);
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
-    const ui::TwipSize needed = DrawTruthTable(*picBox, *displayTable_, tokenList, session.mode,
-                                               session.options, session.prompts());
+    // Drawn in the mode the table was built in: its layout depends on how its rows are made.
+    const ui::TwipSize needed =
+        DrawTruthTable(*picBox, *displayTable_, tokenList, displayTable_->mode(), session.options,
+                       session.prompts());
     FitToDrawing(needed);
 }
 

@@ -14,8 +14,8 @@ class clsTruthTable;
 class frmTruthTable : public PictureWindow {
     Q_OBJECT
 public:
-    // Draws `table` headed by `tokenList`, with the session's mode and row filters, and
-    // sizes the window to the drawing.
+    // Draws `table` headed by `tokenList`, with the session's row filters, and sizes the
+    // window to the drawing.
     frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::string tokenList,
                   Session& session, QWidget* parent = nullptr);
 

@@ -52,11 +52,11 @@ QString FontFamily(std::string_view name) {
     return *it;
 }
 
-QFont MapFont(const FontSpec& spec, double dpiY) {
-    QFont font(FontFamily(spec.name));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * dpiY / 72.0))));
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+QFont MapFont(const FontSpec& wanted, double dpiY) {
+    QFont font(FontFamily(wanted.name));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.size * dpiY / 72.0))));
+    font.setBold(wanted.bold);
+    font.setUnderline(wanted.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

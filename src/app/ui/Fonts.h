@@ -14,9 +14,9 @@ namespace deducto::ui {
 // The installed family used for a font name of the drawings.
 [[nodiscard]] QString FontFamily(std::string_view name);
 
-// The font for `spec` on a screen of `dpiY` dots per inch, sized in whole pixels so that
+// The font for `wanted` on a screen of `dpiY` dots per inch, sized in whole pixels so that
 // text is sharp and measures the same on every surface.
-[[nodiscard]] QFont MapFont(const FontSpec& spec, double dpiY);
+[[nodiscard]] QFont MapFont(const FontSpec& wanted, double dpiY);
 
 // The membership sign, printed in the "Symbol" font.
 inline constexpr const char* kMembershipSign = "\u2208";
