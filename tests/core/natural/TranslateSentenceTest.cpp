@@ -42,6 +42,20 @@ TEST_F(TranslateSentenceTest, OnlyTheFirstAttemptAsksForDefinitions) {
     EXPECT_EQ(lexicon.TermCount(), 3);  // socrates, wise, plato
 }
 
+TEST_F(TranslateSentenceTest, DefinitionRequestsNameEachUndefinedWordOnce) {
+    Define("class noun", "philosopher");
+    std::string query;
+    s.prompts.onEditTerms = [&](LanguageTermsModel& window) {
+        query = window.TermQuery();
+        return false;
+    };
+    NaturalTranslator t(session, 1);
+    t.SetSentence("Some greek philosophers are wise, and some greek kings are wise.");
+    t.ScanSentence();
+    EXPECT_FALSE(t.RequestTermDefinitions(t.WordCount()));
+    EXPECT_EQ(query, "Please define the following terms:  GREEK WISE KINGS.");
+}
+
 TEST_F(TranslateSentenceTest, DefinedTermsAreUsedAtOnce) {
     s.prompts.onEditTerms = [](LanguageTermsModel& window) {
         window.Enter(*window.AddTerm(TermKind::Adjective), "well known");
