@@ -97,7 +97,10 @@ private:
     void txt_KeyUp(int line, int key);
     void txt_LostFocus(int line);
     void ParseLine(int line);
+    [[nodiscard]] bool LineIsBlank(int line) const;
+    void DisableLineButtons(int line);
     void ShowLineFailure(int line, const std::string& text, int errPos, bool focus);
+    void ShowLineTooLarge(int line, const std::string& message);
     void DrawLineFormula(int line, std::string_view scopeWarning);
     void ClearVerdict();
     void cmdTruthTable_Click(int line);

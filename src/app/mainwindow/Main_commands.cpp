@@ -20,8 +20,6 @@ namespace {
 
 inline constexpr ui::TwipSize kExampleSize{15400, 10000};
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string::npos; }
-
 }  // namespace
 
 void Main::ReparseFlaggedLines() {
@@ -30,7 +28,7 @@ void Main::ReparseFlaggedLines() {
     for (int line = 0; line < kLineCount; ++line) {
         ArgumentLine& slot = session_.lines[line];
         ui::LineEdit& box = *txt_[line];
-        if (session_.lineReparse[line] == 'N' || IsBlank(box.text().toStdString())) continue;
+        if (session_.lineReparse[line] == 'N' || LineIsBlank(line)) continue;
         session_.prompts().ShowMessage(line == 0 ? std::string("Reparsing Conclusion")
                                                  : "Reparsing Premise " + std::to_string(line));
         const std::string text = RemoveErrorMarks(box.text().toStdString());
@@ -69,11 +67,7 @@ void Main::ReparseFlaggedLines() {
             return;
         }
         if (built.status.outcome == Outcome::LimitReached) {
-            EndProcessing();
-            session_.prompts().ShowMessage(built.status.message);
-            box.SetTextColour(Qt::red);
-            cmdTruthTable_[line]->setEnabled(false);
-            if (line == 0) cmdEvaluateConclusion->setEnabled(false);
+            ShowLineTooLarge(line, built.status.message);
             continue;
         }
         slot.table = std::move(built.table);
@@ -95,8 +89,7 @@ void Main::CancelReparse(int line) {
         if (k != line && (session_.lineReparse[k] == 'N' || slot.tokens.empty())) continue;
         txt_[k]->SetTextColour(Qt::red);
         txt_[k]->setEnabled(true);
-        cmdTruthTable_[k]->setEnabled(false);
-        if (k == 0) cmdEvaluateConclusion->setEnabled(false);
+        DisableLineButtons(k);
         picBox_[k]->Cls();
         slot.table.reset();
         slot.tokens.clear();

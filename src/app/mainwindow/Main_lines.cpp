@@ -12,12 +12,6 @@
 #include "ui/PictureBox.h"
 
 namespace deducto {
-namespace {
-
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string::npos; }
-
-}  // namespace
-
 void Main::txt_KeyDown(int line) {
     ClearVerdict();
     session_.lines[line].changed = true;
@@ -52,13 +46,12 @@ void Main::ParseLine(int line) {
     slot.table.reset();
     picBox_[line]->Cls();
 
-    const std::string typed = txt_[line]->text().toStdString();
-    if (IsBlank(typed)) {
-        cmdTruthTable_[line]->setEnabled(false);
-        if (line == 0) cmdEvaluateConclusion->setEnabled(false);
+    if (LineIsBlank(line)) {
+        DisableLineButtons(line);
         return;
     }
     session_.entriesMade = true;
+    const std::string typed = txt_[line]->text().toStdString();
     const std::string text = RemoveErrorMarks(typed);
     if (text != typed) txt_[line]->setText(QString::fromStdString(text));
 
@@ -90,13 +83,7 @@ void Main::ParseLine(int line) {
             txt_[line]->SetTextColour(Qt::red);
             break;
         case Outcome::LimitReached:
-            // Too large to tabulate: the line stands as failed, with the reason, but its
-            // text is not marked, for nothing in it is wrong.
-            EndProcessing();
-            session_.prompts().ShowMessage(built.status.message);
-            txt_[line]->SetTextColour(Qt::red);
-            cmdTruthTable_[line]->setEnabled(false);
-            if (line == 0) cmdEvaluateConclusion->setEnabled(false);
+            ShowLineTooLarge(line, built.status.message);
             break;
     }
     ReparseFlaggedLines();
@@ -109,6 +96,24 @@ void Main::DrawLineFormula(int line, std::string_view scopeWarning) {
     DrawFormula(picture, session_.lines[line].tokens, scopeWarning, session_.mode);
 }
 
+bool Main::LineIsBlank(int line) const {
+    return txt_[line]->text().toStdString().find_first_not_of(' ') == std::string::npos;
+}
+
+void Main::DisableLineButtons(int line) {
+    cmdTruthTable_[line]->setEnabled(false);
+    if (line == 0) cmdEvaluateConclusion->setEnabled(false);
+}
+
+void Main::ShowLineTooLarge(int line, const std::string& message) {
+    // Too large to tabulate: the line stands as failed, with the reason, but its text is not
+    // marked, for nothing in it is wrong.
+    EndProcessing();
+    session_.prompts().ShowMessage(message);
+    txt_[line]->SetTextColour(Qt::red);
+    DisableLineButtons(line);
+}
+
 void Main::ShowLineFailure(int line, const std::string& text, int errPos, bool focus) {
     const int markAt = std::clamp(errPos, 0, static_cast<int>(text.size()));
     if (static_cast<int>(text.size()) >= kLongLine) session_.prompts().ShowMessage(kSyntaxError);
@@ -119,8 +124,7 @@ void Main::ShowLineFailure(int line, const std::string& text, int errPos, bool f
     box.SetTextColour(Qt::red);
     box.setEnabled(true);
     if (focus) box.setFocus();
-    cmdTruthTable_[line]->setEnabled(false);
-    if (line == 0) cmdEvaluateConclusion->setEnabled(false);
+    DisableLineButtons(line);
 }
 
 void Main::RefreshTermsPanel() {
