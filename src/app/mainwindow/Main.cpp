@@ -264,7 +264,6 @@ void Main::Form_Load() {
 }
 
 void Main::SetWindowSize(ui::TwipSize size) {
-    windowSize_ = size;
     resize(ui::ToPixels(size, *this));
     emit windowSizeChanged();
 }

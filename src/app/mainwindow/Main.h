@@ -64,9 +64,6 @@ public:
     // Whether a computation is running.
     [[nodiscard]] bool processing() const;
 
-    // The window's own size in twips; the frame follows it.
-    [[nodiscard]] ui::TwipSize windowSize() const { return windowSize_; }
-
     // The menus, for the frame's menu bar.
     QMenu* mnuTruthTableOptions;
     QMenu* mnuNaturalLanguage;
@@ -76,7 +73,7 @@ public:
     void Form_Activate();
 
 signals:
-    void windowSizeChanged();
+    void windowSizeChanged();  // the frame follows the main window's size
     // "E&xit": the program is to end now.
     void exitRequested();
 
@@ -137,7 +134,6 @@ private:
     void mnuExit_Click();
 
     Session& session_;
-    ui::TwipSize windowSize_ = kMainSize;
 
     // Controls, each with its own name as objectName.
     QGroupBox* Frame1;
