@@ -2,15 +2,17 @@
 
 #include <algorithm>
 
+#include "natural/CheckTermsModel.h"
+#include "natural/TermDefinition.h"
 #include "truthtable/modEvaluate.h"
 
 namespace deducto::cli {
 
 namespace {
 
-// Stands in for the user: every message is written down, every confirmation answered OK.
-// Questions about terms are declined, so a sentence that needs one fails with the
-// translator's own messages.
+// Stands in for the user: every message is written down, every confirmation answered OK,
+// every suggested term kind accepted. Requests to define terms or supply missing forms are
+// declined, so a sentence that needs one fails with the translator's own messages.
 class RecordingPrompts : public UserPrompts {
 public:
     std::vector<std::string> messages;
@@ -20,7 +22,8 @@ public:
         messages.emplace_back(text);
         return true;
     }
-    bool ConfirmTermWithUser(CheckTermsModel& /*dialog*/) override { return false; }
+    // Agrees with the suggested kind (an adjective when there is none).
+    bool ConfirmTermWithUser(CheckTermsModel& dialog) override { return dialog.AcceptSuggestion(); }
     bool EditLanguageTerms(LanguageTermsModel& /*window*/) override { return false; }
 };
 
@@ -63,6 +66,15 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
 
     CheckReport report;
     report.mode = argument.mode;
+    // Predefined terms go into the lexicon in file order, before any line is read.
+    for (const TermLine& term : argument.terms) {
+        const TermDefinition added = DefineTerm(term.kind, term.text, session);
+        if (!added.ok()) {
+            prompts.ShowMessage("Term on line " + std::to_string(term.fileLine) + ": " +
+                                added.error);
+        }
+    }
+    report.termMessages = prompts.messages;
     for (const InputLine& line : argument.lines) report.lines.push_back({line, {}, {}, {}, {}});
 
     // Premises in slot order, then the conclusion, whatever order the file gives them in.
@@ -101,6 +113,7 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
         }
     }
     report.messages = std::move(prompts.messages);
+    report.lexicon = session.lexicon.Terms;
     return report;
 }
 

@@ -13,6 +13,7 @@
 #include "LineParser.h"
 #include "Outcome.h"
 #include "Session.h"
+#include "natural/modLangTerms.h"
 
 namespace deducto::cli {
 
@@ -42,6 +43,8 @@ struct CheckReport {
     std::string stopMessage;            // why the evaluation stopped, when a limit did it
     std::vector<CaseText> details;      // the failing cases, when the conclusion does not follow
     std::vector<std::string> messages;  // every message box text of the run, in order
+    std::vector<std::string> termMessages;  // shown while the predefined terms were added
+    std::vector<LangTerm> lexicon;          // natural language: the terms at the end of the run
 };
 
 [[nodiscard]] CheckReport RunCheck(const ArgumentFile& argument, const Options& options);

@@ -62,6 +62,23 @@ void WriteTable(JsonWriter& json, const clsTruthTable& table) {
     json.EndObject();
 }
 
+void WriteTerm(JsonWriter& json, const LangTerm& term) {
+    json.BeginObject();
+    json.Key("letter");
+    StringOrNull(json, term.Letter ? std::string(1, term.Letter) : std::string());
+    json.Key("kind");
+    json.String(KindName(term.Kind));
+    const std::pair<const char*, const std::string*> forms[] = {
+        {"singular", &term.Singular},         {"plural", &term.Plural},
+        {"negSingular", &term.NegSingular},   {"negPlural", &term.NegPlural},
+        {"compSingular", &term.CompSingular}, {"compPlural", &term.CompPlural}};
+    for (const auto& [key, form] : forms) {
+        json.Key(key);
+        StringOrNull(json, *form);
+    }
+    json.EndObject();
+}
+
 void WriteLine(JsonWriter& json, const LineReport& line) {
     const LineFormula& formula = line.formula;
     const ParseResult& parse = formula.parse;
@@ -126,7 +143,7 @@ std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) 
     json.EndArray();
     json.Key("messages");
     json.StringArray(report.messages);
-    json.Key("terms");  // as given in the file; the lexicon they lead to comes later
+    json.Key("terms");  // as given in the file
     json.BeginArray();
     for (const TermLine& term : argument.terms) {
         json.BeginObject();
@@ -136,6 +153,10 @@ std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) 
         json.String(term.text);
         json.EndObject();
     }
+    json.EndArray();
+    json.Key("lexicon");  // every term at the end of the run, predefined or inferred
+    json.BeginArray();
+    for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
     json.EndObject();
     return json.text() + '\n';

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "Notation.h"
+#include "natural/TermDefinition.h"
+#include "natural/TermDefinition.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto::cli {
@@ -50,7 +52,8 @@ void WritePadded(std::ostream& out, const std::string& text, std::size_t width) 
     out << text << std::string(width - std::min(width, DisplayWidth(text)), ' ');
 }
 
-void WriteLine(std::ostream& out, const LineReport& line) {
+// Natural-language messages (remarks, questions) go to `notes`, the rest with the line.
+void WriteLine(std::ostream& out, std::ostream& notes, const LineReport& line) {
     const LineFormula& formula = line.formula;
     out << LineName(line.input.index) << ':';
     if (line.unread()) {
@@ -64,7 +67,7 @@ void WriteLine(std::ostream& out, const LineReport& line) {
             out << '\n';
         }
     }
-    for (const std::string& message : line.messages) out << kIndent << message << '\n';
+    for (const std::string& message : line.messages) notes << kIndent << message << '\n';
 }
 
 }  // namespace
@@ -111,9 +114,15 @@ void WriteTruthTable(std::ostream& out, const clsTruthTable& table, std::string_
     }
 }
 
-void WriteText(std::ostream& out, const CheckReport& report, const TextOptions& text,
-               const Options& options) {
-    for (const LineReport& line : report.lines) WriteLine(out, line);
+void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
+               const TextOptions& text, const Options& options) {
+    const bool natural = report.mode == Mode::Natural;
+    std::ostream& notes = natural ? err : out;
+    for (const std::string& message : report.termMessages) err << message << '\n';
+    for (const LineReport& line : report.lines) {
+        if (natural && !line.messages.empty()) err << LineName(line.input.index) << ":\n";
+        WriteLine(out, notes, line);
+    }
     out << '\n';
 
     switch (report.result) {
@@ -131,6 +140,12 @@ void WriteText(std::ostream& out, const CheckReport& report, const TextOptions& 
                                                : report.stopMessage)
                 << '\n';
             break;
+    }
+
+    if (natural && !report.lexicon.empty()) {
+        out << "\nTerms:\n";
+        for (const std::string& term : LexiconListing(report.lexicon))
+            out << kIndent << term << '\n';
     }
 
     if (text.details && !report.details.empty()) {

@@ -16,8 +16,9 @@ struct TextOptions {
     std::vector<int> tables;  // line indices whose truth tables are printed
 };
 
-void WriteText(std::ostream& out, const CheckReport& report, const TextOptions& text,
-               const Options& options);
+// Natural-language remarks and messages go to `err`; everything else to `out`.
+void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
+               const TextOptions& text, const Options& options);
 
 // One truth table: a column per term, a row per case that the options let through (rows
 // marked "-" never), and the formula heading the value column.

@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
     if (command.json) {
         std::cout << ReportJson(report, read.argument);
     } else {
-        WriteText(std::cout, report, command.text, command.options);
+        WriteText(std::cout, std::cerr, report, command.text, command.options);
     }
     std::cout.flush();
 

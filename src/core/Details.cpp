@@ -90,7 +90,8 @@ std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison, Sess
     std::vector<CaseText> cases;
     for (int row = 0; row < comparison.nbrTruthCombos(); ++row) {
         if (comparison.TruthValue(row) != 'F') continue;
-        switch (session.mode) {
+        // The table's own mode decides the layout: its rows are written in that mode's form.
+        switch (comparison.mode()) {
             case Mode::Propositional:
                 cases.push_back({PropositionalCase(comparison, row)});
                 break;
@@ -99,7 +100,7 @@ std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison, Sess
                 break;
             case Mode::Predicate:
             case Mode::SetTheory:
-                cases.push_back({FormulaCase(comparison, row, session.mode)});
+                cases.push_back({FormulaCase(comparison, row, comparison.mode())});
                 break;
         }
     }

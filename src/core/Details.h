@@ -19,7 +19,7 @@ inline constexpr const char* kDetailsMore = "** and other cases not shown **";
 // One case: the lines that describe it (one line except in natural-language mode).
 using CaseText = std::vector<std::string>;
 
-// Every 'F' row of the comparison table, in row order, in the layout of session.mode.
+// Every 'F' row of the comparison table, in row order, in the layout of the table's mode.
 // A lexicon letter without an entry shows "impossible error" through session.prompts().
 [[nodiscard]] std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison,
                                                          Session& session);

@@ -71,6 +71,9 @@ LineFormula TranslateAndParse(std::string_view text, int line, Session& session)
         }
         case Mode::Natural: {
             const Translation translation = TranslateSentence(result.text, line, session);
+            // The line shows the sentence as the translator normalised it; error positions
+            // count in that text.
+            if (!translation.sentence.empty()) result.text = translation.sentence;
             if (translation.text.empty()) {
                 result.parse.errPos = translation.errPos;
                 return result;

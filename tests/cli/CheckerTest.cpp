@@ -2,6 +2,8 @@
 // the JSON report and the usage errors, each with its exit status.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -56,7 +58,27 @@ INSTANTIATE_TEST_SUITE_P(Samples, WorkedExamples,
                                       "k is false", "r is true", "u is false"}},
                              Example{"predicate_example.txt", "The conclusion is always true.", {}},
                              Example{
-                                 "set_theory_example.txt", "The conclusion is always true.", {}}));
+                                 "set_theory_example.txt", "The conclusion is always true.", {}},
+                             Example{"natural_example.txt", "The conclusion is always true.", {}}));
+
+// Without "number" in premise 3 the square root of -1 need not be a number at all.
+TEST(Checker, NaturalLanguageExampleFailsWithoutTheNumberInPremise3) {
+    std::ifstream in(SamplePath("natural_example.txt"));
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string argument = text.str();
+    const std::string from = "The square root of -1 is an imaginary number.";
+    argument.replace(argument.find(from), from.size(), "The square root of -1 is imaginary.");
+
+    const CheckerRun run = RunChecker({"--json", "--details", "-"}, argument);
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.err;
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    EXPECT_EQ((*json)["verdict"].string, "The conclusion does not follow.");
+    EXPECT_FALSE((*json)["details"].array.empty());
+    EXPECT_EQ((*json)["lexicon"].array.size(), 7u);
+    EXPECT_EQ((*json)["lines"][0]["formula"].kind, Json::Kind::String);
+}
 
 TEST(Checker, ReadsStandardInputAndFollowsWithIffInPremise1) {
     const CheckerRun run = RunChecker({"-"}, PropositionalExampleWith("(r and k) iff p"));

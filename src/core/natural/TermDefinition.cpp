@@ -70,9 +70,9 @@ TermDefinition DefineTermFromLine(std::string_view line, Session& session) {
     return DefineTerm(rest.substr(0, colon), rest.substr(colon + 1), session);
 }
 
-std::vector<std::string> LexiconListing(const Lexicon& lexicon) {
+std::vector<std::string> LexiconListing(const std::vector<LangTerm>& terms) {
     std::vector<std::string> lines;
-    for (const LangTerm& term : lexicon.Terms) {
+    for (const LangTerm& term : terms) {
         std::string line = term.Letter ? std::string(1, term.Letter) : std::string("?");
         line += std::string("  ") + KindName(term.Kind) + ": " + term.Singular;
         std::vector<const std::string*> more;

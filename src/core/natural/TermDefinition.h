@@ -28,6 +28,6 @@ struct TermDefinition {
 
 // One line per term, in lexicon order: its letter, its kind and its forms, for example
 // "M  class noun: man | men | non-man | non-men".
-[[nodiscard]] std::vector<std::string> LexiconListing(const Lexicon& lexicon);
+[[nodiscard]] std::vector<std::string> LexiconListing(const std::vector<LangTerm>& terms);
 
 }  // namespace deducto

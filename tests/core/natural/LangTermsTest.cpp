@@ -230,7 +230,7 @@ TEST_F(LexiconTest, DefinitionsAreCheckedAndListed) {
     EXPECT_TRUE(DefineTermFromLine("Term: class noun: Greek  Philosopher", session).ok());
     EXPECT_TRUE(DefineTermFromLine("predicate: will die", session).ok());
     EXPECT_EQ(DefineTerm("adjective", "bus", session).letter, "B");
-    EXPECT_EQ(LexiconListing(lexicon),
+    EXPECT_EQ(LexiconListing(lexicon.Terms),
               (std::vector<std::string>{
                   "G  class noun: greek philosopher | greek philosophers | non-greek philosopher | "
                   "non-greek philosophers",
