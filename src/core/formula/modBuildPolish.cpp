@@ -7,22 +7,16 @@
 #include <array>
 #include <vector>
 
+#include "formula/FormulaText.h"
+
 namespace deducto {
 
 namespace {
 
-const char* const kInvalidCharacter = "Invalid character";
-const char* const kMissingLeftParen = "Missing left parenthesis";
-const char* const kMissingRightParen = "Missing right parenthesis";
-const char* const kMissingVariable = "Missing variable";
 const char* const kOpStackFull =
     "Formula too deeply nested: more than 500 operators and parentheses are open at once";
 const char* const kScopeVarsFull =
     "Formula too long: more than 100 predicate expressions and quantifiers";
-
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-char AsciiLower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsQuantifierToken(std::string_view token) {
     return !token.empty() && (token[0] == '4' || token[0] == '5');

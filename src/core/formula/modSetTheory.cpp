@@ -11,14 +11,12 @@
 #include <optional>
 #include <vector>
 
+#include "formula/FormulaText.h"
+
 namespace deducto {
 
 namespace {
 
-const char* const kInvalidCharacter = "Invalid character";
-const char* const kMissingLeftParen = "Missing left parenthesis";
-const char* const kMissingRightParen = "Missing right parenthesis";
-const char* const kMissingVariable = "Missing variable";
 const char* const kTooManyStatements = "Too many inclusions and equalities: at most 15 in one line";
 const char* const kTooManyOpenParens = "Too many nested parentheses: at most 121 open at once";
 const char* const kNoVariableLeft =
@@ -29,10 +27,6 @@ const char* const kNoVariableLeft =
 constexpr std::string_view kPlaceholders = "123456789!@#$%^";
 static_assert(kPlaceholders.size() == kMaxPlaceholders);
 constexpr std::string_view kVarPool = "xyzwtuvpqrsabcdefghijklmno";
-
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-char AsciiLower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string_view TrimSpaces(std::string_view s) {
     const size_t first = s.find_first_not_of(' ');
