@@ -5,7 +5,6 @@
 
 #include "Notation.h"
 #include "natural/TermDefinition.h"
-#include "natural/TermDefinition.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto::cli {

@@ -13,11 +13,11 @@ namespace deducto::testing {
 
 class ScriptedPrompts : public UserPrompts {
 public:
-    std::vector<std::string> messages;       // every text shown, questions included
-    int cancelOnQuestion = 0;                // 1-based Confirm call answered Cancel; 0 never
+    std::vector<std::string> messages;  // every text shown, questions included
+    int cancelOnQuestion = 0;           // 1-based Confirm call answered Cancel; 0 never
     int questions = 0;
-    std::function<bool(CheckTermsModel&)> onCheckTerm;       // default: decline
-    std::function<bool(LanguageTermsModel&)> onEditTerms;    // default: decline
+    std::function<bool(CheckTermsModel&)> onCheckTerm;     // default: decline
+    std::function<bool(LanguageTermsModel&)> onEditTerms;  // default: decline
 
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     bool Confirm(std::string_view text) override {
