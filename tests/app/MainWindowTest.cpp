@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -18,8 +19,11 @@
 #include "LineParser.h"
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
+#include "natural/CheckTermsModel.h"
+#include "natural/TermDefinition.h"
 #include "presentation/frmDetails.h"
 #include "presentation/frmTruthTable.h"
+#include "reference/WorkedExamples.h"
 #include "truthtable/modEvaluate.h"
 #include "ui/LineEdit.h"
 #include "ui/PictureBox.h"
@@ -69,6 +73,12 @@ class MainWindowTest : public QObject {
         box->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(box, text);
         QTest::keyClick(box, Qt::Key_Tab);
+    }
+    // Types a sentence in natural-language mode: its full stop leaves the line.
+    void TypeSentence(int line, const QString& text) {
+        ui::LineEdit* box = Box(line);
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(box, text);
     }
     void SelectMode(const char* option) { Option(option)->click(); }
     void EnterArgument(const QStringList& premises, const QString& conclusion) {
@@ -651,6 +661,211 @@ private slots:
                                              line.contains("r is true"),
                                          qPrintable(line));
                             });
+    }
+
+    // Natural language. The two multi-word terms of the square-root example cannot be
+    // inferred; the tests define them (and the rest) as the example does.
+    void DefineExampleTerms() {
+        for (const ExampleTerm& term : ExampleFor(Mode::Natural).terms) {
+            QVERIFY(DefineTerm(term.kind, term.text, session()).ok());
+        }
+    }
+    // The user ticks the kind the program suggests for each new word.
+    void AcceptSuggestedTerms() {
+        prompts().onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
+    }
+
+    void aSentenceIsTranslatedWhenItsLineIsLeft_data() {
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("printed");  // "" for a sentence that fails
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("specific noun") << "The square root of -1 is an imaginary number."
+                                       << "((ItNt))" << QStringList{};
+        QTest::newRow("pronoun, with its remark")
+            << "A number is rational if and only if it can be expressed as a fraction of two "
+               "integers."
+            << "x(Nx((Yx)(Cx)))"
+            << QStringList{"The antecedent of \"IT\" is assumed to be \"NUMBER.\""};
+        QTest::newRow("no predicate") << "The square root of -1 is."
+                                      << "" << QStringList{};
+    }
+    void aSentenceIsTranslatedWhenItsLineIsLeft() {
+        QFETCH(QString, sentence);
+        QFETCH(QString, printed);
+        QFETCH(QStringList, messages);
+        DefineExampleTerms();
+        TypeSentence(3, "The square root of -1 is complex.");  // a formula the line may lose
+        QVERIFY(session().lines[3].table != nullptr);
+        prompts().messages.clear();
+
+        Box(3)->selectAll();
+        TypeSentence(3, sentence);
+        QStringList shown;
+        for (const std::string& m : prompts().messages) shown << QString::fromStdString(m);
+        QCOMPARE(shown, messages);
+        const bool ok = !printed.isEmpty();
+        QCOMPARE(session().lines[3].table != nullptr, ok);
+        QCOMPARE(session().lines[3].tokens.empty(), !ok);
+        QCOMPARE(TableButton(3)->isEnabled(), ok);
+        QCOMPARE(QString::fromStdString(Joined(Picture(3)->textRuns())), printed);
+        if (ok) {
+            QCOMPARE(Box(3)->text(), sentence);
+            QCOMPARE(Box(3)->textColour(), QColor(Qt::black));
+        } else {
+            QCOMPARE(Box(3)->text(), sentence + QString::fromLatin1(kErrorMark));
+            QCOMPARE(Box(3)->textColour(), QColor(Qt::red));
+            QCOMPARE(QApplication::focusWidget(), Box(3));
+        }
+    }
+
+    void theFullStopKeyEndsASentence_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("parsedAtTheStop");
+        QTest::newRow("natural language") << "optNatural"
+                                          << "The square root of -1 is imaginary." << true;
+        // Elsewhere a full stop is part of the formula (an intersection in set theory).
+        QTest::newRow("set theory") << "optSetTheory"
+                                    << "S = H.R" << false;
+    }
+    void theFullStopKeyEndsASentence() {
+        QFETCH(QString, option);
+        QFETCH(QString, text);
+        QFETCH(bool, parsedAtTheStop);
+        DefineExampleTerms();
+        SelectMode(option.toLatin1().constData());
+        Box(2)->setFocus(Qt::MouseFocusReason);
+        const qsizetype stop = text.indexOf('.');
+        QTest::keyClicks(Box(2), text.left(stop));
+        QVERIFY(session().lines[2].table == nullptr);
+        QTest::keyClick(Box(2), Qt::Key_Period);
+        QCOMPARE(session().lines[2].table != nullptr, parsedAtTheStop);
+        QVERIFY(Box(2)->isEnabled());  // enabled again once the parse has ended
+        QCOMPARE(QApplication::focusWidget() == Box(2), !parsedAtTheStop);
+        if (parsedAtTheStop) QCOMPARE(Box(2)->text(), text);
+    }
+
+    void theTermsPanelIsRefreshedWhenTheLexiconGrows() {
+        QSignalSpy refreshed(main_, &Main::termsPanelShown);
+        AcceptSuggestedTerms();
+        TypeSentence(1, "Socrates is a philosopher.");  // two new terms
+        QCOMPARE(refreshed.count(), 1);
+        session().lexicon.TermsShownCount = session().lexicon.TermCount();  // as the panel does
+        TypeSentence(2, "Socrates is a philosopher.");                      // nothing new
+        QCOMPARE(refreshed.count(), 1);
+        TypeSentence(3, "All philosophers are mortal.");  // one more
+        QCOMPARE(refreshed.count(), 2);
+        session().lexicon.TermsShownCount = session().lexicon.TermCount();
+        Button("cmdToggle")->setText(QString::fromLatin1(kShowSyntax));  // the panel is on show
+        TypeSentence(0, "Socrates is mortal.");
+        QCOMPARE(refreshed.count(), 3);
+        // A worked example fills the lexicon without redrawing the panel line by line.
+        Menu("mnuNatExample")->trigger();
+        QCOMPARE(refreshed.count(), 3);
+    }
+
+    void clearAllTermsReparsesConclusionFirst() {
+        AcceptSuggestedTerms();
+        TypeSentence(2, "All philosophers are mortal.");
+        TypeSentence(1, "  Socrates is a philosopher.");  // spaces the translator drops
+        TypeSentence(0, "Socrates is mortal.");
+        Button("cmdEvaluateConclusion")->click();
+        QCOMPARE(Verdict(), QString(kVerdictAlwaysTrue));
+        prompts().messages.clear();
+
+        Menu("mnuClearTerms")->trigger();
+        QCOMPARE(prompts().messages,
+                 (std::vector<std::string>{"Are you sure you want to clear all terms permanently?",
+                                           "Reparsing Conclusion", "Reparsing Premise 1",
+                                           "Reparsing Premise 2"}));
+        QCOMPARE(session().lexicon.TermCount(), 0);
+        QCOMPARE(session().lineReparse, std::string(kLineCount, 'N'));
+        QVERIFY(Verdict().isEmpty());
+        // Without terms no sentence reads any more: each line is marked, in the sentence as
+        // the translator normalised it, and keeps no table of its old formula.
+        QCOMPARE(Box(1)->text(), QStringLiteral("Socrates <-- ERROR  is a philosopher."));
+        for (int line : {0, 1, 2}) {
+            QCOMPARE(Box(line)->textColour(), QColor(Qt::red));
+            QVERIFY(session().lines[line].table == nullptr);
+            QVERIFY(session().lines[line].tokens.empty());
+            QVERIFY(!TableButton(line)->isEnabled());
+        }
+        QVERIFY(!Button("cmdEvaluateConclusion")->isEnabled());
+        TypeSentence(4, "Plato is a philosopher.");  // its computation ends enabling table buttons
+        QVERIFY(session().lines[4].table != nullptr);
+        for (int line : {0, 1, 2}) QVERIFY(!TableButton(line)->isEnabled());
+    }
+
+    void theNaturalLanguageExampleFollowsUntilPremiseThreeIsWeakened() {
+        Menu("mnuNatExample")->trigger();
+        QVERIFY(prompts().messages.empty());  // no question, and no remarks while loading
+        QCOMPARE(session().mode, Mode::Natural);
+        QCOMPARE(session().lexicon.TermCount(), 7);
+        for (int line = 0; line <= 5; ++line) {
+            QVERIFY2(session().lines[line].table != nullptr, qPrintable(Box(line)->text()));
+        }
+        QCOMPARE(Verdict(), QString(kVerdictAlwaysTrue));
+        QVERIFY(Button("cmdNatSyntaxHelp")->isHidden());
+        QVERIFY(!Button("cmdUpdateTerms")->isHidden());
+
+        Box(3)->setFocus(Qt::MouseFocusReason);
+        Box(3)->selectAll();
+        TypeSentence(3, "The square root of -1 is imaginary.");
+        Button("cmdEvaluateConclusion")->click();
+        QCOMPARE(Verdict(), QString(kVerdictDoesNotFollow));
+        OnModal<frmDetails>(
+            [this] { Button("cmdDetails")->click(); },
+            [](frmDetails& window) {
+                const auto lines = testing::PrintedLines(*window.picBox, 300);
+                QVERIFY(lines.size() >= 2);
+                // One case over several lines: each further column on a line of its own.
+                QVERIFY(lines.begin()->second.rfind(">> there ", 0) == 0);
+                for (auto it = std::next(lines.begin()); it != lines.end(); ++it) {
+                    QVERIFY2(it->second.rfind("     and ", 0) == 0, it->second.c_str());
+                }
+                for (auto it = lines.begin(); std::next(it) != lines.end(); ++it) {
+                    QVERIFY2(it->second.back() == ',', it->second.c_str());
+                }
+                QCOMPARE(lines.rbegin()->second,
+                         std::string("     and THE SQUARE ROOT OF -1 is CAN BE EXPRESSED AS A "
+                                     "FRACTION OF TWO INTEGERS and THE SQUARE ROOT OF -1 is "
+                                     "IMAGINARY"));
+            });
+    }
+
+    void theNaturalLanguageExampleAsksAboutTermsAndEntries_data() {
+        QTest::addColumn<bool>("entry");
+        QTest::addColumn<bool>("term");
+        QTest::addColumn<QString>("question");  // "" when nothing is asked
+        QTest::newRow("nothing to lose") << false << false << "";
+        QTest::newRow("terms") << false << true << "This action will clear all terms.";
+        QTest::newRow("entries and terms")
+            << true << true << "This action will clear all terms and any entries already entered.";
+    }
+    void theNaturalLanguageExampleAsksAboutTermsAndEntries() {
+        QFETCH(bool, entry);
+        QFETCH(bool, term);
+        QFETCH(QString, question);
+        if (term) QVERIFY(DefineTerm("adjective", "wise", session()).ok());
+        if (entry) {
+            Box(1)->setFocus(Qt::MouseFocusReason);
+            QTest::keyClicks(Box(1), "Something");
+        }
+        prompts().cancelOnQuestion = 1;
+        Menu("mnuNatExample")->trigger();
+        if (question.isEmpty()) {
+            QVERIFY(prompts().questions == 0);
+            QCOMPARE(session().lexicon.TermCount(), 7);
+            return;
+        }
+        // Cancelled: nothing changes.
+        QCOMPARE(prompts().messages, std::vector<std::string>{question.toStdString()});
+        QCOMPARE(session().lexicon.TermCount(), 1);
+        QCOMPARE(Box(1)->text().isEmpty(), !entry);
+        Menu("mnuNatExample")->trigger();  // answered OK
+        QCOMPARE(session().lexicon.FindTerm("wise"), std::nullopt);
+        QCOMPARE(session().lexicon.TermCount(), 7);
+        QCOMPARE(Verdict(), QString(kVerdictAlwaysTrue));
     }
 
     void showTruthTableOpensTheLinesTable() {

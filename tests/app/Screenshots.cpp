@@ -1,6 +1,7 @@
 // Saves pictures of the program for a person to look at: the main window with the
 // propositional worked example typed by hand and evaluated, truth-table windows and the
-// details window. Usage: deducto_screenshots [folder]
+// details window, the other examples, natural language in English, and the processing frame
+// of a running evaluation. Usage: deducto_screenshots [folder]
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -9,10 +10,12 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 #include "AppTestSupport.h"
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
+#include "natural/CheckTermsModel.h"
 #include "presentation/frmTruthTable.h"
 #include "ui/QtPrompts.h"
 
@@ -26,6 +29,16 @@ public:
     void ShowMessage(std::string_view text) override {
         std::fprintf(stderr, "message: %.*s\n", static_cast<int>(text.size()), text.data());
         ScriptedPrompts::ShowMessage(text);
+    }
+};
+
+// The program's own event pump, with a hook that runs once inside a computation.
+class HookedPump : public ui::QtEventPump {
+public:
+    std::function<void()> onPump;
+    void ProcessPendingEvents() override {
+        if (const auto hook = onPump) hook();
+        QtEventPump::ProcessPendingEvents();
     }
 };
 
@@ -85,7 +98,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(folder.path());
 
     PrintedPrompts prompts;
-    ui::QtEventPump pump;
+    HookedPump pump;
     Session session(prompts, pump);
     MDIForm1 frame(session);
     frame.show();
@@ -143,5 +156,30 @@ int main(int argc, char* argv[]) {
         Save(&frame, folder, "10-set-theory-example.png");
         SaveTruthTable(main, 3, folder, "11-set-theory-truth-table.png");
     }
+
+    // The natural-language example, then its premise 3 weakened so that the conclusion no
+    // longer follows, with the details in English.
+    prompts.onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
+    if (auto* example = main->findChild<QAction*>(QStringLiteral("mnuNatExample"))) {
+        example->trigger();
+        QApplication::processEvents();
+        Save(&frame, folder, "12-natural-example.png");
+        auto* premise3 = testing::Find<QLineEdit>(main, "txtCondition3");
+        premise3->setFocus(Qt::MouseFocusReason);
+        premise3->selectAll();
+        Type(premise3, "The square root of -1 is imaginary.");
+        testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+        QApplication::processEvents();
+        Save(&frame, folder, "13-natural-evaluated.png");
+        SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "14-natural-details.png");
+        SaveTruthTable(main, 1, folder, "15-natural-truth-table.png");
+    }
+
+    // The processing frame, caught while an evaluation runs.
+    pump.onPump = [&frame, &folder, &pump] {
+        pump.onPump = nullptr;
+        Save(&frame, folder, "16-processing.png");
+    };
+    testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
     return 0;
 }

@@ -22,7 +22,6 @@ namespace deducto {
 namespace {
 
 inline constexpr const char* kShowTruthTable = "Show Truth Table";
-inline constexpr const char* kShowTerms = "Show Terms";
 inline constexpr int kConclusionY = 7800;
 
 // Premise k (1 to 8) sits at this height; the conclusion at kConclusionY.
@@ -41,6 +40,27 @@ void SetBackground(QWidget* widget, ui::Colour colour) {
     palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// A frame drawn as a plain rule with its caption set into the top line, so the rule runs
+// above the controls placed near the frame's top instead of through them (some styles draw
+// the caption above the rule, pushing the rule down into the frame).
+void SetFrameStyle(QGroupBox* frame, ui::Colour colour) {
+    const QString back =
+        QStringLiteral("rgb(%1, %2, %3)").arg(colour.red).arg(colour.green).arg(colour.blue);
+    const QString name = frame->objectName();
+    frame->setStyleSheet(
+        QStringLiteral("QGroupBox#%1 { background-color: %2; border: 1px solid rgb(160, 160, 160);"
+                       " margin-top: 0.5em; }"
+                       "QGroupBox#%1::title { subcontrol-origin: margin; left: 6px;"
+                       " padding: 0px 2px; background-color: %2; }")
+            .arg(name, back));
+    // A style sheet stops the window's font from reaching the frame and what it holds.
+    const QFont font = frame->parentWidget()->font();
+    frame->setFont(font);
+    for (QWidget* child : frame->findChildren<QWidget*>()) {
+        if (!child->testAttribute(Qt::WA_SetFont)) child->setFont(font);
+    }
 }
 
 QFont SansSerif(const QWidget& on, double size, bool bold) {
@@ -88,14 +108,15 @@ void Main::CreateControls() {
     cmdClear = Make<QPushButton>(this, "cmdClear", {120, 120, 1575, 495}, "CLEAR/RESTART");
 
     Frame1 = Make<QGroupBox>(this, "Frame1", {1920, 0, 4335, 975}, "Modes");
-    SetBackground(Frame1, ui::kLightCyan);
-    optPropositional = Make<QRadioButton>(Frame1, "optPropositional", {120, 240, 1935, 195},
+    // As tall as the other options: 195 twips clip the descenders of the caption.
+    optPropositional = Make<QRadioButton>(Frame1, "optPropositional", {120, 240, 1935, 255},
                                           "Propositional Calculus");
     optPredicate =
         Make<QRadioButton>(Frame1, "optPredicate", {2520, 240, 1695, 255}, "Predicate Calculus");
     optSetTheory = Make<QRadioButton>(Frame1, "optSetTheory", {120, 600, 1935, 255}, "Set Theory");
     optNatural =
         Make<QRadioButton>(Frame1, "optNatural", {2520, 600, 1695, 255}, "Natural Language");
+    SetFrameStyle(Frame1, ui::kLightCyan);
 
     cmdShowExample =
         Make<QPushButton>(this, "cmdShowExample", {6360, 120, 1215, 495}, "Show Example");
@@ -147,12 +168,12 @@ void Main::CreateControls() {
 
     frameProcessing =
         Make<QGroupBox>(this, "frameProcessing", {3120, 6960, 4215, 1335}, "calculating");
-    SetBackground(frameProcessing, ui::kLightOrange);
     labelProcessing =
         Make<QLabel>(frameProcessing, "labelProcessing", {120, 195, 4000, 495}, "Calculating...");
     labelProcessing->setFont(SansSerif(*this, 9.75, true));
     labelProcessing->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cmdHalt = Make<QPushButton>(frameProcessing, "cmdHalt", {1680, 840, 855, 375}, "&Cancel");
+    SetFrameStyle(frameProcessing, ui::kLightOrange);
     frameProcessing->hide();
     for (QPushButton* button : findChildren<QPushButton*>()) FitCaption(button);
 
@@ -317,8 +338,12 @@ void Main::opt_Click(Mode mode) {
 
 void Main::ShowModePanel() {
     DrawSyntaxPanel(*picBoxSyntax, session_.mode);
-    // The natural-language panel keeps its left part for text.
-    if (session_.modeNatural()) ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
+    // The natural-language panel keeps its left part for text and refers to both buttons.
+    if (session_.modeNatural()) {
+        ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
+        cmdUpdateTerms->show();
+        cmdNatSyntaxHelp->show();
+    }
 }
 
 }  // namespace deducto

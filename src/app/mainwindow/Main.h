@@ -46,6 +46,9 @@ inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
 inline constexpr const char* kImpossibleError = "Impossible error";
 inline constexpr const char* kCalculating = "Calculating";
 inline constexpr const char* kTablesOnly = "T";  // BeginProcessing kind: the lines stay usable
+// The captions of cmdToggle, each naming the panel a click will show.
+inline constexpr const char* kShowTerms = "Show Terms";
+inline constexpr const char* kShowSyntax = "Show Syntax";
 
 class Main : public QWidget {
     Q_OBJECT
@@ -76,6 +79,8 @@ signals:
     void windowSizeChanged();  // the frame follows the main window's size
     // "E&xit": the program is to end now.
     void exitRequested();
+    // ShowTermsPanel ran: the listing of the lexicon is to be drawn in the large picture.
+    void termsPanelShown();
 
 private:
     // Building (Main.cpp)
@@ -118,6 +123,7 @@ private:
     void CancelReparse(int line);
     void cmdClear_Click();
     void mnuClearTerms_Click();
+    void ClearLexicon();
     void mnuEliminateUnneededVariables_Click();
     void mnuShowFalseOnly_Click();
     void mnuShowTrueOnly_Click();

@@ -8,6 +8,7 @@
 #include "LineParser.h"
 #include "formula/modBuildPolish.h"
 #include "mainwindow/Main.h"
+#include "natural/TermDefinition.h"
 #include "natural/modNatural.h"
 #include "reference/Help.h"
 #include "reference/WorkedExamples.h"
@@ -24,6 +25,9 @@ inline constexpr ui::TwipSize kExampleSize{15400, 10000};
 
 void Main::ReparseFlaggedLines() {
     if (session_.lineReparse == std::string(kLineCount, 'N') || !session_.modeNatural()) return;
+    // A line parsed from inside a reparse (a request carried out by EndProcessing) leaves the
+    // remaining flagged lines to the reparse already under way.
+    if (session_.ReparseAll) return;
     session_.ReparseAll = true;
     for (int line = 0; line < kLineCount; ++line) {
         ArgumentLine& slot = session_.lines[line];
@@ -39,9 +43,13 @@ void Main::ReparseFlaggedLines() {
 
         const Translation translation = TranslateSentence(text, line, session_);
         if (translation.text.empty()) {
+            // The old table answers to the old translation: it goes with the line's formula.
             ClearVerdict();
             slot.tokens.clear();
-            ShowLineFailure(line, text, translation.errPos, false);
+            slot.table.reset();
+            // The error position counts in the sentence as the translator normalised it.
+            const std::string& shown = translation.sentence.empty() ? text : translation.sentence;
+            ShowLineFailure(line, shown, translation.errPos, false);
             continue;
         }
         if (translation.text == slot.tokens) {
@@ -122,11 +130,17 @@ void Main::mnuClearTerms_Click() {
     if (!session_.prompts().Confirm("Are you sure you want to clear all terms permanently?")) {
         return;
     }
-    session_.lexicon = Lexicon{};
+    ClearLexicon();
     for (int line = 0; line < kLineCount; ++line) {
         if (session_.lines[line].table) session_.lineReparse[line] = 'T';
     }
     ReparseFlaggedLines();
+}
+
+void Main::ClearLexicon() {
+    session_.lexicon.Clear();
+    // Every term from now on is new to the terms panel, however many it listed before.
+    session_.lexicon.TermsShownCount = 0;
 }
 
 void Main::mnuEliminateUnneededVariables_Click() {
@@ -154,19 +168,23 @@ void Main::mnuMultitable_Click() { session_.options.multiTable = mnuMultitable->
 void Main::cmdShowExample_Click() { LoadExample(session_.mode); }
 
 void Main::LoadExample(Mode mode) {
-    // The natural-language example needs its terms in the lexicon; it comes with the
-    // lexicon's windows.
-    const WorkedExample* example = ExampleFor(mode);
-    if (example == nullptr) return;
+    const WorkedExample& example = ExampleFor(mode);
     bool anyText = false;
     for (const ui::LineEdit* box : txt_) anyText = anyText || !box->text().isEmpty();
-    if (anyText) {
-        if (!session_.prompts().Confirm("This action will clear any entries already made.")) {
-            return;
-        }
+    // The natural-language example also replaces the lexicon, so it asks about the terms too.
+    const char* question = nullptr;
+    if (mode != Mode::Natural) {
+        if (anyText) question = "This action will clear any entries already made.";
+    } else if (anyText) {
+        question = "This action will clear all terms and any entries already entered.";
+    } else if (session_.lexicon.TermCount() > 0) {
+        question = "This action will clear all terms.";
+    }
+    if (question != nullptr) {
+        if (!session_.prompts().Confirm(question)) return;
         cmdClear_Click();
     }
-    ShowExample(*example);
+    ShowExample(example);
 }
 
 void Main::ShowExample(const WorkedExample& example) {
@@ -175,12 +193,23 @@ void Main::ShowExample(const WorkedExample& example) {
     // Every line is empty now, so switching mode has nothing to ask about.
     session_.entriesMade = false;
     OptionFor(example.mode)->setChecked(true);
+    if (example.mode == Mode::Natural) {
+        cmdNatSyntaxHelp->hide();
+        cmdUpdateTerms->show();
+        ClearLexicon();
+        for (const ExampleTerm& term : example.terms) {
+            const TermDefinition defined = DefineTerm(term.kind, term.text, session_);
+            if (!defined.ok()) session_.prompts().ShowMessage(defined.error);
+        }
+    }
     const int premises = std::min(static_cast<int>(example.premises.size()), kLineCount - 1);
     for (int line = 1; line <= premises; ++line) {
         txt_[line]->setText(QString::fromStdString(example.premises[line - 1]));
+        txt_[line]->setCursorPosition(0);  // a long sentence shows its beginning
         ParseLine(line);
     }
     txt_[0]->setText(QString::fromStdString(example.conclusion));
+    txt_[0]->setCursorPosition(0);
     for (int line = 1; line <= premises; ++line) cmdTruthTable_[line]->setEnabled(true);
     cmdTruthTable_[0]->setEnabled(true);
     cmdEvaluateConclusion->setEnabled(true);
@@ -192,16 +221,17 @@ void Main::ShowExample(const WorkedExample& example) {
 }
 
 void Main::cmdToggle_Click() {
-    if (cmdToggle->text() == QLatin1String("Show Terms")) {
+    if (cmdToggle->text() == QLatin1String(kShowTerms)) {
         ShowTermsPanel();
         return;
     }
-    cmdToggle->setText(QStringLiteral("Show Terms"));
+    cmdToggle->setText(QString::fromLatin1(kShowTerms));
     ShowModePanel();
 }
 
 void Main::ShowTermsPanel() {
-    // The listing of the lexicon is drawn here once the terms panel exists.
+    // Whatever shows the terms panel draws the listing of the lexicon on this signal.
+    emit termsPanelShown();
 }
 
 void Main::mnuShowTerms_Click() {

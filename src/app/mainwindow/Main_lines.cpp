@@ -56,7 +56,12 @@ void Main::ParseLine(int line) {
     if (text != typed) txt_[line]->setText(QString::fromStdString(text));
 
     const LineFormula formula = TranslateAndParse(text, line, session_);
-    if (session_.modeNatural() && !session_.exampleLoading) RefreshTermsPanel();
+    if (session_.modeNatural()) {
+        // A sentence that could not be translated leaves nothing of its old formula behind:
+        // a later reparse compares its new translation with this slot.
+        if (formula.formulaText.empty()) slot.tokens.clear();
+        if (!session_.exampleLoading) RefreshTermsPanel();
+    }
 
     if (!formula.ok()) {
         ShowLineFailure(line, formula.text, formula.markPos(), true);
@@ -128,8 +133,13 @@ void Main::ShowLineFailure(int line, const std::string& text, int errPos, bool f
 }
 
 void Main::RefreshTermsPanel() {
-    // The terms panel is redrawn here after a sentence has been translated, once the panel
-    // exists; until then the reference panel stays as it is.
+    // Redrawn when it is on show, or when the translator has added terms since it was last
+    // drawn, so that the new terms appear (in bold) at once.
+    const Lexicon& lexicon = session_.lexicon;
+    if (cmdToggle->text() == QLatin1String(kShowSyntax) ||
+        lexicon.TermCount() > lexicon.TermsShownCount) {
+        ShowTermsPanel();
+    }
 }
 
 void Main::cmdTruthTable_Click(int line) { OpenTruthTableWindow(line); }

@@ -11,6 +11,12 @@
 
 namespace deducto {
 
+// A term the example defines before its sentences are typed.
+struct ExampleTerm {
+    const char* kind;  // "adjective", "specific noun", "class noun" or "predicate"
+    const char* text;  // its singular form
+};
+
 struct WorkedExample {
     Mode mode;
     const char* title;
@@ -19,10 +25,11 @@ struct WorkedExample {
     int headingX;
     std::vector<std::string> premises;  // premise 1 first
     std::string conclusion;
+    std::vector<ExampleTerm> terms;  // natural language: the lexicon the example starts from
 };
 
-// The example of `mode`; none yet for natural language, whose example needs its terms.
-[[nodiscard]] const WorkedExample* ExampleFor(Mode mode);
+// The example of `mode`.
+[[nodiscard]] const WorkedExample& ExampleFor(Mode mode);
 
 // Clears `canvas` to white and draws the problem of `example`: for now its title and
 // heading; the full word problem comes with the help material.
