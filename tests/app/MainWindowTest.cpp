@@ -796,6 +796,23 @@ private slots:
         for (int line : {0, 1, 2}) QVERIFY(!TableButton(line)->isEnabled());
     }
 
+    void aReparseRebuildsALineWhoseBuildWasCancelled() {
+        AcceptSuggestedTerms();
+        app_->pump.onPump = [this](long long) { session().progress.haltRequested = true; };
+        TypeSentence(1, "Socrates is mortal.");
+        app_->pump.onPump = nullptr;
+        QCOMPARE(prompts().messages, std::vector<std::string>{kProcessCanceled});
+        QVERIFY(session().lines[1].table == nullptr);
+        QCOMPARE(session().lines[1].tokens, std::string("Ms"));  // as its translation reads
+
+        session().lineReparse[1] = 'T';  // as when one of its terms is corrected
+        TypeSentence(2, "Socrates is mortal.");
+        QCOMPARE(prompts().messages.back(), std::string("Reparsing Premise 1"));
+        QVERIFY(session().lines[1].table != nullptr);
+        QVERIFY(TableButton(1)->isEnabled());
+        QCOMPARE(Box(1)->textColour(), QColor(Qt::black));
+    }
+
     void theNaturalLanguageExampleFollowsUntilPremiseThreeIsWeakened() {
         Menu("mnuNatExample")->trigger();
         QVERIFY(prompts().messages.empty());  // no question, and no remarks while loading

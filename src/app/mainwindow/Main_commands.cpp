@@ -52,8 +52,10 @@ void Main::ReparseFlaggedLines() {
             ShowLineFailure(line, shown, translation.errPos, false);
             continue;
         }
-        if (translation.text == slot.tokens) {
-            DrawLineFormula(line, "");  // unchanged: only its picture was cleared
+        // Unchanged, and its table still there (a cancelled build keeps the formula but not
+        // the table): only its picture was cleared.
+        if (translation.text == slot.tokens && slot.table) {
+            DrawLineFormula(line, "");
             continue;
         }
         ClearVerdict();
