@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "natural/CheckTermsModel.h"
+
 namespace deducto::ui {
 namespace {
 
@@ -30,7 +32,12 @@ bool QtPrompts::Confirm(std::string_view text) {
     return Ask(text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-bool QtPrompts::ConfirmTermWithUser(CheckTermsModel&) { return false; }
+// Until the term windows exist, an inferred term is taken with the kind the translator
+// suggests, so English sentences work; a request to define terms is declined.
+bool QtPrompts::ConfirmTermWithUser(CheckTermsModel& dialog) {
+    if (silent_) return false;
+    return dialog.AcceptSuggestion();
+}
 
 bool QtPrompts::EditLanguageTerms(LanguageTermsModel&) { return false; }
 
