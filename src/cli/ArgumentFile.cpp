@@ -156,19 +156,19 @@ InputText ReadInput(const std::string& path) {
         result.error = "cannot open " + name + ": " + std::strerror(errno);
         return result;
     }
-    // One byte more than allowed tells a file at the limit from one beyond it.
+    // Read in small pieces, so that a small file costs a small buffer; one byte more than
+    // allowed tells a file at the limit from one beyond it.
     std::string& text = result.text;
-    text.resize(kMaxInputBytes + 1);
-    std::size_t got = 0;
-    while (got < text.size()) {
-        const std::size_t n = std::fread(text.data() + got, 1, text.size() - got, file);
+    char piece[16384];
+    while (text.size() <= kMaxInputBytes) {
+        const std::size_t n = std::fread(piece, 1, sizeof piece, file);
         if (n == 0) break;
-        got += n;
+        text.append(piece, n);
     }
+    const std::size_t got = text.size();
     const bool readError = std::ferror(file) != 0;
     const int readErrno = errno;
     if (!standardInput) std::fclose(file);
-    text.resize(got);
     if (readError) {
         result.error = "cannot read " + name + ": " + std::strerror(readErrno);
     } else if (got > kMaxInputBytes) {
