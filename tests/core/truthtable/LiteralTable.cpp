@@ -516,35 +516,42 @@ bool LiteralTable::nextIndexVector() {
     return true;
 }
 
+bool RegionPossible(const std::vector<std::string>& emptyRegions, const std::string& region) {
+    // C: no individual lies in an empty region.
+    std::string C;
+    for (const std::string& empty : emptyRegions) {
+        const std::string part = RegionFormula(empty) + "3";
+        C = C.empty() ? part : C + part + "1";
+    }
+    std::string formula = C;
+    if (!region.empty())
+        formula = C.empty() ? RegionFormula(region) : C + RegionFormula(region) + "1";
+    if (formula.empty()) return true;
+    // The same small formulas come back for every choice of regions: remember them.
+    static std::map<std::string, bool> known;
+    const auto at = known.find(formula);
+    if (at != known.end()) return at->second;
+    LiteralTable table(Mode::Propositional);
+    table.generateFromPolish(formula);
+    return known[formula] = IsSatisfiable(table);
+}
+
 bool LiteralTable::IsImpossibleRow(const std::string& row) const {
     const std::vector<std::string> groups = SplitRow(row);
     const std::string flags = nbrIntTerms > 0 ? groups[0] : "";
     std::vector<std::string> regions;
     for (int j = 0; j < nbrLocTerms; ++j) regions.push_back(groups[(nbrIntTerms > 0 ? 1 : 0) + j]);
 
-    // No individual lies in an empty region.
-    std::string C;
+    std::vector<std::string> empties;
     for (int k = 0; k < nbrIntTerms; ++k) {
-        if (flags[k] != '0') continue;
-        const std::string part = RegionFormula(terms[k]) + "3";
-        C = C.empty() ? part : C + part + "1";
+        if (flags[k] == '0') empties.push_back(terms[k]);
     }
-    if (!C.empty()) {
-        auto possible = [&C](const std::string& region) {
-            // The same small formulas come back for every choice of regions: remember them.
-            static std::map<std::string, bool> known;
-            const std::string formula = C + RegionFormula(region) + "1";
-            const auto at = known.find(formula);
-            if (at != known.end()) return at->second;
-            LiteralTable table(Mode::Propositional);
-            table.generateFromPolish(formula);
-            return known[formula] = IsSatisfiable(table);
-        };
+    if (!empties.empty()) {
         for (int k = 0; k < nbrIntTerms; ++k) {
-            if (flags[k] == '1' && !possible(terms[k])) return true;
+            if (flags[k] == '1' && !RegionPossible(empties, terms[k])) return true;
         }
         for (const std::string& region : regions) {
-            if (!possible(region)) return true;
+            if (!RegionPossible(empties, region)) return true;
         }
     }
     for (const std::string& region : regions) {

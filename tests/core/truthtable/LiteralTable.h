@@ -21,6 +21,11 @@ namespace deducto::testing {
 [[nodiscard]] bool ContainsSigns(const std::string& a, const std::string& b);
 [[nodiscard]] bool HasContradiction(const std::string& s);
 
+// True when the propositional table of "no individual lies in any of `emptyRegions`" and
+// `region` (left out when empty) has a true row: something can lie in `region`.
+[[nodiscard]] bool RegionPossible(const std::vector<std::string>& emptyRegions,
+                                  const std::string& region);
+
 // Ascending ordinal sort: for each position i, every later entry that compares less than
 // entry i is swapped with it.
 void SortStrings(std::vector<std::string>& list);
