@@ -6,9 +6,7 @@
 
 #include <bit>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace deducto {
 
@@ -52,9 +50,6 @@ void ForEachPair(Region r, F&& f) {
 }
 
 [[nodiscard]] std::string RegionString(Region r);
-
-// Reads a written region ("+P-Q"); nullopt for anything else.
-[[nodiscard]] std::optional<Region> ParseRegion(std::string_view text);
 
 // The region as its letters only, a "'" after each negated letter and "&" between pairs
 // (drawn as an intersection sign): "+P-Q" gives "P&Q'".

@@ -102,13 +102,12 @@ private:
     // world of the other table; `placed` puts one more individual into the world.
     struct WorldMap {
         std::vector<int> internal;  // per internal term of this table: index in the world
-        std::vector<int> local;     // per local term of this table: index, or -1 = placed
+        std::vector<int> local;     // per local term: index in the world, -1 placed, -2 absent
         Region placed;
     };
 
     void SetPredicateTerms(std::vector<Region> internal, std::string localLetters);
     void RebuildTermNames();
-    void AppendRow(std::uint32_t flags, const Region* regions, char value);
     [[nodiscard]] WorldMap MapInto(const clsTruthTable& world, char placedLetter) const;
 
     [[nodiscard]] Status CombinePropositional(const clsTruthTable& t1, const clsTruthTable& t2,

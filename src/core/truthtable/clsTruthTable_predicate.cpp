@@ -56,12 +56,6 @@ void clsTruthTable::SetPredicateTerms(std::vector<Region> internal, std::string 
     RebuildTermNames();
 }
 
-void clsTruthTable::AppendRow(std::uint32_t flags, const Region* regions, char value) {
-    flags_.push_back(flags);
-    cells_.insert(cells_.end(), regions, regions + locals_.size());
-    values_.push_back(value);
-}
-
 Status clsTruthTable::BuildWorlds(const std::vector<std::vector<Region>>& candidates,
                                   Session& session) {
     if (nbrIntTerms() > kMaxInternalTerms) return Status::Limit(kTooManyRegionsMessage);
