@@ -98,6 +98,9 @@ struct Escape {
     const char* json;
 };
 
+// Test names show the expected JSON, not the raw bytes.
+void PrintTo(const Escape& e, std::ostream* os) { *os << e.json; }
+
 class JsonStringEscapes : public ::testing::TestWithParam<Escape> {};
 
 TEST_P(JsonStringEscapes, ToValidJson) { EXPECT_EQ(JsonString(GetParam().text), GetParam().json); }
