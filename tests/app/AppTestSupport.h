@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QRegularExpression>
+#include <QTest>
 #include <QWidget>
 #include <functional>
 
@@ -29,6 +31,16 @@ struct AppSession {
     ScriptPump pump;
     Session session{prompts, pump};
 };
+
+// Called from every window test's init(): a painter misused anywhere fails the test.
+inline void FailOnPainterWarnings() {
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
+}
+
+// Called from cleanup(): no window of one test survives into the next.
+inline void DeleteAllWindows() {
+    for (QWidget* window : QApplication::topLevelWidgets()) delete window;
+}
 
 template <typename T>
 T* Find(const QObject* root, const char* name) {

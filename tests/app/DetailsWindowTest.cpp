@@ -33,11 +33,11 @@ class DetailsWindowTest : public QObject {
 
 private slots:
     void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
+        testing::FailOnPainterWarnings();
         app_ = std::make_unique<testing::AppSession>();
     }
     void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) delete window;
+        testing::DeleteAllWindows();
         app_.reset();
     }
 

@@ -42,7 +42,7 @@ class FormulaDrawingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter"))); }
+    void init() { testing::FailOnPainterWarnings(); }
 
     void everyGlyphStaysWithinItsAdvance_data() {
         QTest::addColumn<QString>("token");

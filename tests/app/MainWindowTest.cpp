@@ -102,7 +102,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
+        testing::FailOnPainterWarnings();
         app_ = std::make_unique<testing::AppSession>();
         frame_ = std::make_unique<MDIForm1>(app_->session);
         main_ = frame_->mainWindow();

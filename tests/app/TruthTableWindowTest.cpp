@@ -55,11 +55,11 @@ class TruthTableWindowTest : public QObject {
 
 private slots:
     void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
+        testing::FailOnPainterWarnings();
         app_ = std::make_unique<testing::AppSession>();
     }
     void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) delete window;
+        testing::DeleteAllWindows();
         app_.reset();
     }
 
