@@ -100,7 +100,7 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
     } else {
         const Evaluation evaluation = EvaluateArgument(session);
         if (evaluation.status.ok()) {
-            report.verdict = evaluation.verdict;
+            report.verdict = VerdictText(evaluation.verdict);
             if (evaluation.doesNotFollow()) {
                 report.details = DescribeFailingCases(*evaluation.comparisonTable, session);
             }

@@ -96,14 +96,14 @@ LineFormula TranslateAndParse(std::string_view text, int line, Session& session)
 LineTable BuildLineTable(std::string_view PolishStr, Session& session) {
     LineTable result;
     auto table = std::make_shared<clsTruthTable>(session.mode);
-    result.status = table->generateFromPolish(PolishStr, session);
+    result.status = table->generateFromPolish(PolishStr, session.computation);
     if (!result.status.ok()) return result;
     if (session.CheckCancel()) {
         result.status = Status::Cancelled();
         return result;
     }
     if (session.options.eliminateUnneeded) {
-        result.status = table->Simplify(session);
+        result.status = table->Simplify(session.computation);
         if (!result.status.ok()) return result;
         if (session.CheckCancel()) {
             result.status = Status::Cancelled();

@@ -6,15 +6,21 @@
 
 namespace deducto {
 
-enum class Outcome { Done, Cancelled, LimitReached };
+enum class Outcome {
+    Done,
+    Cancelled,      // the user pressed "&Cancel"
+    LimitReached,   // the work is larger than the engine handles; message says which limit
+    InternalError,  // a consistency check failed: a fault of the program, not of the input
+};
 
 struct Status {
     Outcome outcome = Outcome::Done;
-    std::string message;  // for LimitReached: what was too large, in the user's words
+    std::string message;  // LimitReached and InternalError: the text to show
 
     [[nodiscard]] bool ok() const { return outcome == Outcome::Done; }
     static Status Cancelled() { return {Outcome::Cancelled, {}}; }
     static Status Limit(std::string text) { return {Outcome::LimitReached, std::move(text)}; }
+    static Status Internal(std::string text) { return {Outcome::InternalError, std::move(text)}; }
 };
 
 }  // namespace deducto

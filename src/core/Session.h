@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "Mode.h"
+#include "Progress.h"
 #include "natural/modLangTerms.h"
 
 namespace deducto {
@@ -29,28 +30,11 @@ public:
     virtual bool EditLanguageTerms(LanguageTermsModel& window) = 0;  // true on Update
 };
 
-// Lets pending window events run during a long computation. The app's implementation
-// rate-limits itself, so the engine may call it as often as it likes.
-class EventPump {
-public:
-    virtual ~EventPump() = default;
-    virtual void ProcessPendingEvents() = 0;
-};
-
 struct Options {
     bool eliminateUnneeded = true;  // "&Eliminate Unneeded Columns"
     bool showFalseOnly = false;     // "Show &False Only"
     bool showTrueOnly = false;      // "Show &True Only"
     bool multiTable = false;        // "Allow &Multi-Table Display"
-};
-
-// What the progress display shows, and the cancellation flags it works with.
-struct Progress {
-    std::string progressText;
-    long long progressCurrent = 0;
-    long long progressTotal = 0;
-    bool haltRequested = false;
-    bool internalPropositional = false;  // while set, a halt request waits
 };
 
 inline constexpr int kLineCount = 9;  // line 0 is the conclusion, 1 to 8 the premises
@@ -63,7 +47,7 @@ struct ArgumentLine {
 
 class Session {
 public:
-    Session(UserPrompts& prompts, EventPump& pump) : prompts_(prompts), pump_(pump) {}
+    Session(UserPrompts& prompts, EventPump& pump) : computation(pump), prompts_(prompts) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -74,7 +58,8 @@ public:
     bool modeNatural() const { return mode == Mode::Natural; }
 
     Options options;
-    Progress progress;
+    Computation computation;  // the running computation's progress and cancel check
+    Progress& progress = computation.progress;
     std::array<ArgumentLine, kLineCount> lines;
     std::string lineReparse = std::string(kLineCount, 'N');  // [k] belongs to line k
     bool entriesMade = false;
@@ -85,10 +70,7 @@ public:
     UserPrompts& prompts() { return prompts_; }
 
     // Lets events run, then reports whether the running computation is to stop.
-    bool CheckCancel() {
-        pump_.ProcessPendingEvents();
-        return progress.haltRequested && !progress.internalPropositional;
-    }
+    [[nodiscard]] bool CheckCancel() { return computation.CheckCancel(); }
 
     void ResetTables() {
         for (ArgumentLine& line : lines) line.table.reset();
@@ -99,7 +81,6 @@ public:
 
 private:
     UserPrompts& prompts_;
-    EventPump& pump_;
 };
 
 }  // namespace deducto

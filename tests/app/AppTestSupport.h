@@ -84,8 +84,10 @@ inline BuiltTable TableOf(std::string_view text, Session& session, bool simplify
     const ParseResult parse = BuildPolish(text, session.mode);
     if (!parse.ok()) return {};
     auto table = std::make_shared<clsTruthTable>(session.mode);
-    if (!table->generateFromPolish(RemoveDoubleNegations(parse.PolishStr), session).ok()) return {};
-    if (simplify && !table->Simplify(session).ok()) return {};
+    if (!table->generateFromPolish(RemoveDoubleNegations(parse.PolishStr), session.computation)
+             .ok())
+        return {};
+    if (simplify && !table->Simplify(session.computation).ok()) return {};
     return {table, parse.tokenList};
 }
 

@@ -65,7 +65,7 @@ class MainWindowTest : public QObject {
     QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
     QRadioButton* Option(const char* name) { return Find<QRadioButton>(main_, name); }
     QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
-    QString Verdict() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
+    QString VerdictShown() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
 
     // Types into a line as the user does, then leaves it with Tab.
     void Type(int line, const QString& text) {
@@ -324,15 +324,15 @@ private slots:
         QTest::addColumn<QString>("conclusion");
         QTest::addColumn<QString>("verdict");
         QTest::newRow("follows") << QStringList{"p", "p implies q"} << "q"
-                                 << QString(kVerdictAlwaysTrue);
+                                 << QString(VerdictText(Verdict::AlwaysTrue));
         QTest::newRow("does not follow")
-            << QStringList{"p"} << "q" << QString(kVerdictDoesNotFollow);
+            << QStringList{"p"} << "q" << QString(VerdictText(Verdict::DoesNotFollow));
         QTest::newRow("inconsistent premises")
-            << QStringList{"p", "not p"} << "q" << QString(kVerdictPremisesFalse);
+            << QStringList{"p", "not p"} << "q" << QString(VerdictText(Verdict::PremisesFalse));
         QTest::newRow("always false")
-            << QStringList{"p"} << "q and not q" << QString(kVerdictAlwaysFalse);
+            << QStringList{"p"} << "q and not q" << QString(VerdictText(Verdict::AlwaysFalse));
         QTest::newRow("no premises")
-            << QStringList{} << "q or not q" << QString(kVerdictAlwaysTrue);
+            << QStringList{} << "q or not q" << QString(VerdictText(Verdict::AlwaysTrue));
     }
     void evaluationShowsTheVerdict() {
         QFETCH(QStringList, premises);
@@ -341,14 +341,15 @@ private slots:
         SelectMode("optPropositional");
         EnterArgument(premises, conclusion);
         Button("cmdEvaluateConclusion")->click();
-        QCOMPARE(Verdict(), verdict);
-        QCOMPARE(Button("cmdDetails")->isHidden(), verdict != QString(kVerdictDoesNotFollow));
+        QCOMPARE(VerdictShown(), verdict);
+        QCOMPARE(Button("cmdDetails")->isHidden(),
+                 verdict != QString(VerdictText(Verdict::DoesNotFollow)));
         QVERIFY(!Find<QGroupBox>(main_, "frameProcessing")->isVisible());
 
         // Any key in any line takes the verdict away.
         Box(5)->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(Box(5), Qt::Key_Space);
-        QVERIFY(Verdict().isEmpty());
+        QVERIFY(VerdictShown().isEmpty());
         QVERIFY(Button("cmdDetails")->isHidden());
     }
 
@@ -356,7 +357,7 @@ private slots:
         SelectMode("optPropositional");
         EnterArgument({"p or q"}, "q");
         Button("cmdEvaluateConclusion")->click();
-        QCOMPARE(Verdict(), QString(kVerdictDoesNotFollow));
+        QCOMPARE(VerdictShown(), QString(VerdictText(Verdict::DoesNotFollow)));
         OnModal<frmDetails>([this] { Button("cmdDetails")->click(); },
                             [](frmDetails& window) {
                                 QCOMPARE(window.windowTitle(),
@@ -394,7 +395,7 @@ private slots:
             app_->pump.onPump = nullptr;
             QVERIFY2(lockedDuring, qPrintable(QString("pump %1").arg(n)));
             QCOMPARE(prompts().messages, std::vector<std::string>{kProcessCanceled});
-            QVERIFY(Verdict().isEmpty());
+            QVERIFY(VerdictShown().isEmpty());
             QVERIFY(Button("cmdDetails")->isHidden());
             QVERIFY(!session().progress.haltRequested);
             QVERIFY(!Find<QTimer>(main_, "Timer1")->isActive());
@@ -449,16 +450,17 @@ private slots:
             app_->pump.onPump = nullptr;
             if (askTable) TableButton(1)->click();
             if (askEvaluation) Button("cmdEvaluateConclusion")->click();
-            openedDuring = !testing::OpenWindows<frmTruthTable>().isEmpty() || !Verdict().isEmpty();
+            openedDuring =
+                !testing::OpenWindows<frmTruthTable>().isEmpty() || !VerdictShown().isEmpty();
         };
         Type(0, "p or q");  // the conclusion's table is being built when the clicks come
         QVERIFY(!openedDuring);
         QCOMPARE(testing::OpenWindows<frmTruthTable>().size(), askTable ? 1 : 0);
         // With both, the evaluation waits for the end of the next computation.
-        QCOMPARE(Verdict().isEmpty(), askTable || !askEvaluation);
+        QCOMPARE(VerdictShown().isEmpty(), askTable || !askEvaluation);
         if (askTable && askEvaluation) {
             Type(2, "q");
-            QCOMPARE(Verdict(), QString(kVerdictAlwaysTrue));
+            QCOMPARE(VerdictShown(), QString(VerdictText(Verdict::AlwaysTrue)));
         }
     }
 
@@ -511,7 +513,10 @@ private slots:
             app_->pump.onPump = nullptr;
             QCOMPARE(label->text(), QStringLiteral("Calculating"));
             QVERIFY(Find<QGroupBox>(main_, "frameProcessing")->isVisible());
-            session().progress.progressText = text.toStdString();
+            for (Step step : {Step::CombiningPremises, Step::BuildingCombinations,
+                              Step::EvaluatingCombinations}) {
+                if (text == StepText(step)) session().progress.step = step;
+            }
             session().progress.progressCurrent = current;
             session().progress.progressTotal = total;
             timer->setInterval(0);  // tick at once instead of twice a second
@@ -582,7 +587,7 @@ private slots:
             QVERIFY(!TableButton(line)->isEnabled());
             QVERIFY(Picture(line)->textRuns().empty());
         }
-        QVERIFY(Verdict().isEmpty());
+        QVERIFY(VerdictShown().isEmpty());
         QVERIFY(Button("cmdDetails")->isHidden());
         QVERIFY(!Button("cmdEvaluateConclusion")->isEnabled());
         QVERIFY(!session().entriesMade);
@@ -643,13 +648,13 @@ private slots:
         for (int line = 0; line <= premises; ++line) {
             QVERIFY2(session().lines[line].table != nullptr, qPrintable(Box(line)->text()));
         }
-        QVERIFY(!Verdict().isEmpty());
+        QVERIFY(!VerdictShown().isEmpty());
         QCOMPARE(QApplication::focusWidget(), Button("cmdEvaluateConclusion"));
     }
 
     void theWeatherForecastDoesNotFollowInOneCase() {
         Menu("mnuPropExample")->trigger();
-        QCOMPARE(Verdict(), QString(kVerdictDoesNotFollow));
+        QCOMPARE(VerdictShown(), QString(VerdictText(Verdict::DoesNotFollow)));
         OnModal<frmDetails>([this] { Button("cmdDetails")->click(); },
                             [](frmDetails& window) {
                                 const auto& runs = window.picBox->textRuns();
@@ -770,7 +775,7 @@ private slots:
         TypeSentence(1, "  Socrates is a philosopher.");  // spaces the translator drops
         TypeSentence(0, "Socrates is mortal.");
         Button("cmdEvaluateConclusion")->click();
-        QCOMPARE(Verdict(), QString(kVerdictAlwaysTrue));
+        QCOMPARE(VerdictShown(), QString(VerdictText(Verdict::AlwaysTrue)));
         prompts().messages.clear();
 
         Menu("mnuClearTerms")->trigger();
@@ -780,7 +785,7 @@ private slots:
                                            "Reparsing Premise 2"}));
         QCOMPARE(session().lexicon.TermCount(), 0);
         QCOMPARE(session().lineReparse, std::string(kLineCount, 'N'));
-        QVERIFY(Verdict().isEmpty());
+        QVERIFY(VerdictShown().isEmpty());
         // Without terms no sentence reads any more: each line is marked, in the sentence as
         // the translator normalised it, and keeps no table of its old formula.
         QCOMPARE(Box(1)->text(), QStringLiteral("Socrates <-- ERROR  is a philosopher."));
@@ -821,7 +826,7 @@ private slots:
         for (int line = 0; line <= 5; ++line) {
             QVERIFY2(session().lines[line].table != nullptr, qPrintable(Box(line)->text()));
         }
-        QCOMPARE(Verdict(), QString(kVerdictAlwaysTrue));
+        QCOMPARE(VerdictShown(), QString(VerdictText(Verdict::AlwaysTrue)));
         QVERIFY(Button("cmdNatSyntaxHelp")->isHidden());
         QVERIFY(!Button("cmdUpdateTerms")->isHidden());
 
@@ -829,7 +834,7 @@ private slots:
         Box(3)->selectAll();
         TypeSentence(3, "The square root of -1 is imaginary.");
         Button("cmdEvaluateConclusion")->click();
-        QCOMPARE(Verdict(), QString(kVerdictDoesNotFollow));
+        QCOMPARE(VerdictShown(), QString(VerdictText(Verdict::DoesNotFollow)));
         OnModal<frmDetails>(
             [this] { Button("cmdDetails")->click(); },
             [](frmDetails& window) {
@@ -882,7 +887,7 @@ private slots:
         Menu("mnuNatExample")->trigger();  // answered OK
         QCOMPARE(session().lexicon.FindTerm("wise"), std::nullopt);
         QCOMPARE(session().lexicon.TermCount(), 7);
-        QCOMPARE(Verdict(), QString(kVerdictAlwaysTrue));
+        QCOMPARE(VerdictShown(), QString(VerdictText(Verdict::AlwaysTrue)));
     }
 
     void showTruthTableOpensTheLinesTable() {

@@ -44,7 +44,6 @@ inline constexpr const char* kSyntaxError = "Syntax error";
 inline constexpr const char* kProcessCanceled = "Process canceled by user";
 inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
 inline constexpr const char* kImpossibleError = "Impossible error";
-inline constexpr const char* kCalculating = "Calculating";
 inline constexpr const char* kTablesOnly = "T";  // BeginProcessing kind: the lines stay usable
 // The captions of cmdToggle, each naming the panel a click will show.
 inline constexpr const char* kShowTerms = "Show Terms";

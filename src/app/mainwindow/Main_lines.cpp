@@ -88,6 +88,7 @@ void Main::ParseLine(int line) {
             txt_[line]->SetTextColour(Qt::red);
             break;
         case Outcome::LimitReached:
+        case Outcome::InternalError:
             ShowLineTooLarge(line, built.status.message);
             break;
     }

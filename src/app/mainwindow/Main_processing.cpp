@@ -17,9 +17,7 @@
 namespace deducto {
 namespace {
 
-// The two long steps whose progress is worth a percentage.
-inline constexpr const char* kBuildingCombinations = "Building combinations";
-inline constexpr const char* kEvaluatingCombinations = "Evaluating combinations";
+// Below this many units a percentage would only flicker: dots are shown instead.
 inline constexpr long long kPercentFrom = 101;
 
 }  // namespace
@@ -30,8 +28,8 @@ void Main::BeginProcessing(std::string_view kind) {
     // Running from here on, before any control is disabled: disabling the box that has the
     // focus moves the focus, and that must not start a parse inside this computation.
     Timer1->start();
-    session_.progress.progressText = kCalculating;
-    labelProcessing->setText(QString::fromLatin1(kCalculating));
+    session_.progress.step = Step::Calculating;
+    labelProcessing->setText(QString::fromLatin1(StepText(Step::Calculating)));
     frameProcessing->show();
     frameProcessing->raise();
     if (kind != kTablesOnly) {
@@ -101,10 +99,8 @@ void Main::cmdHalt_Click() { session_.progress.haltRequested = true; }
 
 void Main::Timer1_Timer() {
     const Progress& progress = session_.progress;
-    const QString text = QString::fromStdString(progress.progressText);
-    if ((progress.progressText == kBuildingCombinations ||
-         progress.progressText == kEvaluatingCombinations) &&
-        progress.progressTotal >= kPercentFrom) {
+    const QString text = QString::fromLatin1(StepText(progress.step));
+    if (StepCountsProgress(progress.step) && progress.progressTotal >= kPercentFrom) {
         const double percent = static_cast<double>(progress.progressCurrent) * 100.0 /
                                static_cast<double>(progress.progressTotal);
         labelProcessing->setText(text + QStringLiteral(" (") + QLocale().toString(percent, 'f', 2) +
@@ -138,6 +134,7 @@ void Main::cmdEvaluateConclusion_Click() {
             session_.prompts().ShowMessage(kProcessCanceled);
             return;
         case Outcome::LimitReached:
+        case Outcome::InternalError:
             EndProcessing();
             session_.prompts().ShowMessage(result.status.message);
             return;
@@ -145,7 +142,7 @@ void Main::cmdEvaluateConclusion_Click() {
             break;
     }
     comparisonTable_ = result.comparisonTable;
-    lblEvaluation->setText(QString::fromStdString(result.verdict));
+    lblEvaluation->setText(QString::fromLatin1(VerdictText(result.verdict)));
     cmdDetails->setVisible(result.doesNotFollow());
     EndProcessing();
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Session.h"
+#include "Progress.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
@@ -65,11 +65,11 @@ WorldSearch::WorldSearch(const std::vector<Region>& internal,
       allowed_(candidates.size()),
       cursor_(candidates.size()) {}
 
-Status WorldSearch::Run(Session& session, WorldRows& out) {
-    session_ = &session;
+Status WorldSearch::Run(Computation& work, WorldRows& out) {
+    work_ = &work;
     out_ = &out;
-    Progress& progress = session.progress;
-    if (progress.progressText == "Building combinations") {
+    Progress& progress = work.progress;
+    if (progress.step == Step::BuildingCombinations) {
         progress.progressCurrent = 0;
         progress.progressTotal = 1LL << n_;
     }
@@ -138,13 +138,13 @@ bool WorldSearch::InhabitedStillPossible(Region emptied, bool firstEmpty) {
 }
 
 Status WorldSearch::Skip(int k) {
-    session_->progress.progressCurrent += 1LL << (n_ - k);
-    return session_->CheckCancel() ? Status::Cancelled() : Status{};
+    work_->progress.progressCurrent += 1LL << (n_ - k);
+    return work_->CheckCancel() ? Status::Cancelled() : Status{};
 }
 
 Status WorldSearch::EmitPattern() {
-    session_->progress.progressCurrent += 1;
-    if (session_->CheckCancel()) return Status::Cancelled();
+    work_->progress.progressCurrent += 1;
+    if (work_->CheckCancel()) return Status::Cancelled();
     Region witness;
 
     if (candidates_.empty()) {

@@ -24,7 +24,7 @@
 
 namespace deducto {
 
-class Session;
+class Computation;
 
 // True when region r still holds a possible individual after every region in `empties`
 // is emptied; `witness` receives an assignment of letters that shows it.
@@ -45,7 +45,7 @@ public:
                 const std::vector<std::vector<Region>>& candidates, bool individualNamed);
 
     // Fills `out`. Publishes progress per flag pattern and polls CheckCancel.
-    [[nodiscard]] Status Run(Session& session, WorldRows& out);
+    [[nodiscard]] Status Run(Computation& work, WorldRows& out);
 
 private:
     struct Inhabited {
@@ -64,7 +64,7 @@ private:
     bool individualNamed_;
     int n_;
 
-    Session* session_ = nullptr;
+    Computation* work_ = nullptr;
     WorldRows* out_ = nullptr;
     std::uint32_t flags_ = 0;
     std::vector<Region> empties_;

@@ -5,7 +5,8 @@
 
 #include <memory>
 
-#include "Session.h"
+#include "Progress.h"
+#include "formula/Operators.h"
 #include "formula/modBuildPolish.h"
 
 namespace deducto {
@@ -14,7 +15,7 @@ namespace {
 constexpr const char* kStackEmptyMessage = "impossible error 996";
 }
 
-Status clsTruthTable::generateFromPolish(std::string_view PolishStr, Session& session) {
+Status clsTruthTable::generateFromPolish(std::string_view PolishStr, Computation& work) {
     std::vector<std::unique_ptr<clsTruthTable>> stack;
     auto pop = [&stack]() {
         std::unique_ptr<clsTruthTable> top = std::move(stack.back());
@@ -39,7 +40,7 @@ Status clsTruthTable::generateFromPolish(std::string_view PolishStr, Session& se
                 if (stack.size() < 2) return Status::Limit(kStackEmptyMessage);
                 const std::unique_ptr<clsTruthTable> right = pop();
                 const std::unique_ptr<clsTruthTable> left = pop();
-                Status status = table->generateFromBinary(*left, *right, token[0], false, session);
+                Status status = table->generateFromBinary(*left, *right, token[0], false, work);
                 if (!status.ok()) return status;
                 stack.push_back(std::move(table));
                 break;
@@ -47,16 +48,16 @@ Status clsTruthTable::generateFromPolish(std::string_view PolishStr, Session& se
             case TokenKind::Unary: {
                 if (stack.empty()) return Status::Limit(kStackEmptyMessage);
                 const std::unique_ptr<clsTruthTable> operand = pop();
-                Status status = table->generateFromUnary(*operand, token, session);
+                Status status = table->generateFromUnary(*operand, token, work);
                 if (!status.ok()) return status;
-                if (session.CheckCancel()) return Status::Cancelled();
+                if (work.CheckCancel()) return Status::Cancelled();
                 stack.push_back(std::move(table));
                 break;
             }
             default:
                 break;
         }
-        if (session.CheckCancel()) return Status::Cancelled();
+        if (work.CheckCancel()) return Status::Cancelled();
         pos += length;
     }
     if (stack.empty()) return Status::Limit(kStackEmptyMessage);
@@ -86,21 +87,21 @@ void clsTruthTable::generateFromOperand(std::string_view operand) {
 }
 
 Status clsTruthTable::generateFromUnary(const clsTruthTable& truthTable1, std::string_view token,
-                                        Session& session) {
-    if (token[0] == '3') {
+                                        Computation& work) {
+    if (token[0] == op::kNot) {
         generateNot(truthTable1);
         return {};
     }
     const char variable = token.size() > 1 ? token[1] : '\0';
-    if (token[0] == '5') return generateExists(truthTable1, variable, session);
+    if (token[0] == op::kExists) return generateExists(truthTable1, variable, work);
 
     // For all v is computed as not exists v not.
     clsTruthTable negated(mode_);
     negated.generateNot(truthTable1);
     clsTruthTable exists(mode_);
-    Status status = exists.generateExists(negated, variable, session);
+    Status status = exists.generateExists(negated, variable, work);
     if (!status.ok()) return status;
-    if (session.CheckCancel()) return Status::Cancelled();
+    if (work.CheckCancel()) return Status::Cancelled();
     generateNot(exists);
     return {};
 }
@@ -120,15 +121,15 @@ void clsTruthTable::generateNot(const clsTruthTable& truthTable1) {
 
 Status clsTruthTable::generateFromBinary(const clsTruthTable& truthTable1,
                                          const clsTruthTable& truthTable2, char op,
-                                         bool requireAntecedent, Session& session) {
+                                         bool requireAntecedent, Computation& work) {
     if (mode_ == Mode::Propositional) {
-        return CombinePropositional(truthTable1, truthTable2, op, requireAntecedent, session);
+        return CombinePropositional(truthTable1, truthTable2, op, requireAntecedent, work);
     }
-    return CombinePredicate(truthTable1, truthTable2, op, requireAntecedent, session);
+    return CombinePredicate(truthTable1, truthTable2, op, requireAntecedent, work);
 }
 
-Status clsTruthTable::Simplify(Session& session) {
-    if (mode_ == Mode::Propositional) return SimplifyPropositional(session);
+Status clsTruthTable::Simplify(Computation& work) {
+    if (mode_ == Mode::Propositional) return SimplifyPropositional(work);
     SimplifyPredicate();
     return {};
 }

@@ -27,7 +27,7 @@
 
 namespace deducto {
 
-class Session;
+class Computation;
 
 inline constexpr int kMaxTruthCombos = 16384;  // rows in one table
 inline constexpr int kMaxPropositionalTerms = 14;
@@ -50,22 +50,22 @@ public:
     explicit clsTruthTable(Mode mode) : mode_(mode) {}
 
     // Builds this table from a whole formula in Polish notation.
-    [[nodiscard]] Status generateFromPolish(std::string_view PolishStr, Session& session);
+    [[nodiscard]] Status generateFromPolish(std::string_view PolishStr, Computation& work);
     // The table of one operand: a letter, or a predicate expression such as "Px".
     void generateFromOperand(std::string_view operand);
     // token "3" not, "5v" exists v, "4v" forall v (computed as not exists v not).
     [[nodiscard]] Status generateFromUnary(const clsTruthTable& truthTable1, std::string_view token,
-                                           Session& session);
+                                           Computation& work);
     void generateNot(const clsTruthTable& truthTable1);
     [[nodiscard]] Status generateExists(const clsTruthTable& truthTable1, char variable,
-                                        Session& session);
+                                        Computation& work);
     // truthTable1 op truthTable2 for op '1', '2', '6' or '7'. With requireAntecedent every
     // row in which truthTable1 is false gets '-'.
     [[nodiscard]] Status generateFromBinary(const clsTruthTable& truthTable1,
                                             const clsTruthTable& truthTable2, char op,
-                                            bool requireAntecedent, Session& session);
+                                            bool requireAntecedent, Computation& work);
     // Removes the terms on which no value depends.
-    [[nodiscard]] Status Simplify(Session& session);
+    [[nodiscard]] Status Simplify(Computation& work);
 
     [[nodiscard]] Mode mode() const { return mode_; }
     [[nodiscard]] int nbrTerms() const { return static_cast<int>(terms_.size()); }
@@ -111,19 +111,19 @@ private:
     [[nodiscard]] WorldMap MapInto(const clsTruthTable& world, char placedLetter) const;
 
     [[nodiscard]] Status CombinePropositional(const clsTruthTable& t1, const clsTruthTable& t2,
-                                              char op, bool requireAntecedent, Session& session);
+                                              char op, bool requireAntecedent, Computation& work);
     [[nodiscard]] Status CombinePredicate(const clsTruthTable& t1, const clsTruthTable& t2, char op,
-                                          bool requireAntecedent, Session& session);
+                                          bool requireAntecedent, Computation& work);
     // Enumerates every possible world over this table's terms into the rows (values are
     // filled in afterwards), given the candidate regions of each local term.
     [[nodiscard]] Status BuildWorlds(const std::vector<std::vector<Region>>& candidates,
-                                     Session& session);
-    [[nodiscard]] Status SimplifyPropositional(Session& session);
+                                     Computation& work);
+    [[nodiscard]] Status SimplifyPropositional(Computation& work);
     void SimplifyPredicate();
 
     // This table's value in row `row` of the table `world`.
-    [[nodiscard]] char ValueInWorld(const clsTruthTable& world, int row, const WorldMap& map,
-                                    Session& session) const;
+    // '\0' when `world` has no row of this table: an internal fault.
+    [[nodiscard]] char ValueInWorld(const clsTruthTable& world, int row, const WorldMap& map) const;
     [[nodiscard]] int FindRowByKey(const clsTruthTable& world, int row, const WorldMap& map) const;
     [[nodiscard]] int FindRowScanning(const clsTruthTable& world, int row,
                                       const WorldMap& map) const;

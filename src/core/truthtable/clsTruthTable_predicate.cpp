@@ -9,7 +9,8 @@
 // the fallback for anything else.
 #include <algorithm>
 
-#include "Session.h"
+#include "Progress.h"
+#include "formula/Operators.h"
 #include "truthtable/WorldSearch.h"
 #include "truthtable/clsTruthTable.h"
 
@@ -30,21 +31,6 @@ void AddUnique(std::vector<Region>& list, Region r) {
     if (std::find(list.begin(), list.end(), r) == list.end()) list.push_back(r);
 }
 
-char Combine(char a, char b, char op) {
-    switch (op) {
-        case '1':
-            return a != 'T' ? 'F' : (b == 'T' ? 'T' : 'F');
-        case '2':
-            return a == 'T' ? 'T' : (b == 'T' ? 'T' : 'F');
-        case '6':
-            return b == a ? 'T' : 'F';
-        case '7':
-            return a != 'T' ? 'T' : (b == 'F' ? 'F' : 'T');
-        default:
-            return '\0';
-    }
-}
-
 }  // namespace
 
 void clsTruthTable::SetPredicateTerms(std::vector<Region> internal, std::string localLetters) {
@@ -57,7 +43,7 @@ void clsTruthTable::SetPredicateTerms(std::vector<Region> internal, std::string 
 }
 
 Status clsTruthTable::BuildWorlds(const std::vector<std::vector<Region>>& candidates,
-                                  Session& session) {
+                                  Computation& work) {
     if (nbrIntTerms() > kMaxInternalTerms) return Status::Limit(kTooManyRegionsMessage);
     for (size_t j = 0; j < locals_.size(); ++j) {
         for (Region r : candidates[j]) {
@@ -67,7 +53,7 @@ Status clsTruthTable::BuildWorlds(const std::vector<std::vector<Region>>& candid
     }
     WorldRows rows;
     WorldSearch search(internal_, candidates, !dropped_.empty());
-    Status status = search.Run(session, rows);
+    Status status = search.Run(work, rows);
     if (!status.ok()) return status;
     flags_ = std::move(rows.flags);
     cells_ = std::move(rows.cells);
@@ -158,20 +144,15 @@ int clsTruthTable::FindRowScanning(const clsTruthTable& world, int row, const Wo
     return -1;
 }
 
-char clsTruthTable::ValueInWorld(const clsTruthTable& world, int row, const WorldMap& map,
-                                 Session& session) const {
+char clsTruthTable::ValueInWorld(const clsTruthTable& world, int row, const WorldMap& map) const {
     if (nbrTerms() == 0) return values_[0];
     int found = FindRowByKey(world, row, map);
     if (found < 0) found = FindRowScanning(world, row, map);
-    if (found < 0) {
-        session.prompts().ShowMessage(kNoRowMessage);
-        return '\0';
-    }
-    return values_[found];
+    return found < 0 ? '\0' : values_[found];
 }
 
 Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTable& t2, char op,
-                                       bool requireAntecedent, Session& session) {
+                                       bool requireAntecedent, Computation& work) {
     *this = clsTruthTable(mode_);
     std::vector<Region> internal = t1.internal_;
     for (Region r : t2.internal_) AddUnique(internal, r);
@@ -187,9 +168,9 @@ Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTa
         }
     }
 
-    Progress& progress = session.progress;
-    if (progress.progressText == "Comparing premises/conclusion") {
-        progress.progressText = "Building combinations";
+    Progress& progress = work.progress;
+    if (progress.step == Step::ComparingPremisesConclusion) {
+        progress.step = Step::BuildingCombinations;
     }
 
     // The regions each individual may take: its regions in both operands, merged.
@@ -214,12 +195,12 @@ Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTa
         }
         SortRegions(candidates[j]);
     }
-    Status status = BuildWorlds(candidates, session);
+    Status status = BuildWorlds(candidates, work);
     if (!status.ok()) return status;
-    if (session.CheckCancel()) return Status::Cancelled();
+    if (work.CheckCancel()) return Status::Cancelled();
 
-    if (progress.progressText == "Building combinations") {
-        progress.progressText = "Evaluating combinations";
+    if (progress.step == Step::BuildingCombinations) {
+        progress.step = Step::EvaluatingCombinations;
         progress.progressCurrent = 0;
         progress.progressTotal = nbrTruthCombos();
     }
@@ -227,22 +208,26 @@ Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTa
     const WorldMap map2 = t2.MapInto(*this, '\0');
     for (int i = 0; i < nbrTruthCombos(); ++i) {
         progress.progressCurrent = i + 1;
-        const char a = t1.ValueInWorld(*this, i, map1, session);
+        const char a = t1.ValueInWorld(*this, i, map1);
+        if (a == '\0') return Status::Internal(kNoRowMessage);
         if (a == 'F' && requireAntecedent) {
             values_[i] = '-';
             continue;
         }
         // The second operand is consulted only when the first does not decide.
-        const bool decided =
-            (op == '1' && a != 'T') || (op == '2' && a == 'T') || (op == '7' && a != 'T');
-        values_[i] = decided ? Combine(a, '\0', op)
-                             : Combine(a, t2.ValueInWorld(*this, i, map2, session), op);
+        if (op::FirstDecides(a, op)) {
+            values_[i] = op::BinaryTruth(a, '\0', op);
+            continue;
+        }
+        const char b = t2.ValueInWorld(*this, i, map2);
+        if (b == '\0') return Status::Internal(kNoRowMessage);
+        values_[i] = op::BinaryTruth(a, b, op);
     }
     return {};
 }
 
 Status clsTruthTable::generateExists(const clsTruthTable& truthTable1, char variable,
-                                     Session& session) {
+                                     Computation& work) {
     *this = clsTruthTable(mode_);
     int bound = -1;
     for (int l = 0; l < truthTable1.nbrLocTerms(); ++l) {
@@ -279,9 +264,9 @@ Status clsTruthTable::generateExists(const clsTruthTable& truthTable1, char vari
         }
         SortRegions(candidates[j]);
     }
-    Status status = BuildWorlds(candidates, session);
+    Status status = BuildWorlds(candidates, work);
     if (!status.ok()) return status;
-    if (session.CheckCancel()) return Status::Cancelled();
+    if (work.CheckCancel()) return Status::Cancelled();
 
     WorldMap map = truthTable1.MapInto(*this, bound >= 0 ? variable : '\0');
     std::vector<int> placementTerm;  // the internal term of each placement, or -1
@@ -292,7 +277,8 @@ Status clsTruthTable::generateExists(const clsTruthTable& truthTable1, char vari
     }
     for (int i = 0; i < nbrTruthCombos(); ++i) {
         if (bound < 0) {
-            values_[i] = truthTable1.ValueInWorld(*this, i, map, session);
+            values_[i] = truthTable1.ValueInWorld(*this, i, map);
+            if (values_[i] == '\0') return Status::Internal(kNoRowMessage);
             continue;
         }
         // True when placing the variable in some inhabited region makes the body true.
@@ -300,7 +286,9 @@ Status clsTruthTable::generateExists(const clsTruthTable& truthTable1, char vari
         for (size_t p = 0; p < placements.size(); ++p) {
             if (placementTerm[p] < 0 || !Inhabited(i, placementTerm[p])) continue;
             map.placed = placements[p];
-            if (truthTable1.ValueInWorld(*this, i, map, session) == 'T') {
+            const char value = truthTable1.ValueInWorld(*this, i, map);
+            if (value == '\0') return Status::Internal(kNoRowMessage);
+            if (value == 'T') {
                 values_[i] = 'T';
                 break;
             }

@@ -4,27 +4,13 @@
 #include <algorithm>
 #include <array>
 
-#include "Session.h"
+#include "Progress.h"
+#include "formula/Operators.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
 
 namespace {
-
-char BinaryTruth(char a, char b, char op) {
-    switch (op) {
-        case '1':
-            return a == 'T' && b == 'T' ? 'T' : 'F';
-        case '2':
-            return a != 'T' && b != 'T' ? 'F' : 'T';
-        case '6':
-            return a == b ? 'T' : 'F';
-        case '7':
-            return a == 'T' && b == 'F' ? 'F' : 'T';
-        default:
-            return '\0';
-    }
-}
 
 // Finds the row of an operand table for an assignment of the combined table: the
 // operand's letters are gathered out of the combined assignment through two 7-bit lookup
@@ -62,7 +48,7 @@ private:
 }  // namespace
 
 Status clsTruthTable::CombinePropositional(const clsTruthTable& t1, const clsTruthTable& t2,
-                                           char op, bool requireAntecedent, Session& session) {
+                                           char op, bool requireAntecedent, Computation& work) {
     std::vector<std::string> terms = t1.terms_;
     terms.insert(terms.end(), t2.terms_.begin(), t2.terms_.end());
     std::sort(terms.begin(), terms.end());
@@ -72,7 +58,7 @@ Status clsTruthTable::CombinePropositional(const clsTruthTable& t1, const clsTru
     }
     *this = clsTruthTable(mode_);
     terms_ = std::move(terms);
-    if (session.CheckCancel()) return Status::Cancelled();
+    if (work.CheckCancel()) return Status::Cancelled();
 
     static_assert(kMaxPropositionalTerms <= 14, "RowGather covers 14 letters");
     const RowGather gather1(t1.terms_, terms_);
@@ -88,7 +74,7 @@ Status clsTruthTable::CombinePropositional(const clsTruthTable& t1, const clsTru
             continue;
         }
         const char b = t2.values_[gather2.RowOf(assignment)];
-        values_[i] = BinaryTruth(a, b, op);
+        values_[i] = op::BinaryTruth(a, b, op);
     }
     return {};
 }
@@ -103,13 +89,13 @@ char clsTruthTable::TruthResultProp(std::string_view trueTerms) const {
     return values_[((1u << n) - 1) - assignment];
 }
 
-Status clsTruthTable::SimplifyPropositional(Session& session) {
+Status clsTruthTable::SimplifyPropositional(Computation& work) {
     if (constant_) return {};
     const int n = nbrTerms();
     const int rows = nbrTruthCombos();
     unsigned unneeded = 0;  // bits of the assignment
     for (int j = 0; j < n; ++j) {
-        if (session.CheckCancel()) return Status::Cancelled();
+        if (work.CheckCancel()) return Status::Cancelled();
         // Rows that differ only in term j, "T" first, lie 2^(n-1-j) rows apart.
         const int step = 1 << (n - 1 - j);
         bool needed = false;

@@ -1,21 +1,21 @@
 #include "truthtable/modEvaluate.h"
 
 #include "Session.h"
+#include "formula/Operators.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
 
 namespace {
 
-std::string VerdictOf(const clsTruthTable& comparison) {
+Verdict VerdictOf(const clsTruthTable& comparison) {
     bool someTrue = false;
     bool someFalse = false;
     for (int i = 0; i < comparison.nbrTruthCombos(); ++i) {
         someTrue = someTrue || comparison.TruthValue(i) == 'T';
         someFalse = someFalse || comparison.TruthValue(i) == 'F';
     }
-    if (someTrue) return someFalse ? kVerdictDoesNotFollow : kVerdictAlwaysTrue;
-    return someFalse ? kVerdictAlwaysFalse : kVerdictPremisesFalse;
+    return VerdictFrom(someTrue, someFalse);
 }
 
 // Conjoins the premises in line order, simplifying each conjunction so the running table
@@ -26,14 +26,15 @@ Status CombinePremises(Session& session, std::shared_ptr<const clsTruthTable>& r
         if (!premise) continue;
         if (!running) {
             running = premise;
-            session.progress.progressText = "Combining premises";
+            session.progress.step = Step::CombiningPremises;
             continue;
         }
         auto conjunction = std::make_shared<clsTruthTable>(session.mode);
-        Status status = conjunction->generateFromBinary(*running, *premise, '1', false, session);
+        Status status = conjunction->generateFromBinary(*running, *premise, op::kAnd, false,
+                                                        session.computation);
         if (!status.ok()) return status;
         if (session.CheckCancel()) return Status::Cancelled();
-        status = conjunction->Simplify(session);
+        status = conjunction->Simplify(session.computation);
         if (!status.ok()) return status;
         if (session.CheckCancel()) return Status::Cancelled();
         running = std::move(conjunction);
@@ -55,8 +56,9 @@ Evaluation EvaluateArgument(Session& session) {
     std::shared_ptr<clsTruthTable> comparison;
     if (premises) {
         comparison = std::make_shared<clsTruthTable>(session.mode);
-        session.progress.progressText = "Comparing premises/conclusion";
-        result.status = comparison->generateFromBinary(*premises, *conclusion, '7', true, session);
+        session.progress.step = Step::ComparingPremisesConclusion;
+        result.status = comparison->generateFromBinary(*premises, *conclusion, op::kImplies, true,
+                                                       session.computation);
         if (!result.status.ok()) return result;
     } else {
         // Without premises the comparison is the conclusion's own table.
@@ -66,7 +68,7 @@ Evaluation EvaluateArgument(Session& session) {
         result.status = Status::Cancelled();
         return result;
     }
-    result.status = comparison->Simplify(session);
+    result.status = comparison->Simplify(session.computation);
     if (!result.status.ok()) return result;
     if (!premises) session.lines[0].table = comparison;
 

@@ -12,17 +12,37 @@ namespace deducto {
 class Session;
 class clsTruthTable;
 
-inline constexpr const char* kVerdictPremisesFalse =
-    "The conclusion follows because the premises are false or inconsistent.";
-inline constexpr const char* kVerdictAlwaysTrue = "The conclusion is always true.";
-inline constexpr const char* kVerdictAlwaysFalse = "The conclusion is always false.";
-inline constexpr const char* kVerdictDoesNotFollow = "The conclusion does not follow.";
+// What an evaluation concluded; None when it did not finish.
+enum class Verdict { None, PremisesFalse, AlwaysTrue, AlwaysFalse, DoesNotFollow };
+
+// The verdict as the user reads it.
+[[nodiscard]] constexpr const char* VerdictText(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::None:
+            return "";
+        case Verdict::PremisesFalse:
+            return "The conclusion follows because the premises are false or inconsistent.";
+        case Verdict::AlwaysTrue:
+            return "The conclusion is always true.";
+        case Verdict::AlwaysFalse:
+            return "The conclusion is always false.";
+        case Verdict::DoesNotFollow:
+            return "The conclusion does not follow.";
+    }
+    return "";
+}
+
+// The verdict that a comparison's values give: which of "T" and "F" occur.
+[[nodiscard]] constexpr Verdict VerdictFrom(bool someTrue, bool someFalse) {
+    if (someTrue) return someFalse ? Verdict::DoesNotFollow : Verdict::AlwaysTrue;
+    return someFalse ? Verdict::AlwaysFalse : Verdict::PremisesFalse;
+}
 
 struct Evaluation {
-    Status status;        // Cancelled or LimitReached leave no verdict
-    std::string verdict;  // one of the four verdict texts
+    Status status;  // a verdict only when the status is ok
+    Verdict verdict = Verdict::None;
     std::shared_ptr<const clsTruthTable> comparisonTable;
-    [[nodiscard]] bool doesNotFollow() const { return verdict == kVerdictDoesNotFollow; }
+    [[nodiscard]] bool doesNotFollow() const { return verdict == Verdict::DoesNotFollow; }
 };
 
 // Evaluates the argument held in session.lines (line 0 must have a table). Publishes

@@ -198,7 +198,7 @@ std::string Verdict(Session& session, const std::vector<std::string>& lines) {
         if (!table.status.ok()) return "no table: " + t.text;
         session.lines[static_cast<size_t>(line)].table = table.table;
     }
-    return EvaluateArgument(session).verdict;
+    return VerdictText(EvaluateArgument(session).verdict);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 struct Argument {
     std::vector<std::string> premises;  // "" leaves a slot empty
     const char* conclusion;
-    const char* verdict;
+    Verdict verdict;
 };
 
 class PropositionalVerdict : public ::testing::TestWithParam<Argument> {};
@@ -23,15 +23,15 @@ TEST_P(PropositionalVerdict, ReadFromTheComparison) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachVerdict, PropositionalVerdict,
-    ::testing::Values(Argument{{"p", "p implies q"}, "q", kVerdictAlwaysTrue},
-                      Argument{{"p"}, "q", kVerdictDoesNotFollow},
-                      Argument{{"p"}, "not p", kVerdictAlwaysFalse},
-                      Argument{{"p", "not p"}, "q", kVerdictPremisesFalse},
-                      Argument{{}, "p or not p", kVerdictAlwaysTrue},
-                      Argument{{}, "p and not p", kVerdictAlwaysFalse},
-                      Argument{{}, "p", kVerdictDoesNotFollow},
+    ::testing::Values(Argument{{"p", "p implies q"}, "q", Verdict::AlwaysTrue},
+                      Argument{{"p"}, "q", Verdict::DoesNotFollow},
+                      Argument{{"p"}, "not p", Verdict::AlwaysFalse},
+                      Argument{{"p", "not p"}, "q", Verdict::PremisesFalse},
+                      Argument{{}, "p or not p", Verdict::AlwaysTrue},
+                      Argument{{}, "p and not p", Verdict::AlwaysFalse},
+                      Argument{{}, "p", Verdict::DoesNotFollow},
                       // empty slots are skipped wherever they are
-                      Argument{{"", "p implies q", "", "", "p"}, "q", kVerdictAlwaysTrue}));
+                      Argument{{"", "p implies q", "", "", "p"}, "q", Verdict::AlwaysTrue}));
 
 const std::vector<std::string> kWeather = {"(r and k) implies p",
                                            "k iff (t and a)",
@@ -45,7 +45,7 @@ const std::vector<std::string> kWeather = {"(r and k) implies p",
 TEST(WorkedExamples, WeatherForecastFailsInOneCase) {
     ScriptedSession ss;
     const Evaluation result = Evaluate(ss.session, kWeather, "u");
-    EXPECT_EQ(result.verdict, kVerdictDoesNotFollow);
+    EXPECT_EQ(result.verdict, Verdict::DoesNotFollow);
     const std::vector<CaseText> cases = DescribeFailingCases(*result.comparisonTable, ss.session);
     EXPECT_EQ(cases, std::vector<CaseText>{{">> a is true, c is false, k is false, p is true, "
                                             "r is true, s is false, t is false, u is false"}});
@@ -53,7 +53,7 @@ TEST(WorkedExamples, WeatherForecastFailsInOneCase) {
     std::vector<std::string> withIff = kWeather;
     withIff[0] = "(r and k) iff p";
     ScriptedSession again;
-    EXPECT_EQ(Evaluate(again.session, withIff, "u").verdict, kVerdictAlwaysTrue);
+    EXPECT_EQ(Evaluate(again.session, withIff, "u").verdict, Verdict::AlwaysTrue);
 }
 
 TEST(WorkedExamples, SingleSexClassroom) {
@@ -65,7 +65,7 @@ TEST(WorkedExamples, SingleSexClassroom) {
                   "not exists x exists y (Wx and Wy and Mx and Fy)", "exists w (Ww and Aw)",
                   "forall x (Mx implies not Fx)"},
                  "forall x (Bx implies Mx)");
-    EXPECT_EQ(result.verdict, kVerdictAlwaysTrue);
+    EXPECT_EQ(result.verdict, Verdict::AlwaysTrue);
 }
 
 TEST(WorkedExamples, Quadrilaterals) {
@@ -75,20 +75,20 @@ TEST(WorkedExamples, Quadrilaterals) {
         {"P intersection T = nullset", "H subset P and exists h (h belongs H and h belongs R')",
          "S = H.R", "f belongs S"},
         "not f belongs T");
-    EXPECT_EQ(result.verdict, kVerdictAlwaysTrue);
+    EXPECT_EQ(result.verdict, Verdict::AlwaysTrue);
 }
 
 TEST(Details, FormulaLayoutNamesRegionsAndIndividuals) {
     ScriptedSession pred(Mode::Predicate);
     const Evaluation r = Evaluate(pred.session, {"exists x (Px and not Qx)"}, "Pa and not Qa");
-    ASSERT_EQ(r.verdict, kVerdictDoesNotFollow);
+    ASSERT_EQ(r.verdict, Verdict::DoesNotFollow);
     const auto cases = DescribeFailingCases(*r.comparisonTable, pred.session);
     ASSERT_FALSE(cases.empty());
     EXPECT_EQ(cases.front(), CaseText{">> exists x (Px and not Qx), (Pa and Qa) is true"});
 
     ScriptedSession set(Mode::SetTheory);
     const Evaluation s = Evaluate(set.session, {"exists x (x belongs A - B)"}, "a belongs A");
-    ASSERT_EQ(s.verdict, kVerdictDoesNotFollow);
+    ASSERT_EQ(s.verdict, Verdict::DoesNotFollow);
     const auto setCases = DescribeFailingCases(*s.comparisonTable, set.session);
     ASSERT_FALSE(setCases.empty());
     EXPECT_EQ(setCases.front(),
@@ -110,15 +110,15 @@ TEST(Evaluation, CancelWhileCombiningLeavesNoVerdict) {
     ss.pump.cancelOnPump = ss.pump.pumps + 1;
     const Evaluation result = EvaluateArgument(ss.session);
     EXPECT_EQ(result.status.outcome, Outcome::Cancelled);
-    EXPECT_TRUE(result.verdict.empty());
-    EXPECT_EQ(ss.session.progress.progressText, "Combining premises");
+    EXPECT_EQ(result.verdict, Verdict::None);
+    EXPECT_EQ(ss.session.progress.step, Step::CombiningPremises);
 }
 
 TEST(Evaluation, PredicateComparisonPublishesItsProgress) {
     ScriptedSession ss(Mode::Predicate);
     const Evaluation result = Evaluate(ss.session, {"forall x (Px implies Qx)", "Pa"}, "Qa");
-    EXPECT_EQ(result.verdict, kVerdictAlwaysTrue);
-    EXPECT_EQ(ss.session.progress.progressText, "Evaluating combinations");
+    EXPECT_EQ(result.verdict, Verdict::AlwaysTrue);
+    EXPECT_EQ(ss.session.progress.step, Step::EvaluatingCombinations);
     EXPECT_EQ(ss.session.progress.progressTotal, ss.session.progress.progressCurrent);
 }
 

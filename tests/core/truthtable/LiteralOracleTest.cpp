@@ -38,9 +38,9 @@ std::string PolishOf(const std::string& text, Mode mode) {
 std::shared_ptr<clsTruthTable> RealTable(const std::string& polish, Session& session,
                                          bool simplify) {
     auto table = std::make_shared<clsTruthTable>(session.mode);
-    EXPECT_TRUE(table->generateFromPolish(polish, session).ok()) << polish;
+    EXPECT_TRUE(table->generateFromPolish(polish, session.computation).ok()) << polish;
     if (simplify) {
-        EXPECT_TRUE(table->Simplify(session).ok()) << polish;
+        EXPECT_TRUE(table->Simplify(session.computation).ok()) << polish;
     }
     return table;
 }
@@ -189,7 +189,7 @@ TEST_P(LiteralOracle, SingleFormulas) {
         ASSERT_EQ(Difference(*real, reference), "") << text << "  (" << polish << ")";
         // Simplify, and once more: the second must change nothing on either side.
         for (int pass = 1; pass <= 2; ++pass) {
-            ASSERT_TRUE(real->Simplify(ss.session).ok());
+            ASSERT_TRUE(real->Simplify(ss.session.computation).ok());
             reference.Simplify();
             ASSERT_EQ(Difference(*real, reference), "")
                 << "simplified " << pass << "x: " << text << "  (" << polish << ")";
@@ -222,9 +222,9 @@ TEST_P(LiteralOracle, BinaryCombinations) {
                                              texts[n] + ") " + op + (requireAntecedent ? "T" : "") +
                                              " (" + texts[n + 1] + ")";
                     clsTruthTable real(c.mode);
-                    ASSERT_TRUE(
-                        real.generateFromBinary(*real1, *real2, op, requireAntecedent, ss.session)
-                            .ok());
+                    ASSERT_TRUE(real.generateFromBinary(*real1, *real2, op, requireAntecedent,
+                                                        ss.session.computation)
+                                    .ok());
                     if (real.nbrTruthCombos() > MaxReferenceRows(c.mode)) {
                         ++skipped;
                         continue;
@@ -238,7 +238,7 @@ TEST_P(LiteralOracle, BinaryCombinations) {
                         ++intended;
                     }
                     ASSERT_EQ(Difference(real, reference), "") << what;
-                    ASSERT_TRUE(real.Simplify(ss.session).ok());
+                    ASSERT_TRUE(real.Simplify(ss.session.computation).ok());
                     reference.Simplify();
                     ASSERT_EQ(Difference(real, reference), "") << "then simplified: " << what;
                     ++compared;
@@ -264,11 +264,11 @@ Replay ReplayArgument(Session& session) {
     Replay replay;
     auto combine = [&](const clsTruthTable& a, const clsTruthTable& b, char op) {
         auto combined = std::make_shared<clsTruthTable>(session.mode);
-        EXPECT_TRUE(combined->generateFromBinary(a, b, op, op == '7', session).ok());
+        EXPECT_TRUE(combined->generateFromBinary(a, b, op, op == '7', session.computation).ok());
         replay.droppedIndividualsMeet =
             replay.droppedIndividualsMeet || KeepsDroppedIndividuals(*combined);
         replay.largestTable = std::max(replay.largestTable, combined->nbrTruthCombos());
-        EXPECT_TRUE(combined->Simplify(session).ok());
+        EXPECT_TRUE(combined->Simplify(session.computation).ok());
         return combined;
     };
     std::shared_ptr<const clsTruthTable> running;

@@ -800,7 +800,7 @@ LiteralEvaluation LiteralEvaluate(Mode mode, const std::vector<std::string>& lin
         tables[k]->generateFromPolish(lines[k]);
         if (simplifyLines) tables[k]->Simplify();
     }
-    LiteralEvaluation result{"", LiteralTable(mode)};
+    LiteralEvaluation result{Verdict::None, LiteralTable(mode)};
     size_t k = 1;
     while (k < tables.size() && !tables[k]) ++k;
     if (k == tables.size()) {
@@ -825,9 +825,9 @@ LiteralEvaluation LiteralEvaluate(Mode mode, const std::vector<std::string>& lin
         someFalse = someFalse || value == "F";
     }
     if (someTrue) {
-        result.verdict = someFalse ? kVerdictDoesNotFollow : kVerdictAlwaysTrue;
+        result.verdict = someFalse ? Verdict::DoesNotFollow : Verdict::AlwaysTrue;
     } else {
-        result.verdict = someFalse ? kVerdictAlwaysFalse : kVerdictPremisesFalse;
+        result.verdict = someFalse ? Verdict::AlwaysFalse : Verdict::PremisesFalse;
     }
     return result;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Mode.h"
+#include "truthtable/modEvaluate.h"
 
 namespace deducto::testing {
 
@@ -90,7 +91,7 @@ private:
 };
 
 struct LiteralEvaluation {
-    std::string verdict;
+    Verdict verdict = Verdict::None;
     LiteralTable comparison;
 };
 

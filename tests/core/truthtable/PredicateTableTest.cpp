@@ -67,12 +67,12 @@ TEST(PredicateSimplify, MasksTermsInOrderAndKeepsFirstRows) {
     EXPECT_EQ(ValuesOf(*mixed), "TF");
 
     const std::vector<std::string> rows = RowsOf(*mixed);
-    ASSERT_TRUE(mixed->Simplify(ss.session).ok());
+    ASSERT_TRUE(mixed->Simplify(ss.session.computation).ok());
     EXPECT_EQ(RowsOf(*mixed), rows);
 }
 
-const char* OracleVerdict(const std::vector<Formula>& premises, const Formula& conclusion,
-                          const std::string& predicates) {
+Verdict OracleVerdict(const std::vector<Formula>& premises, const Formula& conclusion,
+                      const std::string& predicates) {
     std::set<char> individuals = conclusion.FreeVariables();
     for (const Formula& p : premises) {
         for (char v : p.FreeVariables()) individuals.insert(v);
@@ -104,8 +104,8 @@ const char* OracleVerdict(const std::vector<Formula>& premises, const Formula& c
             if (i == 0) break;
         }
     }
-    if (someTrue) return someFalse ? kVerdictDoesNotFollow : kVerdictAlwaysTrue;
-    return someFalse ? kVerdictAlwaysFalse : kVerdictPremisesFalse;
+    if (someTrue) return someFalse ? Verdict::DoesNotFollow : Verdict::AlwaysTrue;
+    return someFalse ? Verdict::AlwaysFalse : Verdict::PremisesFalse;
 }
 
 // Verdicts on random monadic arguments agree with checking every small model. Individuals
@@ -138,15 +138,15 @@ TEST(PredicateOracle, VerdictsAgreeWithEveryModel) {
 TEST(PredicateIndividuals, ANamedIndividualKeepsTheDomainInhabited) {
     ScriptedSession ss(Mode::Predicate);
     EXPECT_EQ(Evaluate(ss.session, {"Pa or not Pa", "forall x Qx"}, "exists x Qx").verdict,
-              kVerdictAlwaysTrue);
+              Verdict::AlwaysTrue);
     ScriptedSession plain(Mode::Predicate);
     plain.session.options.eliminateUnneeded = false;
     EXPECT_EQ(Evaluate(plain.session, {"Pa or not Pa", "forall x Qx"}, "exists x Qx").verdict,
-              kVerdictAlwaysTrue);
+              Verdict::AlwaysTrue);
     // Without any individual the empty domain stays possible.
     ScriptedSession none(Mode::Predicate);
     EXPECT_EQ(Evaluate(none.session, {"forall x Px"}, "exists x Px").verdict,
-              kVerdictDoesNotFollow);
+              Verdict::DoesNotFollow);
 }
 
 std::string Chain(int n) {

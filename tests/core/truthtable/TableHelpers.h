@@ -22,10 +22,10 @@ inline std::shared_ptr<clsTruthTable> TableOf(std::string_view text, Session& se
     EXPECT_TRUE(parse.ok()) << text;
     auto table = std::make_shared<clsTruthTable>(session.mode);
     const Status status =
-        table->generateFromPolish(RemoveDoubleNegations(parse.PolishStr), session);
+        table->generateFromPolish(RemoveDoubleNegations(parse.PolishStr), session.computation);
     EXPECT_TRUE(status.ok()) << text << ": " << status.message;
     if (simplify) {
-        EXPECT_TRUE(table->Simplify(session).ok());
+        EXPECT_TRUE(table->Simplify(session.computation).ok());
     }
     return table;
 }
