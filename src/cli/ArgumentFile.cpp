@@ -5,21 +5,19 @@
 #include <cstring>
 #include <optional>
 
+#include "formula/FormulaText.h"
+
 namespace deducto::cli {
 
 namespace {
 
-std::string_view Trim(std::string_view s) {
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
-    return s;
-}
+// Blanks around keys and values: a file may come with tabs and Windows line ends.
+std::string_view TrimBlanks(std::string_view s) { return Trim(s, " \t\r"); }
 
 // Lower case with every run of spaces made one space, so "Set  Theory" names the mode too.
 std::string Normalised(std::string_view s) {
     std::string out;
-    for (const char c : Trim(s)) {
+    for (const char c : TrimBlanks(s)) {
         if (c == ' ' || c == '\t') {
             if (!out.empty() && out.back() != ' ') out += ' ';
         } else {
@@ -86,7 +84,7 @@ ReadArgument ParseArgumentText(std::string_view content) {
             return fail(
                 AtLine(fileLine, "longer than " + std::to_string(kMaxLineBytes) + " characters"));
         }
-        const std::string_view line = Trim(raw);
+        const std::string_view line = TrimBlanks(raw);
         if (line.empty() || line.front() == '#') continue;
 
         const std::size_t colon = line.find(':');
@@ -94,7 +92,7 @@ ReadArgument ParseArgumentText(std::string_view content) {
             return fail(AtLine(fileLine, "expected \"Key: value\", found " + Quoted(line)));
         }
         const std::string key = Normalised(line.substr(0, colon));
-        const std::string_view value = Trim(line.substr(colon + 1));
+        const std::string_view value = TrimBlanks(line.substr(colon + 1));
 
         if (key == "mode") {
             if (modeSeen) return fail(AtLine(fileLine, "the mode is given twice"));
@@ -127,7 +125,7 @@ ReadArgument ParseArgumentText(std::string_view content) {
                                    "expected \"Term: <kind>: <text>\" with the kind adjective, "
                                    "specific noun, class noun or predicate"));
             }
-            const std::string_view text = Trim(value.substr(kindEnd + 1));
+            const std::string_view text = TrimBlanks(value.substr(kindEnd + 1));
             if (text.empty()) return fail(AtLine(fileLine, "the term has no text"));
             argument.terms.push_back({kind, std::string(text), fileLine});
         } else {

@@ -4,7 +4,6 @@
 
 #include "natural/CheckTermsModel.h"
 #include "natural/TermDefinition.h"
-#include "truthtable/modEvaluate.h"
 
 namespace deducto::cli {
 
@@ -33,24 +32,20 @@ public:
     void ProcessPendingEvents() override {}
 };
 
+// The first line of the report for which `test` holds, or none.
+const LineReport* FirstWhere(const std::vector<LineReport>& lines,
+                             bool (LineReport::*test)() const) {
+    const auto found = std::find_if(lines.begin(), lines.end(),
+                                    [test](const LineReport& l) { return (l.*test)(); });
+    return found == lines.end() ? nullptr : &*found;
+}
+
 // Reads one line as leaving it in the window would; the session keeps its tokens and table.
 void ReadLine(LineReport& report, Session& session, RecordingPrompts& prompts) {
     const std::size_t firstMessage = prompts.messages.size();
     const int k = report.input.index;
-    report.formula = TranslateAndParse(report.input.text, k, session);
-    if (report.unread()) {
-        if (report.formula.text.size() >= kSyntaxErrorLength) prompts.ShowMessage(kSyntaxError);
-    } else if (!report.formula.blank) {
-        session.lines[k].tokens = report.formula.parse.tokenList;
-        LineTable built = BuildLineTable(report.formula.parse.PolishStr, session);
-        report.tableStatus = built.status;
-        if (built.status.ok()) {
-            report.table = built.table;
-            session.lines[k].table = std::move(built.table);
-        } else {
-            prompts.ShowMessage(built.status.message);
-        }
-    }
+    report.outcome = ReadLine(report.input.text, k, ReadKind::Edit, session);
+    report.table = session.lines[k].table;
     report.messages.assign(prompts.messages.begin() + static_cast<long>(firstMessage),
                            prompts.messages.end());
 }
@@ -75,7 +70,7 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
         }
     }
     report.termMessages = prompts.messages;
-    for (const InputLine& line : argument.lines) report.lines.push_back({line, {}, {}, {}, {}});
+    for (const InputLine& line : argument.lines) report.lines.push_back({line, {}, {}, {}});
 
     // Premises in slot order, then the conclusion, whatever order the file gives them in.
     std::vector<LineReport*> order;
@@ -86,13 +81,14 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
     });
     for (LineReport* line : order) ReadLine(*line, session, prompts);
 
-    const auto any = [&report](auto predicate) {
-        return std::any_of(report.lines.begin(), report.lines.end(), predicate);
-    };
-    if (any([](const LineReport& l) { return l.failed(); })) {
+    if (FirstWhere(report.lines, &LineReport::failed)) {
         report.result = RunResult::LineFailed;
-    } else if (any([](const LineReport& l) { return l.limited(); })) {
+    } else if (const LineReport* stopped = FirstWhere(report.lines, &LineReport::faulty)) {
+        report.result = RunResult::InternalError;
+        report.stopMessage = stopped->outcome.message;
+    } else if (const LineReport* limited = FirstWhere(report.lines, &LineReport::limited)) {
         report.result = RunResult::LimitReached;
+        report.stopMessage = limited->outcome.message;
     } else if (!session.lines[0].table) {
         // Only text the engine counts as blank gets here: there is nothing to compare with.
         report.result = RunResult::LineFailed;
@@ -100,15 +96,16 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
     } else {
         const Evaluation evaluation = EvaluateArgument(session);
         if (evaluation.status.ok()) {
-            report.verdict = VerdictText(evaluation.verdict);
+            report.verdict = evaluation.verdict;
             if (evaluation.doesNotFollow()) {
                 report.details = DescribeFailingCases(*evaluation.comparisonTable, session);
             }
         } else {
-            report.result = RunResult::LimitReached;
-            report.stopMessage = evaluation.status.outcome == Outcome::Cancelled
-                                     ? "Process canceled by user"
-                                     : evaluation.status.message;
+            // Nobody can cancel here: only a limit or an internal fault stops an evaluation.
+            report.result = evaluation.status.outcome == Outcome::InternalError
+                                ? RunResult::InternalError
+                                : RunResult::LimitReached;
+            report.stopMessage = evaluation.status.message;
             prompts.ShowMessage(report.stopMessage);
         }
     }

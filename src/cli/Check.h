@@ -14,32 +14,28 @@
 #include "Outcome.h"
 #include "Session.h"
 #include "natural/modLangTerms.h"
+#include "truthtable/modEvaluate.h"
 
 namespace deducto::cli {
 
-inline constexpr const char* kSyntaxError = "Syntax error";
-inline constexpr int kSyntaxErrorLength = 90;  // failing lines this long also get the box
-
 struct LineReport {
     InputLine input;
-    LineFormula formula;
+    LineOutcome outcome;
     std::vector<std::string> messages;           // message boxes shown while this line was read
-    Status tableStatus;                          // LimitReached when the table was too large
     std::shared_ptr<const clsTruthTable> table;  // as built for the line, before evaluation
 
-    // The line could not be read: it gets the error mark.
-    [[nodiscard]] bool unread() const { return !formula.blank && !formula.ok(); }
-    [[nodiscard]] bool failed() const { return unread() && !formula.parse.limitReached; }
-    [[nodiscard]] bool limited() const { return !tableStatus.ok() || formula.parse.limitReached; }
+    [[nodiscard]] bool failed() const { return outcome.result == LineResult::SyntaxError; }
+    [[nodiscard]] bool limited() const { return outcome.result == LineResult::LimitReached; }
+    [[nodiscard]] bool faulty() const { return outcome.result == LineResult::InternalError; }
 };
 
-enum class RunResult { Evaluated, LineFailed, LimitReached };
+enum class RunResult { Evaluated, LineFailed, LimitReached, InternalError };
 
 struct CheckReport {
     Mode mode = Mode::Propositional;
     std::vector<LineReport> lines;  // in file order
     RunResult result = RunResult::Evaluated;
-    std::string verdict;                // empty unless evaluated
+    Verdict verdict = Verdict::None;
     std::string stopMessage;            // why the evaluation stopped, when a limit did it
     std::vector<CaseText> details;      // the failing cases, when the conclusion does not follow
     std::vector<std::string> messages;  // every message box text of the run, in order

@@ -30,6 +30,8 @@ const char* ResultName(RunResult result) {
             return "line failed";
         case RunResult::LimitReached:
             return "limit reached";
+        case RunResult::InternalError:
+            return "internal error";
     }
     return "";
 }
@@ -80,32 +82,32 @@ void WriteTerm(JsonWriter& json, const LangTerm& term) {
 }
 
 void WriteLine(JsonWriter& json, const LineReport& line) {
-    const LineFormula& formula = line.formula;
-    const ParseResult& parse = formula.parse;
+    const LineOutcome& outcome = line.outcome;
+    const ParseResult& parse = outcome.parse;
     json.BeginObject();
     json.Key("index");
     json.Int(line.input.index);
     json.Key("text");
     json.String(line.input.text);
     json.Key("formula");  // what went to the parser: the translation in the worded modes
-    StringOrNull(json, formula.formulaText);
+    StringOrNull(json, outcome.formulaText);
     json.Key("polish");
     StringOrNull(json, parse.PolishStr);
     json.Key("tokens");
     StringOrNull(json, parse.tokenList);
     json.Key("display");
-    StringOrNull(json, formula.ok() ? DisplayFormula(parse.tokenList) : std::string());
+    StringOrNull(json, outcome.ok() ? DisplayFormula(parse.tokenList) : std::string());
     json.Key("error");
     if (line.failed()) {
         json.String(parse.parseErrMsg);
-    } else if (line.limited()) {
-        json.String(parse.limitReached ? parse.parseErrMsg : line.tableStatus.message);
+    } else if (line.limited() || line.faulty()) {
+        json.String(outcome.message);
     } else {
         json.Null();
     }
     json.Key("errorPos");
-    if (line.unread()) {
-        json.Int(formula.markPos());
+    if (outcome.unread()) {
+        json.Int(outcome.markPos);
     } else {
         json.Null();
     }
@@ -134,7 +136,7 @@ std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) 
     for (const LineReport& line : report.lines) WriteLine(json, line);
     json.EndArray();
     json.Key("verdict");
-    StringOrNull(json, report.verdict);
+    StringOrNull(json, VerdictText(report.verdict));
     json.Key("details");
     json.BeginArray();
     for (const CaseText& failing : report.details) {

@@ -53,16 +53,16 @@ void WritePadded(std::ostream& out, const std::string& text, std::size_t width) 
 
 // Natural-language messages (remarks, questions) go to `notes`, the rest with the line.
 void WriteLine(std::ostream& out, std::ostream& notes, const LineReport& line) {
-    const LineFormula& formula = line.formula;
+    const LineOutcome& outcome = line.outcome;
     out << LineName(line.input.index) << ':';
-    if (line.unread()) {
-        out << ' ' << formula.MarkedText() << '\n';
+    if (outcome.unread()) {
+        out << ' ' << outcome.text << '\n';
     } else {
         if (!line.input.text.empty()) out << ' ' << line.input.text;
         out << '\n';
-        if (formula.ok()) {
-            out << kIndent << DisplayFormula(formula.parse.tokenList);
-            if (!formula.parse.scopeWarning.empty()) out << "   " << formula.parse.scopeWarning;
+        if (outcome.ok()) {
+            out << kIndent << DisplayFormula(outcome.parse.tokenList);
+            if (!outcome.parse.scopeWarning.empty()) out << "   " << outcome.parse.scopeWarning;
             out << '\n';
         }
     }
@@ -126,7 +126,7 @@ void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
 
     switch (report.result) {
         case RunResult::Evaluated:
-            out << report.verdict << '\n';
+            out << VerdictText(report.verdict) << '\n';
             break;
         case RunResult::LineFailed:
             out << "Not evaluated: "
@@ -138,6 +138,10 @@ void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
                 << (report.stopMessage.empty() ? "a line's truth table is too large."
                                                : report.stopMessage)
                 << '\n';
+            break;
+        case RunResult::InternalError:
+            out << "Not evaluated: an internal check failed"
+                << (report.stopMessage.empty() ? "." : " (" + report.stopMessage + ").") << '\n';
             break;
     }
 
@@ -163,7 +167,7 @@ void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
             out << LineName(index) << " has no truth table.\n";
             continue;
         }
-        const std::string formula = DisplayFormula(line->formula.parse.tokenList);
+        const std::string formula = DisplayFormula(line->outcome.parse.tokenList);
         out << "Truth table of " << LineName(index) << ": " << formula << '\n';
         WriteTruthTable(out, *line->table, formula, options);
     }

@@ -20,6 +20,7 @@ constexpr int kExitEvaluated = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitLineFailed = 2;
 constexpr int kExitLimit = 3;
+constexpr int kExitInternal = 5;
 
 constexpr const char* kUsage =
     R"(Usage: deducto-check [options] FILE
@@ -45,7 +46,7 @@ Options:
   --help          print this help
 
 Exit status: 0 evaluated, 1 usage or file error, 2 a line could not be read,
-3 a limit was reached.
+3 a limit was reached, 5 an internal check failed (a fault of the program).
 )";
 
 struct CommandLine {
@@ -154,6 +155,8 @@ int main(int argc, char** argv) {
             return kExitLineFailed;
         case RunResult::LimitReached:
             return kExitLimit;
+        case RunResult::InternalError:
+            return kExitInternal;
     }
     return kExitEvaluated;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Session.h"
+#include "formula/FormulaText.h"
 #include "formula/modSetTheory.h"
 #include "natural/modNatural.h"
 #include "truthtable/clsTruthTable.h"
@@ -11,12 +12,73 @@ namespace deducto {
 
 namespace {
 
-bool IsBlank(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
-}
-
 void ShowIfAny(Session& session, const std::string& message) {
     if (!message.empty()) session.prompts().ShowMessage(message);
+}
+
+// Translates `text` for the session's mode and parses the result. Messages of the parser
+// and the translators are shown as they arise. In natural language `text` becomes the
+// sentence as the translator normalised it, which is what the line then shows.
+void TranslateAndParse(LineOutcome& out, int line, ReadKind kind, Session& session) {
+    switch (session.mode) {
+        case Mode::SetTheory: {
+            const SetTranslation translation = TranslateSetTheory(out.text);
+            if (!translation.ok()) {
+                out.parse.errPos = translation.errPos;
+                out.parse.parseErrMsg = translation.setErrMsg;
+                out.parse.limitReached = translation.limitReached;
+                ShowIfAny(session, translation.setErrMsg);
+                return;
+            }
+            out.formulaText = translation.text;
+            out.parse = BuildPolish(out.formulaText, session.mode);
+            out.parse.tokenList = translation.setDisplayTokens;
+            break;
+        }
+        case Mode::Natural: {
+            const TranslationFlags flags{session.exampleLoading, session.ReparseAll};
+            const Translation translation = TranslateSentence(out.text, line, session, flags);
+            if (!translation.sentence.empty()) out.text = translation.sentence;
+            if (!translation.ok()) {
+                out.parse.errPos = translation.errPos;
+                return;
+            }
+            out.formulaText = translation.text;
+            out.parse = BuildPolish(out.formulaText, session.mode);
+            // The translator writes only what the parser reads: a rejection is our fault.
+            if (kind == ReadKind::Reparse && !out.parse.ok()) return;
+            break;
+        }
+        case Mode::Propositional:
+        case Mode::Predicate:
+            out.formulaText = out.text;
+            out.parse = BuildPolish(out.formulaText, session.mode);
+            break;
+    }
+    ShowIfAny(session, out.parse.parseErrMsg);
+    out.parse.PolishStr = RemoveDoubleNegations(out.parse.PolishStr);
+}
+
+// Inserts the error mark where reading stopped (never past the end of the text).
+void MarkFailure(LineOutcome& out, int at, Session& session) {
+    if (CharacterCount(out.text) >= kLongLine) session.prompts().ShowMessage(kSyntaxError);
+    out.markPos = std::clamp(at, 0, static_cast<int>(out.text.size()));
+    out.text.insert(static_cast<size_t>(out.markPos), kErrorMark);
+    out.marked = true;
+}
+
+LineResult ResultOf(Outcome outcome) {
+    switch (outcome) {
+        case Outcome::Done:
+            return LineResult::Built;
+        case Outcome::Cancelled:
+            return LineResult::Cancelled;
+        case Outcome::LimitReached:
+            return LineResult::LimitReached;
+        case Outcome::InternalError:
+            return LineResult::InternalError;
+    }
+    return LineResult::InternalError;
 }
 
 }  // namespace
@@ -35,83 +97,74 @@ std::string RemoveErrorMarks(std::string_view text) {
     return result;
 }
 
-int LineFormula::markPos() const {
-    return std::clamp(parse.errPos, 0, static_cast<int>(text.size()));
-}
-
-std::string LineFormula::MarkedText() const {
-    std::string marked = text;
-    marked.insert(static_cast<size_t>(markPos()), kErrorMark);
-    return marked;
-}
-
-LineFormula TranslateAndParse(std::string_view text, int line, Session& session) {
-    LineFormula result;
-    result.text = RemoveErrorMarks(text);
-    if (IsBlank(result.text)) {
-        result.blank = true;
-        return result;
-    }
-    session.entriesMade = true;
-
-    switch (session.mode) {
-        case Mode::SetTheory: {
-            const SetTranslation translation = TranslateSetTheory(result.text);
-            if (!translation.ok()) {
-                result.parse.errPos = translation.errPos;
-                result.parse.parseErrMsg = translation.setErrMsg;
-                result.parse.limitReached = translation.limitReached;
-                ShowIfAny(session, translation.setErrMsg);
-                return result;
-            }
-            result.formulaText = translation.text;
-            result.parse = BuildPolish(result.formulaText, session.mode);
-            result.parse.tokenList = translation.setDisplayTokens;
-            break;
-        }
-        case Mode::Natural: {
-            const Translation translation = TranslateSentence(result.text, line, session);
-            // The line shows the sentence as the translator normalised it; error positions
-            // count in that text.
-            if (!translation.sentence.empty()) result.text = translation.sentence;
-            if (translation.text.empty()) {
-                result.parse.errPos = translation.errPos;
-                return result;
-            }
-            result.formulaText = translation.text;
-            result.parse = BuildPolish(result.formulaText, session.mode);
-            break;
-        }
-        case Mode::Propositional:
-        case Mode::Predicate:
-            result.formulaText = result.text;
-            result.parse = BuildPolish(result.formulaText, session.mode);
-            break;
-    }
-    ShowIfAny(session, result.parse.parseErrMsg);
-    result.parse.PolishStr = RemoveDoubleNegations(result.parse.PolishStr);
-    return result;
-}
-
 LineTable BuildLineTable(std::string_view PolishStr, Session& session) {
     LineTable result;
     auto table = std::make_shared<clsTruthTable>(session.mode);
     result.status = table->generateFromPolish(PolishStr, session.computation);
-    if (!result.status.ok()) return result;
-    if (session.CheckCancel()) {
-        result.status = Status::Cancelled();
-        return result;
-    }
-    if (session.options.eliminateUnneeded) {
+    if (result.status.ok() && session.CheckCancel()) result.status = Status::Cancelled();
+    if (result.status.ok() && session.options.eliminateUnneeded) {
         result.status = table->Simplify(session.computation);
-        if (!result.status.ok()) return result;
-        if (session.CheckCancel()) {
-            result.status = Status::Cancelled();
-            return result;
+        if (result.status.ok() && session.CheckCancel()) result.status = Status::Cancelled();
+    }
+    if (result.status.ok()) result.table = std::move(table);
+    return result;
+}
+
+LineOutcome ReadLine(std::string_view typed, int line, ReadKind kind, Session& session,
+                     const TableBuildHooks& hooks) {
+    ArgumentLine& slot = session.lines[static_cast<size_t>(line)];
+    LineOutcome out;
+    out.text = RemoveErrorMarks(typed);
+    if (kind == ReadKind::Edit) {
+        slot.changed = false;
+        slot.table.reset();
+    }
+    if (Trim(out.text).empty()) {
+        out.result = LineResult::Blank;
+        return out;
+    }
+    if (kind == ReadKind::Edit) session.entriesMade = true;
+
+    TranslateAndParse(out, line, kind, session);
+    if (out.formulaText.empty() && session.mode == Mode::Natural) slot.tokens.clear();
+    if (out.formulaText.empty() || (kind == ReadKind::Edit && !out.parse.ok())) {
+        // The old table answers to an old formula: nothing of it may survive a failure.
+        slot.table.reset();
+        out.result = out.parse.limitReached ? LineResult::LimitReached : LineResult::SyntaxError;
+        out.message = out.parse.limitReached ? out.parse.parseErrMsg : std::string();
+        MarkFailure(out, out.parse.errPos, session);
+        return out;
+    }
+    if (kind == ReadKind::Reparse) {
+        // Unchanged, and its table still there (a cancelled build keeps the formula but
+        // not the table): nothing to rebuild.
+        if (out.formulaText == slot.tokens && slot.table) {
+            out.result = LineResult::Unchanged;
+            return out;
+        }
+        slot.table.reset();
+        if (!out.parse.ok()) {
+            session.prompts().ShowMessage(kImpossibleError);
+            slot.tokens.clear();
+            out.result = LineResult::InternalError;
+            out.message = kImpossibleError;
+            MarkFailure(out, static_cast<int>(out.text.size()), session);
+            return out;
         }
     }
-    result.table = std::move(table);
-    return result;
+
+    if (hooks.starting) hooks.starting();
+    slot.tokens = out.parse.tokenList;
+    LineTable built = BuildLineTable(out.parse.PolishStr, session);
+    slot.table = std::move(built.table);
+    const Status& status = built.status;
+    out.result = ResultOf(status.outcome);
+    if (status.outcome == Outcome::LimitReached || status.outcome == Outcome::InternalError) {
+        out.message = status.message;
+        if (hooks.stopping) hooks.stopping();
+        session.prompts().ShowMessage(status.message);
+    }
+    return out;
 }
 
 }  // namespace deducto

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "Lines.h"
 #include "Mode.h"
 #include "Progress.h"
 #include "natural/modLangTerms.h"
@@ -37,8 +38,6 @@ struct Options {
     bool multiTable = false;        // "Allow &Multi-Table Display"
 };
 
-inline constexpr int kLineCount = 9;  // line 0 is the conclusion, 1 to 8 the premises
-
 struct ArgumentLine {
     std::string tokens;                          // token list of the last successful parse
     std::shared_ptr<const clsTruthTable> table;  // none when the line holds no formula
@@ -52,16 +51,13 @@ public:
     Session& operator=(const Session&) = delete;
 
     Mode mode = Mode::Propositional;  // one value: two modes can never be set at once
-    bool modePropositional() const { return mode == Mode::Propositional; }
-    bool modePredicate() const { return mode == Mode::Predicate; }
-    bool modeSetTheory() const { return mode == Mode::SetTheory; }
     bool modeNatural() const { return mode == Mode::Natural; }
 
     Options options;
     Computation computation;  // the running computation's progress and cancel check
     Progress& progress = computation.progress;
     std::array<ArgumentLine, kLineCount> lines;
-    std::string lineReparse = std::string(kLineCount, 'N');  // [k] belongs to line k
+    std::string lineReparse = kNoLines;  // [k] belongs to line k: 'N' or flagged
     bool entriesMade = false;
     bool exampleLoading = false;
     bool ReparseAll = false;

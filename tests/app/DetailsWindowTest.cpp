@@ -24,9 +24,8 @@ class DetailsWindowTest : public QObject {
                                                  const QString& conclusion) {
         for (int k = 0; k <= premises.size(); ++k) {
             const QString& text = k == 0 ? conclusion : premises[k - 1];
-            const LineFormula formula = TranslateAndParse(text.toStdString(), k, session());
-            if (!formula.ok()) return nullptr;
-            session().lines[k].table = BuildLineTable(formula.parse.PolishStr, session()).table;
+            const LineOutcome read = ReadLine(text.toStdString(), k, ReadKind::Edit, session());
+            if (read.result != LineResult::Built) return nullptr;
         }
         return EvaluateArgument(session()).comparisonTable;
     }

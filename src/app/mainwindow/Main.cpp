@@ -271,7 +271,7 @@ void Main::Form_Load() {
     pendingTruthTable_.reset();
     pendingEvaluation_ = false;
     session_.lexicon = Lexicon{};
-    session_.lineReparse = std::string(kLineCount, 'N');
+    session_.lineReparse = kNoLines;
     mnuEliminateUnneededVariables->setChecked(session_.options.eliminateUnneeded);
 
     {
@@ -294,10 +294,6 @@ void Main::Form_Activate() {
         cmdUpdateTerms->show();
         cmdNatSyntaxHelp->show();
     }
-}
-
-Main::LineControlSet Main::LineControls(int line) const {
-    return {txt_[line], cmdTruthTable_[line], picBox_[line]};
 }
 
 QRadioButton* Main::OptionFor(Mode mode) const {

@@ -30,6 +30,8 @@ class QTimer;
 namespace deducto {
 
 class clsTruthTable;
+struct LineOutcome;
+struct TableBuildHooks;
 struct WorkedExample;
 namespace ui {
 class LineEdit;
@@ -39,11 +41,8 @@ class PictureBox;
 inline constexpr const char* kCaption = "Deducto - the Inferator";
 inline constexpr ui::TwipSize kMainSize{15400, 9100};
 inline constexpr int kTypingLimit = 100;  // characters a line accepts
-inline constexpr int kLongLine = 90;      // a failing line this long also gets "Syntax error"
-inline constexpr const char* kSyntaxError = "Syntax error";
 inline constexpr const char* kProcessCanceled = "Process canceled by user";
 inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
-inline constexpr const char* kImpossibleError = "Impossible error";
 inline constexpr const char* kTablesOnly = "T";  // BeginProcessing kind: the lines stay usable
 // The captions of cmdToggle, each naming the panel a click will show.
 inline constexpr const char* kShowTerms = "Show Terms";
@@ -54,14 +53,6 @@ class Main : public QWidget {
 public:
     explicit Main(Session& session, QWidget* parent = nullptr);
     ~Main() override;
-
-    // The controls of one line (0 the conclusion, 1 to 8 the premises).
-    struct LineControlSet {
-        ui::LineEdit* text;
-        QPushButton* truthTable;
-        ui::PictureBox* picture;
-    };
-    [[nodiscard]] LineControlSet LineControls(int line) const;
 
     // Whether a computation is running.
     [[nodiscard]] bool processing() const;
@@ -100,8 +91,10 @@ private:
     void ParseLine(int line);
     [[nodiscard]] bool LineIsBlank(int line) const;
     void DisableLineButtons(int line);
-    void ShowLineFailure(int line, const std::string& text, int errPos, bool focus);
-    void ShowLineTooLarge(int line, const std::string& message);
+    // Shows what reading a line did: its text, colour, buttons and formula.
+    void ShowLineOutcome(int line, const LineOutcome& outcome, bool focus);
+    // The processing frame around building a line's table.
+    [[nodiscard]] TableBuildHooks TableHooks();
     void DrawLineFormula(int line, std::string_view scopeWarning);
     void ClearVerdict();
     void cmdTruthTable_Click(int line);

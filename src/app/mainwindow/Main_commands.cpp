@@ -6,10 +6,8 @@
 #include <QRadioButton>
 
 #include "LineParser.h"
-#include "formula/modBuildPolish.h"
 #include "mainwindow/Main.h"
 #include "natural/TermDefinition.h"
-#include "natural/modNatural.h"
 #include "reference/Help.h"
 #include "reference/WorkedExamples.h"
 #include "truthtable/clsTruthTable.h"
@@ -24,65 +22,29 @@ inline constexpr ui::TwipSize kExampleSize{15400, 10000};
 }  // namespace
 
 void Main::ReparseFlaggedLines() {
-    if (session_.lineReparse == std::string(kLineCount, 'N') || !session_.modeNatural()) return;
+    if (session_.lineReparse == kNoLines || !session_.modeNatural()) return;
     // A line parsed from inside a reparse (a request carried out by EndProcessing) leaves the
     // remaining flagged lines to the reparse already under way.
     if (session_.ReparseAll) return;
     session_.ReparseAll = true;
     for (int line = 0; line < kLineCount; ++line) {
-        ArgumentLine& slot = session_.lines[line];
-        ui::LineEdit& box = *txt_[line];
         if (session_.lineReparse[line] == 'N' || LineIsBlank(line)) continue;
         session_.prompts().ShowMessage(line == 0 ? std::string("Reparsing Conclusion")
                                                  : "Reparsing Premise " + std::to_string(line));
-        const std::string text = RemoveErrorMarks(box.text().toStdString());
-        box.setText(QString::fromStdString(text));
+        ui::LineEdit& box = *txt_[line];
+        box.setText(QString::fromStdString(RemoveErrorMarks(box.text().toStdString())));
         box.SetTextColour(Qt::black);
         cmdTruthTable_[line]->setEnabled(true);
         picBox_[line]->Cls();
 
-        const Translation translation = TranslateSentence(text, line, session_);
-        if (translation.text.empty()) {
-            // The old table answers to the old translation: it goes with the line's formula.
-            ClearVerdict();
-            slot.tokens.clear();
-            slot.table.reset();
-            // The error position counts in the sentence as the translator normalised it.
-            const std::string& shown = translation.sentence.empty() ? text : translation.sentence;
-            ShowLineFailure(line, shown, translation.errPos, false);
-            continue;
-        }
-        // Unchanged, and its table still there (a cancelled build keeps the formula but not
-        // the table): only its picture was cleared.
-        if (translation.text == slot.tokens && slot.table) {
-            DrawLineFormula(line, "");
-            continue;
-        }
-        ClearVerdict();
-        const ParseResult parsed = BuildPolish(translation.text, Mode::Natural);
-        const std::string polish = RemoveDoubleNegations(parsed.PolishStr);
-        slot.table.reset();
-        if (polish.empty()) {
-            // The translator made text the parser rejects; the line stands as failed.
-            session_.prompts().ShowMessage(kImpossibleError);
-            slot.tokens.clear();
-            ShowLineFailure(line, text, static_cast<int>(text.size()), false);
-            continue;
-        }
-        BeginProcessing(kTablesOnly);
-        slot.tokens = parsed.tokenList;
-        LineTable built = BuildLineTable(polish, session_);
-        if (built.status.outcome == Outcome::Cancelled) {
+        const LineOutcome outcome =
+            ReadLine(box.text().toStdString(), line, ReadKind::Reparse, session_, TableHooks());
+        if (outcome.result == LineResult::Cancelled) {
             CancelReparse(line);
             return;
         }
-        if (built.status.outcome == Outcome::LimitReached) {
-            ShowLineTooLarge(line, built.status.message);
-            continue;
-        }
-        slot.table = std::move(built.table);
-        DrawLineFormula(line, parsed.scopeWarning);
-        EndProcessing();
+        if (outcome.result != LineResult::Unchanged) ClearVerdict();
+        ShowLineOutcome(line, outcome, false);
     }
     session_.ReparseAll = false;
 }

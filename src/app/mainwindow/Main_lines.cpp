@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "LineParser.h"
+#include "formula/FormulaText.h"
 #include "mainwindow/Main.h"
 #include "presentation/DrawFormula.h"
 #include "presentation/frmTruthTable.h"
@@ -34,7 +35,7 @@ void Main::ClearVerdict() {
 }
 
 void Main::ParseLine(int line) {
-    ArgumentLine& slot = session_.lines[line];
+    const ArgumentLine& slot = session_.lines[line];
     if (!slot.changed && !session_.exampleLoading) return;
     if (processing()) {
         // Left while another computation runs (the lines stay usable while a table is
@@ -42,57 +43,55 @@ void Main::ParseLine(int line) {
         pendingParse_.set(line);
         return;
     }
-    slot.changed = false;
-    slot.table.reset();
     picBox_[line]->Cls();
-
-    if (LineIsBlank(line)) {
-        DisableLineButtons(line);
-        return;
+    const LineOutcome outcome =
+        ReadLine(txt_[line]->text().toStdString(), line, ReadKind::Edit, session_, TableHooks());
+    if (session_.modeNatural() && outcome.result != LineResult::Blank && !session_.exampleLoading) {
+        RefreshTermsPanel();
     }
-    session_.entriesMade = true;
-    const std::string typed = txt_[line]->text().toStdString();
-    const std::string text = RemoveErrorMarks(typed);
-    if (text != typed) txt_[line]->setText(QString::fromStdString(text));
-
-    const LineFormula formula = TranslateAndParse(text, line, session_);
-    if (session_.modeNatural()) {
-        // A sentence that could not be translated leaves nothing of its old formula behind:
-        // a later reparse compares its new translation with this slot.
-        if (formula.formulaText.empty()) slot.tokens.clear();
-        if (!session_.exampleLoading) RefreshTermsPanel();
-    }
-
-    if (!formula.ok()) {
-        ShowLineFailure(line, formula.text, formula.markPos(), true);
-        ReparseFlaggedLines();
-        return;
-    }
-
-    BeginProcessing(kTablesOnly);
-    slot.tokens = formula.parse.tokenList;
-    LineTable built = BuildLineTable(formula.parse.PolishStr, session_);
-    switch (built.status.outcome) {
-        case Outcome::Done:
-            slot.table = std::move(built.table);
-            DrawLineFormula(line, formula.parse.scopeWarning);
-            EndProcessing();
-            break;
-        case Outcome::Cancelled:
-            pendingTruthTable_.reset();
-            pendingEvaluation_ = false;
-            EndProcessing();
-            cmdTruthTable_[line]->setEnabled(false);
-            session_.prompts().ShowMessage(kProcessCanceled);
-            slot.table.reset();
-            txt_[line]->SetTextColour(Qt::red);
-            break;
-        case Outcome::LimitReached:
-        case Outcome::InternalError:
-            ShowLineTooLarge(line, built.status.message);
-            break;
+    if (outcome.result == LineResult::Cancelled) {
+        pendingTruthTable_.reset();
+        pendingEvaluation_ = false;
+        EndProcessing();
+        cmdTruthTable_[line]->setEnabled(false);
+        session_.prompts().ShowMessage(kProcessCanceled);
+        txt_[line]->SetTextColour(Qt::red);
+    } else {
+        ShowLineOutcome(line, outcome, true);
     }
     ReparseFlaggedLines();
+}
+
+TableBuildHooks Main::TableHooks() {
+    return {[this] { BeginProcessing(kTablesOnly); }, [this] { EndProcessing(); }};
+}
+
+void Main::ShowLineOutcome(int line, const LineOutcome& outcome, bool focus) {
+    ui::LineEdit& box = *txt_[line];
+    if (box.text().toStdString() != outcome.text) box.setText(QString::fromStdString(outcome.text));
+    switch (outcome.result) {
+        case LineResult::Blank:
+            DisableLineButtons(line);
+            return;
+        case LineResult::Unchanged:
+            DrawLineFormula(line, outcome.parse.scopeWarning);
+            return;
+        case LineResult::Built:
+            DrawLineFormula(line, outcome.parse.scopeWarning);
+            EndProcessing();
+            return;
+        case LineResult::Cancelled:  // handled by the caller: a reparse cancels more lines
+            return;
+        case LineResult::SyntaxError:
+        case LineResult::LimitReached:
+        case LineResult::InternalError:
+            // A table too large is no mistake in the text: the line is red but unmarked.
+            box.SetTextColour(Qt::red);
+            box.setEnabled(true);
+            if (focus && outcome.marked) box.setFocus();
+            DisableLineButtons(line);
+            return;
+    }
 }
 
 void Main::DrawLineFormula(int line, std::string_view scopeWarning) {
@@ -102,35 +101,11 @@ void Main::DrawLineFormula(int line, std::string_view scopeWarning) {
     DrawFormula(picture, session_.lines[line].tokens, scopeWarning, session_.mode);
 }
 
-bool Main::LineIsBlank(int line) const {
-    return txt_[line]->text().toStdString().find_first_not_of(' ') == std::string::npos;
-}
+bool Main::LineIsBlank(int line) const { return Trim(txt_[line]->text().toStdString()).empty(); }
 
 void Main::DisableLineButtons(int line) {
     cmdTruthTable_[line]->setEnabled(false);
     if (line == 0) cmdEvaluateConclusion->setEnabled(false);
-}
-
-void Main::ShowLineTooLarge(int line, const std::string& message) {
-    // Too large to tabulate: the line stands as failed, with the reason, but its text is not
-    // marked, for nothing in it is wrong.
-    EndProcessing();
-    session_.prompts().ShowMessage(message);
-    txt_[line]->SetTextColour(Qt::red);
-    DisableLineButtons(line);
-}
-
-void Main::ShowLineFailure(int line, const std::string& text, int errPos, bool focus) {
-    const int markAt = std::clamp(errPos, 0, static_cast<int>(text.size()));
-    if (static_cast<int>(text.size()) >= kLongLine) session_.prompts().ShowMessage(kSyntaxError);
-    std::string marked = text;
-    marked.insert(static_cast<size_t>(markAt), kErrorMark);
-    ui::LineEdit& box = *txt_[line];
-    box.setText(QString::fromStdString(marked));
-    box.SetTextColour(Qt::red);
-    box.setEnabled(true);
-    if (focus) box.setFocus();
-    DisableLineButtons(line);
 }
 
 void Main::RefreshTermsPanel() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "formula/FormulaText.h"
+#include "formula/Operators.h"
 
 namespace deducto {
 
@@ -19,7 +20,7 @@ const char* const kScopeVarsFull =
     "Formula too long: more than 100 predicate expressions and quantifiers";
 
 bool IsQuantifierToken(std::string_view token) {
-    return !token.empty() && (token[0] == '4' || token[0] == '5');
+    return !token.empty() && op::IsQuantifier(token[0]);
 }
 
 struct Keyword {
@@ -29,22 +30,17 @@ struct Keyword {
 };
 
 // Tried in this order; the first match wins. No keyword needs a word boundary.
-constexpr std::array<Keyword, 8> kKeywords{{{"and", '1', false},
-                                            {"or", '2', false},
-                                            {"not", '3', false},
-                                            {"~", '3', false},
-                                            {"forall", '4', true},
-                                            {"exists", '5', true},
-                                            {"iff", '6', false},
-                                            {"implies", '7', false}}};
+constexpr std::array<Keyword, 8> kKeywords{{{"and", op::kAnd, false},
+                                            {"or", op::kOr, false},
+                                            {"not", op::kNot, false},
+                                            {"~", op::kNot, false},
+                                            {"forall", op::kForall, true},
+                                            {"exists", op::kExists, true},
+                                            {"iff", op::kIff, false},
+                                            {"implies", op::kImplies, false}}};
 
-bool MatchesKeyword(std::string_view text, size_t at, std::string_view word) {
-    if (text.size() - at < word.size()) return false;
-    for (size_t k = 0; k < word.size(); ++k) {
-        if (AsciiLower(text[at + k]) != word[k]) return false;
-    }
-    return true;
-}
+// Whether `token` is the one-character operator `code`.
+bool IsOperator(std::string_view token, char code) { return token.size() == 1 && token[0] == code; }
 
 // The working state of one parse. `i_` is the 0-based index of the character being read;
 // a failure at index i reports errPos = i + 1, the characters up to and including it.
@@ -63,7 +59,7 @@ public:
                 continue;
             }
             std::string token;
-            if (!GetToken(token)) return Fail(kScopeVarsFull);
+            if (!GetToken(token)) return FailLimit(kScopeVarsFull);
             const TokenKind kind = TokenClass(token, mode_);
             const bool afterOperand =
                 previous == TokenKind::Operand || previous == TokenKind::Close;
@@ -76,15 +72,18 @@ public:
                         Emit(opStack_.back());
                         opStack_.pop_back();
                     }
-                    if (!PushOp(token)) return Fail(kOpStackFull);
+                    if (!PushOp(token)) return FailLimit(kOpStackFull);
                     break;
                 }
                 case TokenKind::Unary:
                     if (afterOperand) return Fail("");
-                    if (token == "4" || token == "5") {
-                        if (!CheckQuantifierVariable(token)) return Fail(quantifierMsg_);
+                    if (token.size() == 1 && op::IsQuantifier(token[0])) {
+                        if (!CheckQuantifierVariable(token)) {
+                            return quantifierLimit_ ? FailLimit(quantifierMsg_)
+                                                    : Fail(quantifierMsg_);
+                        }
                     }
-                    if (!PushOp(token)) return Fail(kOpStackFull);
+                    if (!PushOp(token)) return FailLimit(kOpStackFull);
                     break;
                 case TokenKind::Operand:
                     if (afterOperand) return Fail("");
@@ -92,7 +91,7 @@ public:
                     break;
                 case TokenKind::Open:
                     if (afterOperand) return Fail("");
-                    if (!PushOp(token)) return Fail(kOpStackFull);
+                    if (!PushOp(token)) return FailLimit(kOpStackFull);
                     break;
                 case TokenKind::Close: {
                     if (!afterOperand) return Fail("");
@@ -180,6 +179,7 @@ private:
         if (!PushScopeVar(variable)) {
             i_ = p;
             quantifierMsg_ = kScopeVarsFull;
+            quantifierLimit_ = true;
             return false;
         }
         ++p;
@@ -232,9 +232,13 @@ private:
         result_.errPos = static_cast<int>(text_.size());
         return Failed(message);
     }
+    // A failure at a limit of the parser's own, not a mistake in the text.
+    ParseResult FailLimit(std::string_view message) {
+        result_.limitReached = true;
+        return Fail(message);
+    }
     ParseResult Failed(std::string_view message) {
         result_.parseErrMsg = message;
-        result_.limitReached = message == kOpStackFull || message == kScopeVarsFull;
         result_.PolishStr.clear();
         return std::move(result_);
     }
@@ -245,6 +249,7 @@ private:
     std::vector<std::string> opStack_;
     std::vector<char> scopeVars_;
     std::string quantifierMsg_;
+    bool quantifierLimit_ = false;  // quantifierMsg_ names a limit
     ParseResult result_;
 };
 
@@ -256,12 +261,12 @@ ParseResult BuildPolish(std::string_view text, Mode mode) {
 
 TokenKind TokenClass(std::string_view token, Mode mode) {
     if (token.empty()) return TokenKind::Invalid;
-    if (token == "3") return TokenKind::Unary;
+    if (IsOperator(token, op::kNot)) return TokenKind::Unary;
     if (IsQuantifierToken(token)) {
         // Propositional tables have no quantifiers: there "4" and "5" are plain mistakes.
         return IsPredicateType(mode) ? TokenKind::Unary : TokenKind::Invalid;
     }
-    if (token == "1" || token == "2" || token == "6" || token == "7") return TokenKind::Binary;
+    if (token.size() == 1 && op::IsBinary(token[0])) return TokenKind::Binary;
     if (token == "(") return TokenKind::Open;
     if (token == ")") return TokenKind::Close;
     if (IsPredicateType(mode)) {
@@ -274,10 +279,10 @@ TokenKind TokenClass(std::string_view token, Mode mode) {
 
 int Precedence(std::string_view token) {
     if (IsQuantifierToken(token)) return 90;
-    if (token == "3") return 80;
-    if (token == "1") return 70;
-    if (token == "2") return 60;
-    if (token == "6" || token == "7") return 40;
+    if (IsOperator(token, op::kNot)) return 80;
+    if (IsOperator(token, op::kAnd)) return 70;
+    if (IsOperator(token, op::kOr)) return 60;
+    if (IsOperator(token, op::kIff) || IsOperator(token, op::kImplies)) return 40;
     return 0;
 }
 
@@ -286,7 +291,7 @@ std::string RemoveDoubleNegations(std::string_view polish) {
     out.reserve(polish.size());
     size_t k = 0;
     while (k < polish.size()) {
-        if (polish[k] == '3' && k + 1 < polish.size() && polish[k + 1] == '3') {
+        if (polish[k] == op::kNot && k + 1 < polish.size() && polish[k + 1] == op::kNot) {
             k += 2;
         } else {
             out += polish[k];
@@ -299,7 +304,7 @@ std::string RemoveDoubleNegations(std::string_view polish) {
 int PolishTokenLength(std::string_view polish, size_t pos, Mode mode) {
     if (pos >= polish.size()) return 0;
     const char first = polish[pos];
-    const bool twoChars = IsPredicateType(mode) && (first == '4' || first == '5' || IsUpper(first));
+    const bool twoChars = IsPredicateType(mode) && (op::IsQuantifier(first) || IsUpper(first));
     return twoChars && pos + 1 < polish.size() ? 2 : 1;
 }
 

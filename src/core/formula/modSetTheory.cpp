@@ -28,13 +28,6 @@ constexpr std::string_view kPlaceholders = "123456789!@#$%^";
 static_assert(kPlaceholders.size() == kMaxPlaceholders);
 constexpr std::string_view kVarPool = "xyzwtuvpqrsabcdefghijklmno";
 
-std::string_view TrimSpaces(std::string_view s) {
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const size_t last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
-}
-
 // Token classes.
 constexpr char kOpen = '4';
 constexpr char kClose = '5';
@@ -92,19 +85,11 @@ struct SetToken {
     size_t length = 0;         // characters it takes in the text
 };
 
-bool MatchesWord(std::string_view text, size_t at, std::string_view word) {
-    if (text.size() - at < word.size()) return false;
-    for (size_t k = 0; k < word.size(); ++k) {
-        if (AsciiLower(text[at + k]) != word[k]) return false;
-    }
-    return true;
-}
-
 // The token that starts at `at` (not a space).
 SetToken TokenAt(std::string_view text, size_t at) {
     if (at >= text.size()) return {kEnd, "", "", 0};
     for (const Word& w : kWords) {
-        if (MatchesWord(text, at, w.text)) return {w.cls, w.readAs, w.display, w.text.size()};
+        if (MatchesKeyword(text, at, w.text)) return {w.cls, w.readAs, w.display, w.text.size()};
     }
     const std::string_view letter = text.substr(at, 1);
     if (IsLower(text[at])) return {kElement, letter, letter, 1};
@@ -117,7 +102,7 @@ SetToken TokenAt(std::string_view text, size_t at) {
 // errPos counts the characters up to and including the token where reading stopped.
 class SetTranslator {
 public:
-    explicit SetTranslator(std::string_view line) : line_(TrimSpaces(line)) {}
+    explicit SetTranslator(std::string_view line) : line_(Trim(line)) {}
 
     SetTranslation Run() {
         setText_ = std::string(line_);
@@ -129,12 +114,11 @@ public:
         result.setDisplayTokens = std::move(setDisplayTokens_);
         if (setError_) {
             result.errPos = static_cast<int>(std::min(errPos_, line_.size()));
-            result.limitReached =
-                setErrMsg_ == kTooManyStatements || setErrMsg_ == kTooManyOpenParens;
+            result.limitReached = limitReached_;
             result.setErrMsg = std::move(setErrMsg_);
             return result;
         }
-        result.text = std::string(TrimSpaces(setOutput_));
+        result.text = std::string(Trim(setOutput_));
         return result;
     }
 
@@ -172,6 +156,13 @@ private:
         setError_ = true;
         setErrMsg_ = message;
         errPos_ = pos_;
+    }
+
+    // A failure at a limit of the translator's own, not a mistake in the text.
+    void FailLimit(std::string_view message) {
+        if (setError_) return;
+        Fail(message);
+        limitReached_ = true;
     }
 
     // Failure on the token that has not been consumed: the mark goes right after it, or at
@@ -236,7 +227,7 @@ private:
                     break;
                 case kOpen:
                     if (static_cast<int>(openParens.size()) >= kMaxOpenSetParens) {
-                        Fail(kTooManyOpenParens);
+                        FailLimit(kTooManyOpenParens);
                         break;
                     }
                     openParens.push_back(rebuilt.size());
@@ -347,7 +338,7 @@ private:
             if (!second) return 0;
             const std::optional<char> v = NewPlaceholder();
             if (!v) {
-                Fail(kTooManyStatements);
+                FailLimit(kTooManyStatements);
                 return 0;
             }
             text = std::string("forall ") + *v + " (" + std::string(claimed, '(') +
@@ -415,7 +406,7 @@ private:
             }
         }
         if (setError_) return std::nullopt;
-        std::string trimmed(TrimSpaces(tmpl));
+        std::string trimmed(Trim(tmpl));
         if (trimmed.empty()) {
             FailAtNext("");
             return std::nullopt;
@@ -508,6 +499,7 @@ private:
     size_t pos_ = 0;
     std::string setOutput_;
     bool setError_ = false;
+    bool limitReached_ = false;  // the failure was at one of the translator's limits
     std::string setErrMsg_;
     size_t errPos_ = 0;
     int nbrPlaceholders_ = 0;

@@ -1,6 +1,7 @@
 #include "natural/CheckTermsModel.h"
 
 #include "Session.h"
+#include "formula/FormulaText.h"
 
 namespace deducto {
 
@@ -8,12 +9,6 @@ namespace {
 
 bool OnlySpaces(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos;
-}
-
-std::string Trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace

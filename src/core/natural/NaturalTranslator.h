@@ -114,7 +114,7 @@ struct PredicateFormula {
 
 class NaturalTranslator {
 public:
-    NaturalTranslator(Session& session, int line);
+    NaturalTranslator(Session& session, int line, TranslationFlags flags = {});
 
     // The whole translation with its retry loop.
     [[nodiscard]] Translation Translate(std::string_view sentence);
@@ -194,6 +194,7 @@ private:
     Session& session_;
     Lexicon& lexicon_;
     int line_;
+    TranslationFlags flags_;
     std::array<std::string, kMaxWords + 1> words_;
     std::array<bool, kMaxWords + 1> negFlag_{};
     std::array<int, kMaxWords + 1> wordEnd_{};

@@ -1,16 +1,11 @@
 #include "natural/TermDefinition.h"
 
 #include "Session.h"
+#include "formula/FormulaText.h"
 
 namespace deducto {
 
 namespace {
-
-std::string_view Trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::optional<TermKind> KindFromName(std::string_view name) {
     for (TermKind kind :

@@ -235,7 +235,7 @@ std::string Lexicon::AddTerm(std::string_view text, TermKind kind, Number number
             given.compSingular.empty() ? ComplementOf(term.Singular) : given.compSingular;
         term.CompPlural = given.compPlural.empty() ? ComplementOf(term.Plural) : given.compPlural;
     }
-    term.LineUse = kNoLineUse;
+    term.LineUse = kNoLines;
     if (nat.CurrentLine && *nat.CurrentLine >= 0 &&
         *nat.CurrentLine < static_cast<int>(term.LineUse.size())) {
         term.LineUse[*nat.CurrentLine] = 'Y';

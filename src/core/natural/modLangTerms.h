@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Lines.h"
 #include "natural/NatState.h"
 
 namespace deducto {
@@ -23,7 +24,6 @@ inline constexpr const char* kUpperLetterPoolStart = "XYZWTUVPQRSABCDEFGHIJKLMNO
 inline constexpr const char* kLowerLetterPoolStart = "yzwtuvpqrsabcdefghijklmno";
 inline constexpr int kMaxSpecificNouns = 25;
 inline constexpr int kMaxOtherTerms = 26;  // adjectives, class nouns and predicates together
-inline constexpr const char* kNoLineUse = "NNNNNNNNN";
 
 enum class TermKind : char {
     Adjective = 'A',
@@ -50,7 +50,7 @@ struct LangTerm {
     std::string CompPlural;    // class noun "non-philosophers"
     TermKind Kind = TermKind::Adjective;
     char Letter = 0;  // upper case; lower case for specific nouns; 0 while it has none
-    std::string LineUse = kNoLineUse;  // [k] is 'Y' when line k uses the term
+    std::string LineUse = kNoLines;  // [k] is 'Y' when line k uses the term
 
     // The six forms in the order the sentence scanner tries them.
     [[nodiscard]] std::array<const std::string*, 6> ScanOrder() const {

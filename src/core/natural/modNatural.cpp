@@ -59,11 +59,16 @@ const char* ClauseKindName(ClauseKind kind) {
     return kNames[static_cast<int>(kind)];
 }
 
-NaturalTranslator::NaturalTranslator(Session& session, int line)
-    : nat(session.prompts(), line), session_(session), lexicon_(session.lexicon), line_(line) {}
+NaturalTranslator::NaturalTranslator(Session& session, int line, TranslationFlags flags)
+    : nat(session.prompts(), line),
+      session_(session),
+      lexicon_(session.lexicon),
+      line_(line),
+      flags_(flags) {}
 
-Translation TranslateSentence(std::string_view sentence, int line, Session& session) {
-    NaturalTranslator translator(session, line);
+Translation TranslateSentence(std::string_view sentence, int line, Session& session,
+                              TranslationFlags flags) {
+    NaturalTranslator translator(session, line, flags);
     return translator.Translate(sentence);
 }
 

@@ -111,7 +111,7 @@ void NaturalTranslator::ScanSentence() {
                 ScanPos = static_cast<int>(end) + 1;
                 // While every line is read again after a change of the lexicon, a word that
                 // is neither a term form nor a core word is not inferred afresh.
-                if (session_.ReparseAll && !IsCoreWord(word)) {
+                if (flags_.reparsing && !IsCoreWord(word)) {
                     nat.NatError = true;
                     return;
                 }

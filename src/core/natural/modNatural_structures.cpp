@@ -338,7 +338,7 @@ std::string NaturalTranslator::TranslateByType(SentenceType type) {
             }
             const std::string subject =
                 type == typeISCimpSPCorSPC ? ToUpper(Word(2)) : SubjectHead();
-            if (type != typeSCimpSPC || !session_.exampleLoading) AddRemark(B.first, subject);
+            if (type != typeSCimpSPC || !flags_.exampleLoading) AddRemark(B.first, subject);
             if (disjunction && Word(C.first) != Word(B.first)) AddRemark(C.first, subject);
             break;
         }
@@ -360,7 +360,7 @@ std::string NaturalTranslator::TranslateByType(SentenceType type) {
                 if (nat.NatError) return {};
                 out = f + " iff " + SubstituteConstant(ps, c[0]);
             }
-            if (type != typeSCiffSPC || !session_.exampleLoading) {
+            if (type != typeSCiffSPC || !flags_.exampleLoading) {
                 AddRemark(B.first, SubjectHead());
             }
             break;

@@ -23,6 +23,7 @@ protected:
     Session& session = s.session;
     Lexicon& lexicon = s.session.lexicon;
     std::vector<std::string>& messages = s.prompts.messages;
+    TranslationFlags flags;  // what the workflow tells each translation
 
     // Defines a term ("class noun", "man") and returns its letter.
     std::string Define(std::string_view kind, std::string_view text) {
@@ -35,7 +36,7 @@ protected:
         s.prompts.onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
     }
     Translation Translate(std::string_view sentence, int line = 1) {
-        return TranslateSentence(sentence, line, session);
+        return TranslateSentence(sentence, line, session, flags);
     }
     // The letter of the term that has `form`.
     char LetterOf(std::string_view form) {

@@ -110,7 +110,7 @@ TEST_F(ScanTest, RewritingThatWouldOverflowTheListStopsWithTheMessage) {
 
 TEST_F(ScanTest, DuringAReparseAnUnknownPlainWordFails) {
     Define("specific noun", "socrates");
-    session.ReparseAll = true;
+    flags.reparsing = true;
     const Translation r = Translate("Socrates is wise.");
     EXPECT_EQ(r.text, "");
     EXPECT_EQ(r.errPos, 16);  // just after "wise"

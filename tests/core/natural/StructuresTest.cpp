@@ -149,7 +149,7 @@ TEST_F(StructureTest, RemarksNameEachPronounAndItsAntecedent) {
 }
 
 TEST_F(StructureTest, AWorkedExampleKeepsItsConditionalRemarksToItself) {
-    session.exampleLoading = true;
+    flags.exampleLoading = true;
     EXPECT_EQ(Translate("If Socrates is a man, then he dies.").text, "(Ms) implies (Ds)");
     EXPECT_EQ(Translate("Socrates is wise, and he is happy.").text, "(Ws) and (Hs)");
     EXPECT_EQ(messages,

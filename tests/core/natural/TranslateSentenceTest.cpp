@@ -190,13 +190,8 @@ TEST_F(TranslateSentenceTest, ThePanelsOwnExampleFollows) {
 std::string Verdict(Session& session, const std::vector<std::string>& lines) {
     for (size_t i = 0; i < lines.size(); ++i) {
         const int line = i + 1 == lines.size() ? 0 : static_cast<int>(i) + 1;
-        const Translation t = TranslateSentence(lines[i], line, session);
-        if (t.text.empty()) return "not translated: " + lines[i];
-        const ParseResult parse = BuildPolish(t.text, Mode::Natural);
-        if (!parse.ok()) return "not parsed: " + t.text;
-        const LineTable table = BuildLineTable(RemoveDoubleNegations(parse.PolishStr), session);
-        if (!table.status.ok()) return "no table: " + t.text;
-        session.lines[static_cast<size_t>(line)].table = table.table;
+        const LineOutcome read = ReadLine(lines[i], line, ReadKind::Edit, session);
+        if (read.result != LineResult::Built) return "not read: " + read.text;
     }
     return VerdictText(EvaluateArgument(session).verdict);
 }

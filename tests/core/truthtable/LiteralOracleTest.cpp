@@ -347,10 +347,9 @@ TEST_P(LiteralOracleTyped, SameComparison) {
         ss.session.options.eliminateUnneeded = simplifyLines;
         std::vector<std::string> polish(kLineCount);
         auto read = [&](int line, const std::string& text) {
-            const LineFormula formula = TranslateAndParse(text, line, ss.session);
-            ASSERT_TRUE(formula.ok()) << text;
-            polish[line] = formula.parse.PolishStr;
-            ss.session.lines[line].table = BuildLineTable(polish[line], ss.session).table;
+            const LineOutcome outcome = ReadLine(text, line, ReadKind::Edit, ss.session);
+            ASSERT_EQ(outcome.result, LineResult::Built) << text;
+            polish[line] = outcome.parse.PolishStr;
         };
         for (size_t k = 0; k < a.premises.size(); ++k) read(static_cast<int>(k) + 1, a.premises[k]);
         read(0, a.conclusion);

@@ -54,12 +54,8 @@ inline Evaluation Evaluate(Session& session, const std::vector<std::string>& pre
                            const std::string& conclusion) {
     auto read = [&](int line, const std::string& text) {
         if (text.empty()) return;
-        const LineFormula formula = TranslateAndParse(text, line, session);
-        EXPECT_TRUE(formula.ok()) << text;
-        LineTable built = BuildLineTable(formula.parse.PolishStr, session);
-        EXPECT_TRUE(built.status.ok()) << text << ": " << built.status.message;
-        session.lines[line].table = built.table;
-        session.lines[line].tokens = formula.parse.tokenList;
+        const LineOutcome outcome = ReadLine(text, line, ReadKind::Edit, session);
+        EXPECT_EQ(outcome.result, LineResult::Built) << text << ": " << outcome.message;
     };
     for (size_t k = 0; k < premises.size(); ++k) read(static_cast<int>(k) + 1, premises[k]);
     read(0, conclusion);
