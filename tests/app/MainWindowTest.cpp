@@ -184,10 +184,12 @@ private slots:
         QTest::newRow("error past the end")
             << 0 << "(p"
             << "(p <-- ERROR " << QStringList{"Missing right parenthesis"};
-        const QString longLine = QString("p and ").repeated(15) + "and q";  // 95 characters
-        QTest::newRow("long line")
-            << 2 << longLine << QString("p and ").repeated(15) + "and <-- ERROR  q"
-            << QStringList{"Syntax error"};
+        // From 90 characters on a failing line also gets "Syntax error".
+        const QString start = QString("p and ").repeated(14) + "and";
+        QTest::newRow("89 characters")
+            << 2 << start + " q" << start + " <-- ERROR  q" << QStringList{};
+        QTest::newRow("90 characters") << 2 << start + "  q" << start + " <-- ERROR   q"
+                                       << QStringList{"Syntax error"};
     }
     void aFailingLineIsMarkedInRed() {
         QFETCH(int, line);
