@@ -188,8 +188,8 @@ private slots:
         const QString start = QString("p and ").repeated(14) + "and";
         QTest::newRow("89 characters")
             << 2 << start + " q" << start + " <-- ERROR  q" << QStringList{};
-        QTest::newRow("90 characters") << 2 << start + "  q" << start + " <-- ERROR   q"
-                                       << QStringList{"Syntax error"};
+        QTest::newRow("90 characters")
+            << 2 << start + "  q" << start + " <-- ERROR   q" << QStringList{"Syntax error"};
     }
     void aFailingLineIsMarkedInRed() {
         QFETCH(int, line);
