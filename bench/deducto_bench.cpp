@@ -131,11 +131,8 @@ std::vector<Instance> FindInstances(const fs::path& folder, const std::string& f
     return found;
 }
 
-fs::path DefaultWorkloads() {
-    fs::path shared = "/work/shared/bench";
-    if (fs::is_directory(shared)) return shared;
-    return fs::path(DEDUCTO_SOURCE_DIR) / ".." / "shared" / "bench";
-}
+// The shared workloads live beside the repository.
+fs::path DefaultWorkloads() { return fs::path(DEDUCTO_SOURCE_DIR) / ".." / "shared" / "bench"; }
 
 void Usage() {
     std::printf(

@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "RunChecker.h"
+#include "support/CaseNames.h"
 
 namespace deducto::cli::testing {
+
+using deducto::testing::Joined;
 namespace {
 
 // Shows the whole output when a fragment is missing.
@@ -35,6 +38,7 @@ struct Example {
     const char* verdict;
     std::vector<const char*> details;  // fragments of the failing cases
 };
+void PrintTo(const Example& c, std::ostream* os) { *os << c.sample; }
 
 class WorkedExamples : public ::testing::TestWithParam<Example> {};
 
@@ -92,6 +96,7 @@ struct Failing {
     const char* marked;   // the line as printed, with the mark
     const char* message;  // "" when the parse fails silently
 };
+void PrintTo(const Failing& c, std::ostream* os) { *os << c.mode << ": " << c.text; }
 
 class FailingLines : public ::testing::TestWithParam<Failing> {};
 
@@ -124,7 +129,9 @@ TEST(Checker, FailingLinesFromNinetyCharactersAlsoShowSyntaxError) {
         ASSERT_TRUE(json) << run.out;
         const Json& messages = (*json)["messages"];
         ASSERT_EQ(messages.array.size(), length >= 90 ? 1u : 0u) << run.out;
-        if (length >= 90) EXPECT_EQ(messages[0].string, "Syntax error");
+        if (length >= 90) {
+            EXPECT_EQ(messages[0].string, "Syntax error");
+        }
     }
 }
 
@@ -208,6 +215,7 @@ struct TableCase {
     std::vector<std::string> options;
     std::vector<const char*> rows;  // the printed rows, in order
 };
+void PrintTo(const TableCase& c, std::ostream* os) { *os << Joined(c.options); }
 
 class TruthTables : public ::testing::TestWithParam<TableCase> {};
 
@@ -244,6 +252,7 @@ struct Usage {
     std::string input;
     const char* complaint;  // a fragment of the message on standard error
 };
+void PrintTo(const Usage& c, std::ostream* os) { *os << Joined(c.args); }
 
 class UsageErrors : public ::testing::TestWithParam<Usage> {};
 

@@ -44,6 +44,7 @@ struct BadInput {
     std::string text;
     const char* error;
 };
+void PrintTo(const BadInput& c, std::ostream* os) { *os << c.text; }
 
 class ParseArgumentTextFails : public ::testing::TestWithParam<BadInput> {};
 
@@ -78,6 +79,7 @@ struct Notation {
     const char* tokenList;
     const char* shown;
 };
+void PrintTo(const Notation& c, std::ostream* os) { *os << c.tokenList; }
 
 class DisplayFormulaShows : public ::testing::TestWithParam<Notation> {};
 

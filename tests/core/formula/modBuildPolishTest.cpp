@@ -22,6 +22,7 @@ struct Encoding {
     const char* polish;
     const char* tokens;
 };
+void PrintTo(const Encoding& c, std::ostream* os) { *os << c.text; }
 
 class BuildPolishEncodes : public testing::TestWithParam<Encoding> {};
 
@@ -83,6 +84,7 @@ struct Warning {
     const char* text;
     const char* warning;
 };
+void PrintTo(const Warning& c, std::ostream* os) { *os << c.text; }
 
 class ScopeWarning : public testing::TestWithParam<Warning> {};
 
@@ -120,6 +122,7 @@ struct Failure {
     int errPos;
     const char* message;
 };
+void PrintTo(const Failure& c, std::ostream* os) { *os << c.text; }
 
 class BuildPolishFails : public testing::TestWithParam<Failure> {};
 
@@ -177,6 +180,7 @@ struct DoubleNegation {
     Mode mode;
     const char* polish;  // after removing double negations
 };
+void PrintTo(const DoubleNegation& c, std::ostream* os) { *os << c.text; }
 
 class DoubleNegations : public testing::TestWithParam<DoubleNegation> {};
 
@@ -205,6 +209,7 @@ struct Length {
     Mode mode;
     int length;
 };
+void PrintTo(const Length& c, std::ostream* os) { *os << c.polish << " at " << c.pos; }
 
 class PolishTokens : public testing::TestWithParam<Length> {};
 

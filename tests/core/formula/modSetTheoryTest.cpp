@@ -28,6 +28,7 @@ struct Translation {
     const char* display;
     const char* polish;
 };
+void PrintTo(const Translation& c, std::ostream* os) { *os << c.line; }
 
 class TranslateSetTheoryWrites : public testing::TestWithParam<Translation> {};
 
@@ -77,6 +78,7 @@ struct Synonyms {
     const char* line;
     const char* same;
 };
+void PrintTo(const Synonyms& c, std::ostream* os) { *os << c.line; }
 
 class SetVocabulary : public testing::TestWithParam<Synonyms> {};
 
@@ -103,6 +105,7 @@ struct Assignment {
     const char* line;
     const char* text;
 };
+void PrintTo(const Assignment& c, std::ostream* os) { *os << c.line; }
 
 class AssignVariables : public testing::TestWithParam<Assignment> {};
 
@@ -130,6 +133,7 @@ struct Failure {
     int errPos;
     const char* message;
 };
+void PrintTo(const Failure& c, std::ostream* os) { *os << c.line; }
 
 class TranslateSetTheoryFails : public testing::TestWithParam<Failure> {};
 

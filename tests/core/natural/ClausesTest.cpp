@@ -22,6 +22,7 @@ struct Clause {
     const char* kind;
     const char* formula;
 };
+void PrintTo(const Clause& c, std::ostream* os) { *os << c.sentence; }
 class Clauses : public ClauseTest, public ::testing::WithParamInterface<Clause> {};
 TEST_P(Clauses, AreRecognisedByTheirQuantifierPhrase) {
     const Clause& c = GetParam();

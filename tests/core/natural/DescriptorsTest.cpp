@@ -31,6 +31,7 @@ struct Description {
     const char* formula;
     bool negative;
 };
+void PrintTo(const Description& c, std::ostream* os) { *os << c.words; }
 class Descriptions : public DescriptorTest, public ::testing::WithParamInterface<Description> {};
 TEST_P(Descriptions, GiveTheFormulaInX) {
     for (const char* adjective : {"wise", "happy", "rich", "greek", "old"}) {
@@ -141,6 +142,7 @@ struct RelativeEnd {
     int end;            // 0 when it fails
     Number result;
 };
+void PrintTo(const RelativeEnd& c, std::ostream* os) { *os << c.words; }
 class RelativeEnds : public DescriptorTest, public ::testing::WithParamInterface<RelativeEnd> {};
 TEST_P(RelativeEnds, EndWhereTheMainPredicateBegins) {
     const RelativeEnd& c = GetParam();

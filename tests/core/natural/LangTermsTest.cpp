@@ -10,6 +10,7 @@ struct Inflection {
     const char* text;
     const char* expected;
 };
+void PrintTo(const Inflection& c, std::ostream* os) { *os << c.text; }
 class Inflections : public ::testing::TestWithParam<Inflection> {};
 TEST_P(Inflections, DeriveTheFormOrNothing) {
     const Inflection& c = GetParam();
@@ -242,6 +243,7 @@ struct Validation {
     std::vector<TermTexts> table;
     const char* message;  // "" when the table is valid
 };
+void PrintTo(const Validation& c, std::ostream* os) { *os << (*c.message ? c.message : "valid"); }
 class ValidateTermTextsTest : public ::testing::TestWithParam<Validation> {};
 TEST_P(ValidateTermTextsTest, ReportsTheFirstFailingRule) {
     std::vector<TermTexts> table = GetParam().table;

@@ -18,6 +18,7 @@ struct Rewrite {
     const char* sentence;
     const char* words;
 };
+void PrintTo(const Rewrite& c, std::ostream* os) { *os << c.sentence; }
 class RewriteTest : public NaturalTest, public ::testing::WithParamInterface<Rewrite> {};
 TEST_P(RewriteTest, GivesTheCanonicalWords) {
     NaturalTranslator t(session, 1);

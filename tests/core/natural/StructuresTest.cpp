@@ -31,6 +31,7 @@ struct Structure {
     const char* tag;
     const char* formula;
 };
+void PrintTo(const Structure& c, std::ostream* os) { *os << c.sentence; }
 class Structures : public StructureTest, public ::testing::WithParamInterface<Structure> {};
 TEST_P(Structures, AreRecognisedAndJoinTheirClauses) {
     const Structure& c = GetParam();

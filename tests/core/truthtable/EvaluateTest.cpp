@@ -2,6 +2,7 @@
 
 #include "Details.h"
 #include "TableHelpers.h"
+#include "support/CaseNames.h"
 #include "support/ScriptedPrompts.h"
 
 namespace deducto::testing {
@@ -12,6 +13,9 @@ struct Argument {
     const char* conclusion;
     Verdict verdict;
 };
+void PrintTo(const Argument& c, std::ostream* os) {
+    *os << Joined(c.premises) << " / " << c.conclusion;
+}
 
 class PropositionalVerdict : public ::testing::TestWithParam<Argument> {};
 

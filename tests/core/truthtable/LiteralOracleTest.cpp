@@ -132,7 +132,6 @@ struct OracleCase {
     int depth;
     int parts = 0;  // above 0: that many quantified subformulas joined by connectives
 };
-
 void PrintTo(const OracleCase& c, std::ostream* os) { *os << c.name; }
 
 class LiteralOracle : public ::testing::TestWithParam<OracleCase> {
@@ -336,6 +335,7 @@ struct TypedArgument {
     std::vector<std::string> premises;
     const char* conclusion;
 };
+void PrintTo(const TypedArgument& c, std::ostream* os) { *os << c.conclusion; }
 
 class LiteralOracleTyped : public ::testing::TestWithParam<TypedArgument> {};
 

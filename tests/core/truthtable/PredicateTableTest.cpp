@@ -13,6 +13,7 @@ struct PredShape {
     std::vector<std::string> rows;
     const char* values;
 };
+void PrintTo(const PredShape& c, std::ostream* os) { *os << c.text; }
 
 class PredicateTable : public ::testing::TestWithParam<PredShape> {};
 

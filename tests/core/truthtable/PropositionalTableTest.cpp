@@ -16,6 +16,7 @@ struct Shape {
     std::vector<std::string> rows;
     const char* values;
 };
+void PrintTo(const Shape& c, std::ostream* os) { *os << c.text; }
 
 class PropositionalShape : public ::testing::TestWithParam<Shape> {};
 
