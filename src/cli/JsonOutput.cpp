@@ -107,7 +107,7 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
     }
     json.Key("errorPos");
     if (outcome.unread()) {
-        json.Int(outcome.markPos);
+        json.Int(outcome.markCharacter());
     } else {
         json.Null();
     }

@@ -67,11 +67,18 @@ class MainWindowTest : public QObject {
     QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
     QString VerdictShown() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
 
-    // Types into a line as the user does, then leaves it with Tab.
+    // Types into a line as the user does, then leaves it with Tab. Characters beyond ASCII
+    // have no key of their own here: they arrive as key events that carry only their text.
     void Type(int line, const QString& text) {
         ui::LineEdit* box = Box(line);
         box->setFocus(Qt::MouseFocusReason);
-        QTest::keyClicks(box, text);
+        for (const QChar c : text) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(box, c.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        }
         QTest::keyClick(box, Qt::Key_Tab);
     }
     // Types a sentence in natural-language mode: its full stop leaves the line.
@@ -184,6 +191,9 @@ private slots:
         QTest::newRow("error past the end")
             << 0 << "(p"
             << "(p <-- ERROR " << QStringList{"Missing right parenthesis"};
+        QTest::newRow("a character of two bytes")
+            << 1 << QString::fromUtf8("p and \xC3\xA9")
+            << QString::fromUtf8("p and \xC3\xA9 <-- ERROR ") << QStringList{"Invalid character"};
         // From 90 characters on a failing line also gets "Syntax error".
         const QString start = QString("p and ").repeated(14) + "and";
         QTest::newRow("89 characters")
