@@ -14,6 +14,7 @@
 #include "Outcome.h"
 #include "Session.h"
 #include "natural/modLangTerms.h"
+#include "truthtable/modEvaluate.h"
 
 namespace deducto::cli {
 
@@ -45,6 +46,7 @@ struct CheckReport {
     std::vector<std::string> messages;  // every message box text of the run, in order
     std::vector<std::string> termMessages;  // shown while the predefined terms were added
     std::vector<LangTerm> lexicon;          // natural language: the terms at the end of the run
+    Evaluation evaluation;                  // the verdict and comparison table, when evaluated
 };
 
 [[nodiscard]] CheckReport RunCheck(const ArgumentFile& argument, const Options& options);
