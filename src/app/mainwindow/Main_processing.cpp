@@ -12,6 +12,7 @@
 #include "presentation/frmDetails.h"
 #include "truthtable/clsTruthTable.h"
 #include "truthtable/modEvaluate.h"
+#include "truthtable/modExplain.h"
 #include "ui/LineEdit.h"
 
 namespace deducto {
@@ -143,6 +144,9 @@ void Main::cmdEvaluateConclusion_Click() {
     }
     comparisonTable_ = result.comparisonTable;
     lblEvaluation->setText(QString::fromLatin1(VerdictText(result.verdict)));
+    // Cancelling the search for the premises behind the verdict keeps the verdict.
+    lblWhy->setText(
+        QString::fromStdString(ExplanationText(ExplainArgument(session_, result.verdict))));
     cmdDetails->setVisible(result.doesNotFollow());
     EndProcessing();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "Progress.h"
+#include "Session.h"
 #include "formula/Operators.h"
 #include "truthtable/World.h"
 #include "truthtable/clsTruthTable.h"
@@ -163,6 +164,15 @@ Explanation ExplainVerdict(const std::vector<PremiseTable>& premises,
                            const clsTruthTable& conclusion, Verdict verdict, Computation& work) {
     if (!HasExplanation(verdict) || premises.size() > 31) return {};
     return MinimalSetSearch(premises, conclusion, verdict, work).Run();
+}
+
+Explanation ExplainArgument(Session& session, Verdict verdict) {
+    if (!session.lines[0].table) return {};
+    std::vector<PremiseTable> premises;
+    for (int line = 1; line < kLineCount; ++line) {
+        if (session.lines[line].table) premises.push_back({line, session.lines[line].table.get()});
+    }
+    return ExplainVerdict(premises, *session.lines[0].table, verdict, session.computation);
 }
 
 std::string ExplanationText(const Explanation& explanation) {

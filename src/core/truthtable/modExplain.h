@@ -19,6 +19,7 @@
 namespace deducto {
 
 class Computation;
+class Session;
 class clsTruthTable;
 
 struct PremiseTable {
@@ -45,6 +46,9 @@ struct Explanation {
 [[nodiscard]] Explanation ExplainVerdict(const std::vector<PremiseTable>& premises,
                                          const clsTruthTable& conclusion, Verdict verdict,
                                          Computation& work);
+
+// The same for the argument held in session.lines, as EvaluateArgument left it.
+[[nodiscard]] Explanation ExplainArgument(Session& session, Verdict verdict);
 
 // The sentence shown under the verdict; empty when nothing was found.
 [[nodiscard]] std::string ExplanationText(const Explanation& explanation);
