@@ -142,11 +142,16 @@ void Main::cmdEvaluateConclusion_Click() {
         case Outcome::Done:
             break;
     }
+    // The premises behind the verdict are part of the evaluation: a cancel stops both.
+    const Explanation why = ExplainArgument(session_, result.verdict);
+    if (why.status.outcome == Outcome::Cancelled) {
+        EndProcessing();
+        session_.prompts().ShowMessage(kProcessCanceled);
+        return;
+    }
     comparisonTable_ = result.comparisonTable;
     lblEvaluation->setText(QString::fromLatin1(VerdictText(result.verdict)));
-    // Cancelling the search for the premises behind the verdict keeps the verdict.
-    lblWhy->setText(
-        QString::fromStdString(ExplanationText(ExplainArgument(session_, result.verdict))));
+    lblWhy->setText(QString::fromStdString(ExplanationText(why)));
     cmdDetails->setVisible(result.doesNotFollow());
     EndProcessing();
 }
