@@ -53,37 +53,57 @@ const std::vector<std::string> kWeatherWithIff = {"(r and k) iff p",
 INSTANTIATE_TEST_SUITE_P(
     Arguments, HandMade,
     ::testing::Values(
-        Explained{Mode::Propositional, {"p", "p implies q", "r"}, "q",
+        Explained{Mode::Propositional,
+                  {"p", "p implies q", "r"},
+                  "q",
                   "It follows from premises 1 and 2 alone."},
         // both premises suffice alone: the first is named
-        Explained{Mode::Propositional, {"p and q", "q and r"}, "q",
-                  "It follows from premise 1 alone."},
-        Explained{Mode::Propositional, {"r", "p implies q", "q and s"}, "q",
+        Explained{
+            Mode::Propositional, {"p and q", "q and r"}, "q", "It follows from premise 1 alone."},
+        Explained{Mode::Propositional,
+                  {"r", "p implies q", "q and s"},
+                  "q",
                   "It follows from premise 3 alone."},
-        Explained{Mode::Propositional, {"p", "q", "not q", "not p"}, "r",
+        Explained{Mode::Propositional,
+                  {"p", "q", "not q", "not p"},
+                  "r",
                   "Premises 1 and 4 cannot be true together."},
-        Explained{Mode::Propositional, {"p or q", "s", "p implies r", "q implies r", "not r"}, "t",
+        Explained{Mode::Propositional,
+                  {"p or q", "s", "p implies r", "q implies r", "not r"},
+                  "t",
                   "Premises 1, 3, 4 and 5 cannot all be true together."},
         Explained{Mode::Propositional, {"p", "q", "r and not r"}, "s", "Premise 3 cannot be true."},
         Explained{Mode::Propositional, {"p"}, "q or not q", "It is true without any premise."},
         Explained{Mode::Propositional, {"p"}, "q and not q", "It is false without any premise."},
         Explained{Mode::Propositional, {"q", "p"}, "not p", "Premise 2 alone rules it out."},
-        Explained{Mode::Propositional, {"p", "p implies q", "s"}, "not q",
+        Explained{Mode::Propositional,
+                  {"p", "p implies q", "s"},
+                  "not q",
                   "Premises 1 and 2 alone rule it out."},
         Explained{Mode::Propositional, {"p", "p implies q"}, "q", "Every premise is needed."},
-        Explained{Mode::Propositional, {"", "p implies q", "", "r", "p"}, "q",
+        Explained{Mode::Propositional,
+                  {"", "p implies q", "", "r", "p"},
+                  "q",
                   "It follows from premises 2 and 5 alone."},
         Explained{Mode::Propositional, {}, "p or not p", "It is true without any premise."},
         Explained{Mode::Propositional, kWeatherWithIff, "u",
                   "It follows from premises 1, 2, 3, 4, 5 and 6 alone."},
-        Explained{Mode::Predicate, {"forall x (Px implies Qx)", "Rb", "Pa"}, "Qa",
+        Explained{Mode::Predicate,
+                  {"forall x (Px implies Qx)", "Rb", "Pa"},
+                  "Qa",
                   "It follows from premises 1 and 3 alone."},
-        Explained{Mode::Predicate, {"exists x Px", "forall x not Px", "Qa"}, "Qb",
+        Explained{Mode::Predicate,
+                  {"exists x Px", "forall x not Px", "Qa"},
+                  "Qb",
                   "Premises 1 and 2 cannot be true together."},
-        Explained{Mode::SetTheory, {"A subset B", "B intersection C = nullset", "D subset A"},
-                  "A intersection C = 0", "It follows from premises 1 and 2 alone."},
-        Explained{Mode::Natural, {"All philosophers are mortal.", "Socrates is a philosopher."},
-                  "Socrates is mortal.", "Every premise is needed."}));
+        Explained{Mode::SetTheory,
+                  {"A subset B", "B intersection C = nullset", "D subset A"},
+                  "A intersection C = 0",
+                  "It follows from premises 1 and 2 alone."},
+        Explained{Mode::Natural,
+                  {"All philosophers are mortal.", "Socrates is a philosopher."},
+                  "Socrates is mortal.",
+                  "Every premise is needed."}));
 
 TEST(Explanation, StopsWhenCancelled) {
     ScriptedSession ss;
@@ -194,7 +214,8 @@ TEST_P(RandomArguments, EveryWorldHoldsWhenEvaluatedDirectly) {
         for (const ArgumentLine& line : ss.session.lines) tables.push_back(line.table.get());
         const WorldFrame frame = FrameOf(tables, mode);
         for (const int row : FailingRows(*evaluation.comparisonTable)) {
-            const std::optional<World> world = WorldFromRow(*evaluation.comparisonTable, row, frame);
+            const std::optional<World> world =
+                WorldFromRow(*evaluation.comparisonTable, row, frame);
             ASSERT_TRUE(world) << texts.back();
             for (int line = 0; line < kLineCount; ++line) {
                 if (polish[line].empty()) continue;
@@ -228,8 +249,8 @@ TEST(Worlds, InhabitOnlyWhatTheCaseNeeds) {
     const WorldFrame frame = FrameOf(tables, Mode::Predicate);
     EXPECT_EQ(frame.letters, "PQR");
     EXPECT_EQ(frame.individuals, "a");
-    const std::optional<World> world =
-        WorldFromRow(*evaluation.comparisonTable, FailingRows(*evaluation.comparisonTable)[0], frame);
+    const std::optional<World> world = WorldFromRow(
+        *evaluation.comparisonTable, FailingRows(*evaluation.comparisonTable)[0], frame);
     ASSERT_TRUE(world);
     ASSERT_EQ(world->individuals.size(), 1u);
     const Region cell = world->individuals[0].cell;
