@@ -49,7 +49,8 @@ struct Instance {
 };
 
 // Runs the checker once on `file` with every output going to /dev/null.
-std::optional<Run> RunOnce(const std::string& checker, const fs::path& file) {
+std::optional<Run> RunOnce(const std::string& checker, const std::vector<std::string>& options,
+                           const fs::path& file) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid < 0) return std::nullopt;
@@ -63,9 +64,11 @@ std::optional<Run> RunOnce(const std::string& checker, const fs::path& file) {
         const rlimit cpu{kCpuSecondsPerRun, kCpuSecondsPerRun};
         setrlimit(RLIMIT_CPU, &cpu);
         const std::string path = file.string();
-        char* const args[] = {const_cast<char*>(checker.c_str()), const_cast<char*>(path.c_str()),
-                              nullptr};
-        execv(checker.c_str(), args);
+        std::vector<char*> args{const_cast<char*>(checker.c_str())};
+        for (const std::string& option : options) args.push_back(const_cast<char*>(option.c_str()));
+        args.push_back(const_cast<char*>(path.c_str()));
+        args.push_back(nullptr);
+        execv(checker.c_str(), args.data());
         _exit(127);
     }
     int status = 0;
@@ -136,9 +139,10 @@ fs::path DefaultWorkloads() { return fs::path(DEDUCTO_SOURCE_DIR) / ".." / "shar
 
 void Usage() {
     std::printf(
-        "Usage: deducto-bench [--runs N] [--checker PATH] [--samples DIR] [WORKLOADS]\n"
+        "Usage: deducto-bench [--runs N] [--checker PATH] [--option OPT]... [--samples DIR]\n"
+        "                     [WORKLOADS]\n"
         "Times deducto-check on every .txt under WORKLOADS (default %s) and under the\n"
-        "samples folder, N runs each (default %d).\n",
+        "samples folder, N runs each (default %d). Each --option goes to the checker.\n",
         DefaultWorkloads().string().c_str(), kDefaultRuns);
 }
 
@@ -149,6 +153,7 @@ const char* Verdict(bool met) { return met ? "met   " : "MISSED"; }
 int main(int argc, char** argv) {
     int runs = kDefaultRuns;
     std::string checker = DEDUCTO_CHECK_PATH;
+    std::vector<std::string> options;  // given to the checker before the file
     fs::path samples = fs::path(DEDUCTO_SOURCE_DIR) / "samples";
     fs::path workloads = DefaultWorkloads();
     for (int i = 1; i < argc; ++i) {
@@ -161,6 +166,8 @@ int main(int argc, char** argv) {
             runs = std::atoi(argv[++i]);
         } else if (arg == "--checker" && hasValue) {
             checker = argv[++i];
+        } else if (arg == "--option" && hasValue) {
+            options.emplace_back(argv[++i]);
         } else if (arg == "--samples" && hasValue) {
             samples = argv[++i];
         } else if (!arg.empty() && arg.front() != '-') {
@@ -204,7 +211,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "\rpass %d of %d", r + 1, runs);
         for (std::size_t k = 0; k < instances.size(); ++k) {
             Instance& instance = instances[k];
-            const std::optional<Run> run = RunOnce(checker, instance.file);
+            const std::optional<Run> run = RunOnce(checker, options, instance.file);
             if (!run) {
                 std::fprintf(stderr, "\ndeducto-bench: could not run %s\n", checker.c_str());
                 return 1;
@@ -217,7 +224,9 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr, "\n");
 
-    std::printf("%s, %d runs per instance\n\n", checker.c_str(), runs);
+    std::string shown = checker;
+    for (const std::string& option : options) shown += " " + option;
+    std::printf("%s, %d runs per instance\n\n", shown.c_str(), runs);
     std::printf("%-48s %10s %9s %5s\n", "instance", "median ms", "peak MiB", "exit");
     for (std::size_t k = 0; k < instances.size(); ++k) {
         Instance& instance = instances[k];

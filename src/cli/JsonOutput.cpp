@@ -124,7 +124,8 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
 
 }  // namespace
 
-std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) {
+std::string ReportJson(const CheckReport& report, const ArgumentFile& argument,
+                       const Explained& explained) {
     JsonWriter json;
     json.BeginObject();
     json.Key("mode");
@@ -160,6 +161,7 @@ std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) 
     json.BeginArray();
     for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
+    WriteExplainedJson(json, report, explained);
     json.EndObject();
     return json.text() + '\n';
 }

@@ -7,9 +7,11 @@
 #include <string>
 
 #include "Check.h"
+#include "Explain.h"
 
 namespace deducto::cli {
 
-[[nodiscard]] std::string ReportJson(const CheckReport& report, const ArgumentFile& argument);
+[[nodiscard]] std::string ReportJson(const CheckReport& report, const ArgumentFile& argument,
+                                     const Explained& explained = {});
 
 }  // namespace deducto::cli

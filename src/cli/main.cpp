@@ -8,6 +8,7 @@
 
 #include "ArgumentFile.h"
 #include "Check.h"
+#include "Explain.h"
 #include "JsonOutput.h"
 #include "TextOutput.h"
 
@@ -42,6 +43,8 @@ Options:
   --true-only     show only the rows whose value is T
   --false-only    show only the rows whose value is F
   --no-simplify   keep the columns the value does not depend on
+  --explain       say which premises alone give the verdict
+  --world         show the first case in which the conclusion fails as a world
   --json          print one JSON object instead of text
   --help          print this help
 
@@ -52,6 +55,8 @@ Exit status: 0 evaluated, 1 usage or file error, 2 a line could not be read,
 struct CommandLine {
     std::string path;
     bool json = false;
+    bool explain = false;
+    bool world = false;
     TextOptions text;
     Options options;
 };
@@ -77,6 +82,8 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
             return parsed;
         } else if (arg == "--details") {
             command.text.details = true;
+        } else if (arg == "--explain" || arg == "--world") {
+            (arg == "--explain" ? command.explain : command.world) = true;
         } else if (arg == "--json") {
             command.json = true;
         } else if (arg == "--true-only") {
@@ -141,10 +148,14 @@ int main(int argc, char** argv) {
     }
 
     const CheckReport report = RunCheck(read.argument, command.options);
+    const Explained explained = Explain(report, command.explain, command.world);
     if (command.json) {
-        std::cout << ReportJson(report, read.argument);
+        std::cout << ReportJson(report, read.argument, explained);
     } else {
-        WriteText(std::cout, std::cerr, report, command.text, command.options);
+        TextOptions text = command.text;
+        text.explanation = ExplanationLine(explained);
+        text.world = WorldText(report, explained);
+        WriteText(std::cout, std::cerr, report, text, command.options);
     }
     std::cout.flush();
 

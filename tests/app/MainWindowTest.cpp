@@ -335,25 +335,32 @@ private slots:
         QTest::addColumn<QStringList>("premises");
         QTest::addColumn<QString>("conclusion");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("follows") << QStringList{"p", "p implies q"} << "q"
-                                 << QString(VerdictText(Verdict::AlwaysTrue));
+        QTest::addColumn<QString>("why");
+        QTest::newRow("follows") << QStringList{"p", "p implies q", "r"} << "q"
+                                 << QString(VerdictText(Verdict::AlwaysTrue))
+                                 << "It follows from premises 1 and 2 alone.";
         QTest::newRow("does not follow")
-            << QStringList{"p"} << "q" << QString(VerdictText(Verdict::DoesNotFollow));
+            << QStringList{"p"} << "q" << QString(VerdictText(Verdict::DoesNotFollow)) << "";
         QTest::newRow("inconsistent premises")
-            << QStringList{"p", "not p"} << "q" << QString(VerdictText(Verdict::PremisesFalse));
+            << QStringList{"p", "not p"} << "q" << QString(VerdictText(Verdict::PremisesFalse))
+            << "Every premise is needed.";
         QTest::newRow("always false")
-            << QStringList{"p"} << "q and not q" << QString(VerdictText(Verdict::AlwaysFalse));
+            << QStringList{"p"} << "q and not q" << QString(VerdictText(Verdict::AlwaysFalse))
+            << "It is false without any premise.";
         QTest::newRow("no premises")
-            << QStringList{} << "q or not q" << QString(VerdictText(Verdict::AlwaysTrue));
+            << QStringList{} << "q or not q" << QString(VerdictText(Verdict::AlwaysTrue))
+            << "It is true without any premise.";
     }
     void evaluationShowsTheVerdict() {
         QFETCH(QStringList, premises);
         QFETCH(QString, conclusion);
         QFETCH(QString, verdict);
+        QFETCH(QString, why);
         SelectMode("optPropositional");
         EnterArgument(premises, conclusion);
         Button("cmdEvaluateConclusion")->click();
         QCOMPARE(VerdictShown(), verdict);
+        QCOMPARE(Find<QLabel>(main_, "lblWhy")->text(), why);
         QCOMPARE(Button("cmdDetails")->isHidden(),
                  verdict != QString(VerdictText(Verdict::DoesNotFollow)));
         QVERIFY(!Find<QGroupBox>(main_, "frameProcessing")->isVisible());
@@ -362,6 +369,7 @@ private slots:
         Box(5)->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(Box(5), Qt::Key_Space);
         QVERIFY(VerdictShown().isEmpty());
+        QVERIFY(Find<QLabel>(main_, "lblWhy")->text().isEmpty());
         QVERIFY(Button("cmdDetails")->isHidden());
     }
 

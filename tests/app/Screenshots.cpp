@@ -76,6 +76,30 @@ void SaveModal(QAbstractButton* button, const QDir& folder, const char* name) {
     Reactivate(button->window());
 }
 
+// Opens the details, then their world, grabs the world and closes both.
+void SaveWorld(QAbstractButton* details, const QDir& folder, const char* name) {
+    if (!details->isVisible()) {
+        std::fprintf(stderr, "%s: %s is not on show\n", name, qPrintable(details->objectName()));
+        return;
+    }
+    QTimer::singleShot(300, [&folder, name] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (window == nullptr) return;
+        QTimer::singleShot(300, [&folder, name] {
+            if (QWidget* world = QApplication::activeModalWidget()) {
+                Save(world, folder, name);
+                world->close();
+            }
+        });
+        if (auto* show = window->findChild<QPushButton*>(QStringLiteral("cmdShowWorld"))) {
+            show->click();
+        }
+        window->close();
+    });
+    details->click();
+    Reactivate(details->window());
+}
+
 void SaveTruthTable(Main* main, int line, const QDir& folder, const char* name) {
     auto* button =
         testing::Find<QPushButton>(main, ("cmdTruthTable" + std::to_string(line)).c_str());
@@ -127,6 +151,8 @@ int main(int argc, char* argv[]) {
     session.options.multiTable = true;  // truth-table windows open without blocking
     SaveTruthTable(main, 1, folder, "03-truth-table.png");
     SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "04-details.png");
+    SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder,
+              "04b-propositional-world.png");
 
     // A failing line, marked in place.
     Type(testing::Find<QLineEdit>(main, "txtCondition8"), "p and and q");
@@ -148,6 +174,18 @@ int main(int argc, char* argv[]) {
     SaveTruthTable(main, 0, folder, "08-predicate-conclusion-table.png");
     SaveTruthTable(main, 2, folder, "08b-predicate-individuals-table.png");
     SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "09-predicate-details.png");
+    SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder,
+              "09b-world-four-predicates.png");
+
+    // A world of three predicates and two individuals.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    Type(testing::Find<QLineEdit>(main, "txtCondition1"), "forall x (Px implies Qx)");
+    Type(testing::Find<QLineEdit>(main, "txtCondition2"), "Pa or Rb");
+    Type(testing::Find<QLineEdit>(main, "txtConclusion"), "Qa");
+    testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+    QApplication::processEvents();
+    SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder,
+              "09c-world-three-predicates.png");
 
     // The set-theory example, loaded from the Help menu.
     if (auto* example = main->findChild<QAction*>(QStringLiteral("mnuSetExample"))) {
@@ -172,6 +210,7 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         Save(&frame, folder, "13-natural-evaluated.png");
         SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "14-natural-details.png");
+        SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder, "14b-natural-world.png");
         SaveTruthTable(main, 1, folder, "15-natural-truth-table.png");
     }
 

@@ -154,6 +154,9 @@ void Main::CreateControls() {
     lblEvaluation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblEvaluation->setWordWrap(true);
     SetBackground(lblEvaluation, ui::kLightCyan);
+    lblWhy = Make<QLabel>(this, "lblWhy", {2520, 9040, 5999, kWhyHeight});
+    lblWhy->setFont(SansSerif(*this, ui::kDefaultFontSize, false));
+    SetBackground(lblWhy, ui::kLightCyan);
     cmdDetails = Make<QPushButton>(this, "cmdDetails", {8000, 8520, 855, 495}, "Details");
     cmdDetails->hide();
 
@@ -285,7 +288,7 @@ void Main::Form_Load() {
 }
 
 void Main::SetWindowSize(ui::TwipSize size) {
-    resize(ui::ToPixels(size, *this));
+    resize(ui::ToPixels(ui::TwipSize{size.width, size.height + kWhyHeight}, *this));
     emit windowSizeChanged();
 }
 

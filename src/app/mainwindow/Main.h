@@ -40,6 +40,7 @@ class PictureBox;
 
 inline constexpr const char* kCaption = "Deducto - the Inferator";
 inline constexpr ui::TwipSize kMainSize{15400, 9100};
+inline constexpr int kWhyHeight = 300;    // lblWhy, by which the window is taller
 inline constexpr int kTypingLimit = 100;  // characters a line accepts
 inline constexpr const char* kProcessCanceled = "Process canceled by user";
 inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
@@ -145,6 +146,7 @@ private:
     std::array<QPushButton*, kLineCount> cmdTruthTable_{};
     QPushButton* cmdEvaluateConclusion;
     QLabel* lblEvaluation;
+    QLabel* lblWhy;  // which premises give the verdict, under it
     QPushButton* cmdDetails;
     QGroupBox* frameProcessing;
     QLabel* labelProcessing;

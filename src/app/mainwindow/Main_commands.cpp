@@ -75,6 +75,7 @@ void Main::cmdClear_Click() {
     cmdEvaluateConclusion->setEnabled(false);
     for (QPushButton* button : cmdTruthTable_) button->setEnabled(false);
     lblEvaluation->clear();
+    lblWhy->clear();
     for (int line = 0; line < kLineCount; ++line) {
         picBox_[line]->Cls();
         txt_[line]->setText(QString());

@@ -12,6 +12,7 @@
 #include "presentation/frmDetails.h"
 #include "truthtable/clsTruthTable.h"
 #include "truthtable/modEvaluate.h"
+#include "truthtable/modExplain.h"
 #include "ui/LineEdit.h"
 
 namespace deducto {
@@ -141,8 +142,16 @@ void Main::cmdEvaluateConclusion_Click() {
         case Outcome::Done:
             break;
     }
+    // The premises behind the verdict are part of the evaluation: a cancel stops both.
+    const Explanation why = ExplainArgument(session_, result.verdict);
+    if (why.status.outcome == Outcome::Cancelled) {
+        EndProcessing();
+        session_.prompts().ShowMessage(kProcessCanceled);
+        return;
+    }
     comparisonTable_ = result.comparisonTable;
     lblEvaluation->setText(QString::fromLatin1(VerdictText(result.verdict)));
+    lblWhy->setText(QString::fromStdString(ExplanationText(why)));
     cmdDetails->setVisible(result.doesNotFollow());
     EndProcessing();
 }
