@@ -1,7 +1,9 @@
 // Saves pictures of the program for a person to look at: the main window with the
 // propositional worked example typed by hand and evaluated, truth-table windows and the
-// details window, the other examples, natural language in English, and the processing frame
-// of a running evaluation. Usage: deducto_screenshots [folder]
+// details window, the other examples, natural language in English, the processing frame
+// of a running evaluation, the four syntax panels, the four worked examples from a clean
+// start and the help window at the natural-language sentences.
+// Usage: deducto_screenshots [folder]
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include "mainwindow/Main.h"
 #include "natural/CheckTermsModel.h"
 #include "presentation/frmTruthTable.h"
+#include "reference/Help.h"
 #include "ui/QtPrompts.h"
 
 using namespace deducto;
@@ -220,5 +223,47 @@ int main(int argc, char* argv[]) {
         Save(&frame, folder, "16-processing.png");
     };
     testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+    QApplication::processEvents();
+
+    // The syntax panels, one per mode.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    const std::pair<const char*, const char*> panels[] = {
+        {"optPropositional", "20-panel-propositional.png"},
+        {"optPredicate", "21-panel-predicate.png"},
+        {"optSetTheory", "22-panel-set-theory.png"},
+        {"optNatural", "23-panel-natural.png"}};
+    for (const auto& [option, name] : panels) {
+        testing::Find<QRadioButton>(main, option)->click();
+        QApplication::processEvents();
+        Save(&frame, folder, name);
+    }
+
+    // The worked examples, each from a clean start, then the window activated again.
+    const std::pair<const char*, const char*> examples[] = {
+        {"mnuPropExample", "24-example-propositional.png"},
+        {"mnuPredExample", "25-example-predicate.png"},
+        {"mnuSetExample", "26-example-set-theory.png"},
+        {"mnuNatExample", "27-example-natural.png"}};
+    for (const auto& [menu, name] : examples) {
+        testing::Find<QPushButton>(main, "cmdClear")->click();
+        session.lexicon.Clear();
+        main->findChild<QAction*>(QString::fromLatin1(menu))->trigger();
+        QApplication::processEvents();
+        Reactivate(&frame);
+        Save(&frame, folder, name);
+    }
+
+    // The help window, opened from the natural-language panel's button.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    testing::Find<QRadioButton>(main, "optPropositional")->click();
+    testing::Find<QRadioButton>(main, "optNatural")->click();
+    testing::Find<QPushButton>(main, "cmdNatSyntaxHelp")->click();
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<dlgHelp*>(window)) {
+            if (QTest::qWaitForWindowExposed(help)) Save(help, folder, "28-help-sentences.png");
+            help->close();
+        }
+    }
     return 0;
 }

@@ -293,10 +293,12 @@ void Main::SetWindowSize(ui::TwipSize size) {
 }
 
 void Main::Form_Activate() {
-    if (session_.modeNatural()) {
-        cmdUpdateTerms->show();
-        cmdNatSyntaxHelp->show();
-    }
+    if (!session_.modeNatural()) return;
+    cmdUpdateTerms->show();
+    // "Help" belongs to the syntax panel's text: over a word problem or the terms listing
+    // it would stand on their text instead.
+    const bool syntaxOnShow = !exampleOnShow_ && cmdToggle->text() == QLatin1String(kShowTerms);
+    cmdNatSyntaxHelp->setVisible(syntaxOnShow);
 }
 
 QRadioButton* Main::OptionFor(Mode mode) const {
@@ -336,9 +338,13 @@ void Main::opt_Click(Mode mode) {
 }
 
 void Main::ShowModePanel() {
-    DrawSyntaxPanel(*picBoxSyntax, session_.mode);
+    const PanelButtons buttons = DrawSyntaxPanel(*picBoxSyntax, session_.mode);
+    exampleOnShow_ = false;
     // The natural-language panel keeps its left part for text and refers to both buttons.
-    if (session_.modeNatural()) {
+    if (buttons.help) {
+        const ui::TwipPoint panel = ui::ToTwips(picBoxSyntax->pos(), *this);
+        ui::SetTwipGeometry(*cmdNatSyntaxHelp,
+                            {panel.x + buttons.help->x, panel.y + buttons.help->y, 855, 375});
         ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
         cmdUpdateTerms->show();
         cmdNatSyntaxHelp->show();

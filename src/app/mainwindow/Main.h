@@ -180,6 +180,8 @@ private:
     long long computationsEnded_ = 0;
 
     std::shared_ptr<const clsTruthTable> comparisonTable_;
+    // A worked example's problem is in picBoxSyntax (until a syntax panel replaces it).
+    bool exampleOnShow_ = false;
 };
 
 }  // namespace deducto

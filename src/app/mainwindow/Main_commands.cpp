@@ -154,12 +154,15 @@ void Main::LoadExample(Mode mode) {
 
 void Main::ShowExample(const WorkedExample& example) {
     DrawExampleProblem(*picBoxSyntax, example);
+    exampleOnShow_ = true;
     session_.exampleLoading = true;
     // Every line is empty now, so switching mode has nothing to ask about.
     session_.entriesMade = false;
     OptionFor(example.mode)->setChecked(true);
     if (example.mode == Mode::Natural) {
         cmdNatSyntaxHelp->hide();
+        // Clear of the problem's title, as on the syntax panel.
+        ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
         cmdUpdateTerms->show();
         ClearLexicon();
         for (const ExampleTerm& term : example.terms) {
@@ -203,11 +206,11 @@ void Main::mnuShowTerms_Click() {
     // Opens the Language Terms window once it exists.
 }
 
-void Main::mnuContents_Click() { LaunchHelp(kHelpContents, this); }
+void Main::mnuContents_Click() { LaunchHelp(kHelpContents); }
 
-void Main::cmdNatSyntaxHelp_Click() { LaunchHelp(kHelpNaturalSentences, this); }
+void Main::cmdNatSyntaxHelp_Click() { LaunchHelp(kHelpNaturalSentences); }
 
-void Main::mnuAbout_Click() { session_.prompts().ShowMessage("Deducto\r\nThe Inferator"); }
+void Main::mnuAbout_Click() { ShowAbout(session_.prompts()); }
 
 void Main::mnuExit_Click() {
     session_.progress.haltRequested = true;

@@ -11,9 +11,13 @@ namespace {
 
 inline constexpr qint64 kPumpIntervalMs = 30;
 
-int Ask(std::string_view text, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), buttons,
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Ask(std::string_view text, QMessageBox::StandardButtons buttons,
+        const QString& title = QApplication::applicationName()) {
+    QMessageBox box(QMessageBox::NoIcon, title, ToQString(text), buttons,
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Ok);
     if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
@@ -25,6 +29,11 @@ int Ask(std::string_view text, QMessageBox::StandardButtons buttons) {
 void QtPrompts::ShowMessage(std::string_view text) {
     if (silent_) return;
     Ask(text, QMessageBox::Ok);
+}
+
+void QtPrompts::ShowTitledMessage(std::string_view title, std::string_view text) {
+    if (silent_) return;
+    Ask(text, QMessageBox::Ok, ToQString(title));
 }
 
 bool QtPrompts::Confirm(std::string_view text) {

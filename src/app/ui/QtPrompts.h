@@ -14,6 +14,7 @@ namespace deducto::ui {
 class QtPrompts : public UserPrompts {
 public:
     void ShowMessage(std::string_view text) override;
+    void ShowTitledMessage(std::string_view title, std::string_view text) override;
     bool Confirm(std::string_view text) override;
     // The term windows are not part of the program yet: the answer is Cancel.
     bool ConfirmTermWithUser(CheckTermsModel& dialog) override;
