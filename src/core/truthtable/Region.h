@@ -50,6 +50,14 @@ void ForEachPair(Region r, F&& f) {
 }
 
 [[nodiscard]] std::string RegionString(Region r);
+// Appends the written form to `out`.
+void AppendRegionString(Region r, std::string& out);
+
+// An integer that orders consistent regions exactly as their written forms compare
+// character by character: the number of consistent regions whose written form sorts
+// before this one's. Lists of regions are sorted by it.
+[[nodiscard]] std::uint64_t RegionKey(Region r);
+[[nodiscard]] inline bool RegionLess(Region a, Region b) { return RegionKey(a) < RegionKey(b); }
 
 // The region as its letters only, a "'" after each negated letter and "&" between pairs
 // (drawn as an intersection sign): "+P-Q" gives "P&Q'".

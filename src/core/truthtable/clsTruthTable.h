@@ -59,7 +59,7 @@ public:
     void generateNot(const clsTruthTable& truthTable1);
     [[nodiscard]] Status generateExists(const clsTruthTable& truthTable1, char variable,
                                         Computation& work);
-    // truthTable1 op truthTable2 for op '1', '2', '6' or '7'. With requireAntecedent every
+    // truthTable1 op truthTable2 for op::kAnd, kOr, kIff or kImplies. With requireAntecedent every
     // row in which truthTable1 is false gets '-'.
     [[nodiscard]] Status generateFromBinary(const clsTruthTable& truthTable1,
                                             const clsTruthTable& truthTable2, char op,
@@ -107,6 +107,9 @@ private:
     };
 
     void SetPredicateTerms(std::vector<Region> internal, std::string localLetters);
+    // The distinct regions of the individual `letter` over all rows, sorted; none when
+    // this table does not name it.
+    [[nodiscard]] std::vector<Region> ColumnRegions(char letter) const;
     void RebuildTermNames();
     [[nodiscard]] WorldMap MapInto(const clsTruthTable& world, char placedLetter) const;
 
