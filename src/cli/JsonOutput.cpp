@@ -52,12 +52,16 @@ void WriteTable(JsonWriter& json, const clsTruthTable& table) {
     json.Int(table.nbrIntTerms());
     json.Key("rows");
     json.BeginArray();
-    for (int i = 0; i < table.nbrTruthCombos(); ++i) json.String(table.TruthCombo(i));
+    for (int i = 0; i < table.nbrTruthCombos(); ++i) {
+        json.StringOf([&](std::string& row) { table.AppendTruthCombo(i, row); });
+    }
     json.EndArray();
     json.Key("values");
     json.BeginArray();
-    for (int i = 0; i < table.nbrTruthCombos(); ++i)
-        json.String(std::string(1, table.TruthValue(i)));
+    for (int i = 0; i < table.nbrTruthCombos(); ++i) {
+        const char value = table.TruthValue(i);
+        json.String(std::string_view(&value, 1));
+    }
     json.EndArray();
     json.EndObject();
 }
@@ -159,7 +163,7 @@ std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) 
     for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
     json.EndObject();
-    return json.text() + '\n';
+    return std::move(json).Finish('\n');
 }
 
 }  // namespace deducto::cli

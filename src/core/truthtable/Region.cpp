@@ -1,6 +1,7 @@
 #include "truthtable/Region.h"
 
 #include <array>
+#include <bit>
 #include <cassert>
 
 namespace deducto {
@@ -48,11 +49,10 @@ std::uint64_t RegionKey(Region r) {
     assert(!HasContradiction(r));
     std::uint64_t key = 0;
     int previous = -1;
-    for (int letter = 0; letter < kLetters; ++letter) {
-        const std::uint32_t bit = 1u << letter;
-        if (((r.pos | r.neg) & bit) == 0) continue;
+    for (std::uint32_t rest = r.letters(); rest != 0; rest &= rest - 1) {
+        const int letter = std::countr_zero(rest);
         key += 1;
-        if (r.neg & bit) key += StartingWithin(previous + 1, kLetters - 1);  // every "+" pair
+        if ((r.neg >> letter) & 1u) key += StartingWithin(previous + 1, kLetters - 1);  // "+" pairs
         key += StartingWithin(previous + 1, letter - 1);  // same sign, smaller letter
         previous = letter;
     }

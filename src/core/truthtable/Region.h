@@ -42,7 +42,8 @@ inline Region Restrict(Region r, std::uint32_t letters) {
 // Calls f(sign, letter) for each pair in the canonical order.
 template <typename F>
 void ForEachPair(Region r, F&& f) {
-    for (int b = 0; b < 26; ++b) {
+    for (std::uint32_t rest = r.letters(); rest != 0; rest &= rest - 1) {
+        const int b = std::countr_zero(rest);
         const std::uint32_t bit = 1u << b;
         if (r.pos & bit) f('+', static_cast<char>('A' + b));
         if (r.neg & bit) f('-', static_cast<char>('A' + b));

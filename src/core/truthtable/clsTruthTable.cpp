@@ -130,24 +130,28 @@ Status clsTruthTable::generateFromBinary(const clsTruthTable& truthTable1,
 
 Status clsTruthTable::Simplify(Computation& work) {
     if (mode_ == Mode::Propositional) return SimplifyPropositional(work);
-    SimplifyPredicate();
-    return {};
+    return SimplifyPredicate(work);
 }
 
 std::string clsTruthTable::TruthCombo(int i) const {
     std::string row;
+    AppendTruthCombo(i, row);
+    return row;
+}
+
+void clsTruthTable::AppendTruthCombo(int i, std::string& out) const {
     if (mode_ == Mode::Propositional) {
         const int n = nbrTerms();
         const unsigned assignment = ((1u << n) - 1) - static_cast<unsigned>(i);
-        for (int j = 0; j < n; ++j) row += (assignment >> (n - 1 - j)) & 1u ? 'T' : 'F';
-        return row;
+        for (int j = 0; j < n; ++j) out += (assignment >> (n - 1 - j)) & 1u ? 'T' : 'F';
+        return;
     }
-    for (int k = 0; k < nbrIntTerms(); ++k) row += Inhabited(i, k) ? '1' : '0';
+    const size_t start = out.size();
+    for (int k = 0; k < nbrIntTerms(); ++k) out += Inhabited(i, k) ? '1' : '0';
     for (int j = 0; j < nbrLocTerms(); ++j) {
-        if (!row.empty() || j > 0) row += ' ';
-        row += RegionString(LocalRegion(i, j));
+        if (out.size() > start || j > 0) out += ' ';
+        AppendRegionString(LocalRegion(i, j), out);
     }
-    return row;
 }
 
 bool clsTruthTable::Inhabited(int row, int k) const {

@@ -74,6 +74,8 @@ public:
     [[nodiscard]] const std::string& Term(int i) const { return terms_[i]; }
     [[nodiscard]] int nbrTruthCombos() const { return static_cast<int>(values_.size()); }
     [[nodiscard]] std::string TruthCombo(int i) const;
+    // The same, appended to `out`.
+    void AppendTruthCombo(int i, std::string& out) const;
     [[nodiscard]] char TruthValue(int i) const { return values_[i]; }
 
     // Propositional: the value of the row in which exactly the listed letters are true;
@@ -122,7 +124,7 @@ private:
     [[nodiscard]] Status BuildWorlds(const std::vector<std::vector<Region>>& candidates,
                                      Computation& work);
     [[nodiscard]] Status SimplifyPropositional(Computation& work);
-    void SimplifyPredicate();
+    [[nodiscard]] Status SimplifyPredicate(Computation& work);
 
     // This table's value in row `row` of the table `world`.
     // '\0' when `world` has no row of this table: an internal fault.
