@@ -158,6 +158,21 @@ void JsonWriter::Null() {
     out_ += "null";
 }
 
+void JsonWriter::PassPiece(size_t length) {
+    if (sink_ == nullptr) {
+        out_.append(piece_.get(), length);
+        return;
+    }
+    Finish();
+    sink_->write(piece_.get(), static_cast<std::streamsize>(length));
+}
+
+void JsonWriter::Finish() {
+    if (sink_ == nullptr) return;
+    sink_->write(out_.data(), static_cast<std::streamsize>(out_.size()));
+    out_.clear();
+}
+
 void JsonWriter::StringArray(const std::vector<std::string>& texts) {
     BeginArray();
     for (const std::string& text : texts) String(text);

@@ -51,18 +51,13 @@ void WriteTable(JsonWriter& json, const clsTruthTable& table) {
     json.Key("internalTerms");
     json.Int(table.nbrIntTerms());
     json.Key("rows");
-    json.BeginArray();
-    for (int i = 0; i < table.nbrTruthCombos(); ++i) {
-        json.StringOf([&](std::string& row) { table.AppendTruthCombo(i, row); });
-    }
-    json.EndArray();
+    json.PlainStringArray(table.nbrTruthCombos(), table.MaxTruthComboLength(),
+                          [&](int i, char* at) { return table.WriteTruthCombo(i, at); });
     json.Key("values");
-    json.BeginArray();
-    for (int i = 0; i < table.nbrTruthCombos(); ++i) {
-        const char value = table.TruthValue(i);
-        json.String(std::string_view(&value, 1));
-    }
-    json.EndArray();
+    json.PlainStringArray(table.nbrTruthCombos(), 1, [&](int i, char* at) {
+        *at = table.TruthValue(i);
+        return at + 1;
+    });
     json.EndObject();
 }
 
@@ -126,8 +121,8 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
 
 }  // namespace
 
-std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) {
-    JsonWriter json;
+void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument) {
+    JsonWriter json(&out);
     json.BeginObject();
     json.Key("mode");
     json.String(ModeName(report.mode));
@@ -163,7 +158,8 @@ std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) 
     for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
     json.EndObject();
-    return std::move(json).Finish('\n');
+    json.Finish();
+    out << '\n';
 }
 
 }  // namespace deducto::cli

@@ -4,12 +4,13 @@
 // message the run would have shown.
 #pragma once
 
-#include <string>
+#include <ostream>
 
 #include "Check.h"
 
 namespace deducto::cli {
 
-[[nodiscard]] std::string ReportJson(const CheckReport& report, const ArgumentFile& argument);
+// Writes the report to `out`, ending with a newline.
+void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument);
 
 }  // namespace deducto::cli

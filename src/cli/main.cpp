@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
 
     const CheckReport report = RunCheck(read.argument, command.options);
     if (command.json) {
-        std::cout << ReportJson(report, read.argument);
+        WriteReportJson(std::cout, report, read.argument);
     } else {
         WriteText(std::cout, std::cerr, report, command.text, command.options);
     }

@@ -27,17 +27,17 @@ std::uint64_t StartingWithin(int from, int to) {
 
 }  // namespace
 
-void AppendRegionString(Region r, std::string& out) {
+char* WriteRegionString(Region r, char* out) {
     ForEachPair(r, [&](char sign, char letter) {
-        out += sign;
-        out += letter;
+        *out++ = sign;
+        *out++ = letter;
     });
+    return out;
 }
 
 std::string RegionString(Region r) {
-    std::string text;
-    text.reserve(2 * r.pairCount());
-    AppendRegionString(r, text);
+    std::string text(2 * static_cast<size_t>(r.pairCount()), '\0');
+    WriteRegionString(r, text.data());
     return text;
 }
 

@@ -51,8 +51,8 @@ void ForEachPair(Region r, F&& f) {
 }
 
 [[nodiscard]] std::string RegionString(Region r);
-// Appends the written form to `out`.
-void AppendRegionString(Region r, std::string& out);
+// Writes the written form from `out` on (two characters a pair) and returns its end.
+char* WriteRegionString(Region r, char* out);
 
 // An integer that orders consistent regions exactly as their written forms compare
 // character by character: the number of consistent regions whose written form sorts

@@ -74,8 +74,11 @@ public:
     [[nodiscard]] const std::string& Term(int i) const { return terms_[i]; }
     [[nodiscard]] int nbrTruthCombos() const { return static_cast<int>(values_.size()); }
     [[nodiscard]] std::string TruthCombo(int i) const;
-    // The same, appended to `out`.
-    void AppendTruthCombo(int i, std::string& out) const;
+    // For writers of whole tables, with no string per row: the length of row i's string,
+    // the longest over all rows, and row i written from `out` on (returning its end).
+    [[nodiscard]] int TruthComboLength(int i) const;
+    [[nodiscard]] int MaxTruthComboLength() const;
+    char* WriteTruthCombo(int i, char* out) const;
     [[nodiscard]] char TruthValue(int i) const { return values_[i]; }
 
     // Propositional: the value of the row in which exactly the listed letters are true;
