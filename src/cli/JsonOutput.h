@@ -4,14 +4,15 @@
 // message the run would have shown.
 #pragma once
 
-#include <string>
+#include <ostream>
 
 #include "Check.h"
 #include "Explain.h"
 
 namespace deducto::cli {
 
-[[nodiscard]] std::string ReportJson(const CheckReport& report, const ArgumentFile& argument,
-                                     const Explained& explained = {});
+// Writes the report to `out`, ending with a newline.
+void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
+                     const Explained& explained = {});
 
 }  // namespace deducto::cli

@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     const CheckReport report = RunCheck(read.argument, command.options);
     const Explained explained = Explain(report, command.explain, command.world);
     if (command.json) {
-        std::cout << ReportJson(report, read.argument, explained);
+        WriteReportJson(std::cout, report, read.argument, explained);
     } else {
         TextOptions text = command.text;
         text.explanation = ExplanationLine(explained);

@@ -452,6 +452,36 @@ private slots:
         QVERIFY(!session().progress.haltRequested);
     }
 
+    // Eight premises, each an "or" of the same nine predicates of one individual: "&Cancel"
+    // pressed at the evaluation's first chance stops it within a few more.
+    void cancelStopsAHardPredicateArgumentAtOnce() {
+        SelectMode("optPredicate");
+        EnterArgument({"not Ca or Da or Ba or Aa or not Ia or Ha or Ga or Fa or not Ea",
+                       "Fa or Ga or Ea or not Ba or Da or Ha or Ia or not Ca or Aa",
+                       "Ea or Ga or not Ha or Ca or Ia or Ba or not Fa or Aa or Da",
+                       "Ga or not Ia or Aa or Da or Fa or not Ea or Ha or Ba or Ca",
+                       "not Ha or Ca or Da or Ea or not Fa or Ga or Ba or Ia or not Aa",
+                       "Ca or Aa or Ea or not Ha or Ga or Fa or Ba or not Ia or Da",
+                       "Da or Ea or not Ia or Aa or Ca or Ha or not Ba or Ga or Fa",
+                       "Ga or not Da or Ba or Ea or Ha or not Ca or Ia or Fa or Aa"},
+                      "Aa or not Ba");
+        prompts().messages.clear();
+        long long cancelledAt = 0;
+        app_->pump.onPump = [&](long long pump) {
+            if (cancelledAt != 0) return;
+            cancelledAt = pump;
+            session().progress.haltRequested = true;
+        };
+        const long long start = app_->pump.pumps;
+        Button("cmdEvaluateConclusion")->click();
+        app_->pump.onPump = nullptr;
+        QCOMPARE(cancelledAt, start + 1);
+        QVERIFY2(app_->pump.pumps - cancelledAt <= 3,
+                 qPrintable(QString("%1 more pumps").arg(app_->pump.pumps - cancelledAt)));
+        QCOMPARE(prompts().messages, std::vector<std::string>{kProcessCanceled});
+        QVERIFY(VerdictShown().isEmpty());
+    }
+
     void requestsDuringAComputationAreCarriedOutAfterIt_data() {
         QTest::addColumn<bool>("askTable");
         QTest::addColumn<bool>("askEvaluation");

@@ -1,5 +1,6 @@
 target_sources(deducto_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Region.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RegionList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorldSearch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable_propositional.cpp
