@@ -81,7 +81,8 @@ private slots:
         QTest::addColumn<bool>("terms");
         QTest::addColumn<int>("headingTop");  // lblAdjectives
         QTest::addColumn<QList<int>>("buttonTops");
-        QTest::newRow("empty, no query") << "" << false << 640 << QList<int>{1170, 1170, 1170, 1170};
+        QTest::newRow("empty, no query")
+            << "" << false << 640 << QList<int>{1170, 1170, 1170, 1170};
         QTest::newRow("a request") << "Please define the following terms:  GREEK WISE." << true
                                    << 960 << QList<int>{2130, 1850, 2690, 2130};
     }
@@ -112,8 +113,8 @@ private slots:
                 const ui::TwipPoint at = ui::ToTwips(Box(w, i)->pos(), w);
                 QVERIFY(Near(at.x, lefts[i]) && Near(at.y, tops[i]));
             }
-            QCOMPARE(Texts(w, 7, 4), (QStringList{"IS MORTAL", "IS NOT MORTAL", "ARE MORTAL",
-                                                  "ARE NOT MORTAL"}));
+            QCOMPARE(Texts(w, 7, 4),
+                     (QStringList{"IS MORTAL", "IS NOT MORTAL", "ARE MORTAL", "ARE NOT MORTAL"}));
             QCOMPARE(QApplication::focusWidget(), Box(w, 0));
             QCOMPARE(Find<QLabel>(&w, "lblVar4")->text(), QStringLiteral("aff. s."));
             w.close();
@@ -238,8 +239,8 @@ private slots:
             QTest::keyClick(&w, Qt::Key_Escape);  // answered OK
         }));
         QVERIFY(stayedOpen);
-        QCOMPARE(prompts_.messages, (std::vector<std::string>{kUndoEntriesQuestion,
-                                                              kUndoEntriesQuestion}));
+        QCOMPARE(prompts_.messages,
+                 (std::vector<std::string>{kUndoEntriesQuestion, kUndoEntriesQuestion}));
         QCOMPARE(lexicon().TermCount(), 1);
         QCOMPARE(lexicon().Terms[0].Singular, before.Terms[0].Singular);
         QCOMPARE(lexicon().UpperLetterPool, before.UpperLetterPool);
@@ -274,9 +275,8 @@ private slots:
             // Every add button is disabled at the limits, so Tab comes round to Update.
             QCOMPARE(QApplication::focusWidget(), Button(w, "cmdUpdate"));
             v->setValue(v->maximum());  // the lowest add button comes into view
-            QVERIFY(view.contains(
-                QRect(Button(w, "cmdAddClass")->mapTo(&w, QPoint(0, 0)),
-                      Button(w, "cmdAddClass")->size())));
+            QVERIFY(view.contains(QRect(Button(w, "cmdAddClass")->mapTo(&w, QPoint(0, 0)),
+                                        Button(w, "cmdAddClass")->size())));
             w.close();
         }));
     }

@@ -24,15 +24,24 @@ public:
     bool ConfirmTermWithUser(CheckTermsModel& dialog) override {
         ++checkDialogs;
         WhenShown<frmCheckTerms>(onCheckDialog);
+        const Reactivation back;
         return ShowCheckTermsDialog(dialog);
     }
     bool EditLanguageTerms(LanguageTermsModel& window) override {
         ++termsWindows;
         WhenShown<frmLanguageTerms>(onTermsWindow);
+        const Reactivation back;
         return ShowLanguageTermsWindow(window);
     }
 
 private:
+    // Without a window manager a closed window does not hand the activation back.
+    struct Reactivation {
+        QWidget* before = QApplication::activeWindow();
+        ~Reactivation() {
+            if (before != nullptr) QApplication::setActiveWindow(before);
+        }
+    };
     template <typename Window>
     static void WhenShown(const std::function<void(Window&)>& script) {
         QTimer::singleShot(0, [script] {
@@ -45,6 +54,7 @@ private:
             // Without a window manager a new window is not made active by itself.
             window->activateWindow();
             if (!QTest::qWaitForWindowActive(window)) qWarning("term window not active");
+            if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
             if (script) script(*window);
             if (window->isVisible()) window->close();
         });
