@@ -1,12 +1,14 @@
 // Saves pictures of the program for a person to look at: the main window with the
 // propositional worked example typed by hand and evaluated, truth-table windows and the
-// details window, the other examples, natural language in English, and the processing frame
-// of a running evaluation. Usage: deducto_screenshots [folder]
+// details window, the other examples, natural language in English with its term windows and
+// the terms panel, and the processing frame of a running evaluation. Usage: deducto_screenshots
+// [folder]
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -16,6 +18,9 @@
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
 #include "natural/CheckTermsModel.h"
+#include "natural/LanguageTermsModel.h"
+#include "natural/frmCheckTerms.h"
+#include "natural/frmLanguageTerms.h"
 #include "presentation/frmTruthTable.h"
 #include "ui/QtPrompts.h"
 
@@ -86,6 +91,21 @@ void SaveTruthTable(Main* main, int line, const QDir& folder, const char* name) 
         window->close();
     }
     Reactivate(main->window());
+}
+
+// Shows a term window over `model` without blocking, saves it and closes it; `scrolled`
+// first moves both scroll bars to their ends.
+template <typename Window, typename Model>
+void ShowUnblocked(const QDir& folder, const char* name, Model& model, bool scrolled = false) {
+    Window window(model);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "%s not exposed\n", name);
+    if (scrolled) {
+        for (auto* bar : window.template findChildren<QScrollBar*>()) bar->setValue(bar->maximum());
+    }
+    QApplication::processEvents();
+    Save(&window, folder, name);
+    window.close();
 }
 
 }  // namespace
@@ -173,6 +193,26 @@ int main(int argc, char* argv[]) {
         Save(&frame, folder, "13-natural-evaluated.png");
         SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "14-natural-details.png");
         SaveTruthTable(main, 1, folder, "15-natural-truth-table.png");
+
+        // The term windows over the example's lexicon, which uses every column.
+        LanguageTermsModel table(session, "");
+        ShowUnblocked<frmLanguageTerms>(folder, "17-language-terms.png", table);
+        LanguageTermsModel request(session, "Please define the following terms:  EVEN.");
+        ShowUnblocked<frmLanguageTerms>(folder, "18-language-terms-query.png", request, true);
+        NatState nat(prompts);
+        CheckTermsModel plural(session.lexicon, nat,
+                               {"Please confirm or modify.", "philosophers", "AC", "P", "C"});
+        ShowUnblocked<frmCheckTerms>(folder, "19-check-terms-plural.png", plural);
+        CheckTermsModel complement(session.lexicon, nat,
+                                   {"Please confirm or modify.", "wise", "AC", "P", "A"});
+        ShowUnblocked<frmCheckTerms>(folder, "20-check-terms-complement.png", complement);
+
+        // The terms panel: drawn once, then a sentence with a new word shows it in bold.
+        auto* toggle = testing::Find<QPushButton>(main, "cmdToggle");
+        toggle->click();
+        Type(testing::Find<QLineEdit>(main, "txtCondition6"), "Some numbers are even.");
+        QApplication::processEvents();
+        Save(&frame, folder, "21-terms-panel.png");
     }
 
     // The processing frame, caught while an evaluation runs.

@@ -11,7 +11,10 @@ TermTextBox::TermTextBox(QWidget* parent) : ui::LineEdit(parent) {
 
 void TermTextBox::Show(const std::string& text) {
     const QString shown = QString::fromStdString(text);
-    if (this->text() != shown) setText(shown);
+    if (this->text() == shown) return;
+    setText(shown);
+    // A form longer than the box shows its beginning until the user works in it.
+    if (!hasFocus()) setCursorPosition(0);
 }
 
 void TermTextBox::keyPressEvent(QKeyEvent* event) {
