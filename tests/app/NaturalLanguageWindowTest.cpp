@@ -182,6 +182,8 @@ private slots:
                                              {1900, "PREDICATES"}}));
         QVERIFY(Button("cmdNatSyntaxHelp")->isHidden());
         QVERIFY(!Button("cmdUpdateTerms")->isHidden());
+        main_->Form_Activate();  // back from another window: the listing stays uncovered
+        QVERIFY(Button("cmdNatSyntaxHelp")->isHidden());
         Button("cmdToggle")->click();
         QCOMPARE(Button("cmdToggle")->text(), QString::fromLatin1(kShowTerms));
         QVERIFY(testing::PrintedLines(*Panel()).count(700) == 0);

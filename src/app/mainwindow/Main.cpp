@@ -292,7 +292,9 @@ void Main::SetWindowSize(ui::TwipSize size) {
 void Main::Form_Activate() {
     if (session_.modeNatural()) {
         cmdUpdateTerms->show();
-        cmdNatSyntaxHelp->show();
+        // The help button belongs to the syntax panel: over the terms panel it would hide
+        // part of the listing.
+        if (cmdToggle->text() == QLatin1String(kShowTerms)) cmdNatSyntaxHelp->show();
     }
 }
 

@@ -213,9 +213,6 @@ void frmLanguageTerms::LayOutTerm(int t) {
         ui::SetTwipGeometry(*box, place.box);
         box->Show(model_.box(i).text);
         box->show();
-        if (boxPlace_.size() <= static_cast<size_t>(i))
-            boxPlace_.resize(static_cast<size_t>(i) + 1);
-        boxPlace_[static_cast<size_t>(i)] = place.box;
         if (place.labelLeft == 0) continue;
         QLabel* label = AddFormLabel(labelsUsed_++);
         label->setText(QString::fromStdString(model_.box(i).label));
@@ -268,8 +265,6 @@ void frmLanguageTerms::SetTabOrder() {
     for (QPushButton* button : cmdAdd_) order.push_back(button);
     for (size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
 }
-
-ui::TwipRect frmLanguageTerms::BoxPlace(int i) const { return boxPlace_[static_cast<size_t>(i)]; }
 
 void frmLanguageTerms::cmdAdd_Click(TermKind kind) {
     const std::optional<int> first = model_.AddTerm(kind);
@@ -393,23 +388,22 @@ void frmLanguageTerms::MoveCanvas() {
 
 void frmLanguageTerms::ScrollTo(QWidget* control) {
     if (control == nullptr || !Picture1->isAncestorOf(control)) return;
-    const QRect at = control->geometry();  // on the canvas, in pixels
-    const ui::TwipRect place{
-        ui::ToTwips(at.left(), ui::DpiOf(*this).x), ui::ToTwips(at.top(), ui::DpiOf(*this).y),
-        ui::ToTwips(at.width(), ui::DpiOf(*this).x), ui::ToTwips(at.height(), ui::DpiOf(*this).y)};
+    // Where the control stands on the canvas.
+    const ui::TwipPoint at = ui::ToTwips(control->pos(), *this);
+    const ui::TwipSize extent = ui::ToTwips(control->size(), *this);
     const ui::TwipSize inner = ui::ToTwips(size(), *this);
     const int viewWidth = VScroll1->isVisible() ? inner.width - kBarThickness : inner.width;
     const int viewHeight = HScroll1->isVisible() ? inner.height - kBarThickness : inner.height;
-    const auto follow = [](QScrollBar* bar, int start, int extent, int view) {
+    const auto follow = [](QScrollBar* bar, int start, int length, int view) {
         if (!bar->isVisible()) return;
         if (start < bar->value()) {
             bar->setValue(start);
-        } else if (start + extent > bar->value() + view) {
-            bar->setValue(start + extent - view);
+        } else if (start + length > bar->value() + view) {
+            bar->setValue(start + length - view);
         }
     };
-    follow(HScroll1, place.left, place.width, viewWidth);
-    follow(VScroll1, place.top, place.height, viewHeight);
+    follow(HScroll1, at.x, extent.width, viewWidth);
+    follow(VScroll1, at.y, extent.height, viewHeight);
 }
 
 bool ShowLanguageTermsWindow(LanguageTermsModel& model) {

@@ -32,8 +32,6 @@ public:
     // Shows the window modally; true when the table was accepted.
     bool Run();
 
-    // Where box i of the model stands on the canvas.
-    [[nodiscard]] ui::TwipRect BoxPlace(int i) const;
     [[nodiscard]] int contentHeight() const { return contentHeight_; }
 
 protected:
@@ -79,7 +77,6 @@ private:
     QScrollBar* VScroll1;
     std::vector<TermTextBox*> txtValue_;  // the pool of boxes; box i shows model box i
     std::vector<QLabel*> lblVar_;         // the pool of form labels
-    std::vector<ui::TwipRect> boxPlace_;
     std::array<int, kColumns> nextRowTop_{};
     int loadedTerms_ = 0;  // the terms of the table that were in the lexicon at load
     int labelsUsed_ = 0;
