@@ -10,7 +10,6 @@
 #include "AppTestSupport.h"
 #include "TermWindowTestSupport.h"
 #include "natural/CheckTermsModel.h"
-#include "natural/TermDefinition.h"
 
 using namespace deducto;
 using deducto::testing::Find;
@@ -38,10 +37,9 @@ void Retype(frmCheckTerms& d, const char* name, const char* text) {
 class CheckTermsWindowTest : public QObject {
     Q_OBJECT
 
-    testing::TermWindowPrompts prompts_;
+    testing::TermWindowScript prompts_;
     testing::ScriptPump pump_;
     std::unique_ptr<Session> session_;
-    bool dialogWasOpen_ = false;
 
     // Asks about `word` with the given suggestion; `script` acts on the dialog.
     bool Ask(const char* word, const char* suggestion,
@@ -53,17 +51,14 @@ class CheckTermsWindowTest : public QObject {
         request.TermUnderCheck = word;
         request.CheckSuggestion = suggestion;
         CheckTermsModel model(session_->lexicon, nat, request);
-        prompts_.onCheckDialog = [&](frmCheckTerms& dialog) {
-            dialogWasOpen_ = nat.CheckDialogOpen;
-            script(dialog);
-        };
+        prompts_.onCheckDialog = script;
         return ConfirmTermWithUser(model, nat, *session_);
     }
 
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        prompts_ = testing::TermWindowPrompts{};
+        prompts_ = testing::TermWindowScript{};
         session_ = std::make_unique<Session>(prompts_, pump_);
     }
     void cleanup() { testing::DeleteAllWindows(); }
@@ -183,39 +178,6 @@ private slots:
         QCOMPARE(session_->lexicon.TermCount(), 0);
     }
 
-    void okWithNoKindTickedRecordsAnAdjective() {
-        QVERIFY(Ask("wise", "", [](frmCheckTerms& d) {
-            QTest::mouseClick(Find<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
-        }));
-        QCOMPARE(session_->lexicon.Terms.at(0).Kind, TermKind::Adjective);
-        QCOMPARE(session_->lexicon.Terms.at(0).CompSingular, std::string("non-wise"));
-        QVERIFY(dialogWasOpen_);
-    }
-
-    void okTidiesTheSpacingOfTypedForms() {
-        QVERIFY(Ask("wise men", "A", [](frmCheckTerms& d) {
-            Retype(d, "txtAltTerm1", "  non   wise  men ");
-            QTest::keyClick(&d, Qt::Key_Return);
-        }));
-        QCOMPARE(session_->lexicon.Terms.at(0).CompSingular, std::string("non wise men"));
-    }
-
-    void aRefusedTermCanBeCorrected() {
-        QVERIFY(DefineTerm("adjective", "tall", *session_).ok());
-        bool stayedOpen = false;
-        QVERIFY(Ask("trees", "C", [&](frmCheckTerms& d) {
-            Retype(d, "txtAltTerm2", "tall");  // a form of another term
-            QTest::keyClick(&d, Qt::Key_Return);
-            stayedOpen = d.isVisible();
-            Retype(d, "txtAltTerm2", "non-tree");
-            QTest::keyClick(&d, Qt::Key_Return);
-        }));
-        QVERIFY(stayedOpen);
-        QCOMPARE(prompts_.messages,
-                 std::vector<std::string>{"Term conflicts with an existing term."});
-        QCOMPARE(session_->lexicon.TermCount(), 2);
-    }
-
     void cancelAndTheCloseBoxFailTheTranslation_data() {
         QTest::addColumn<bool>("closeBox");
         QTest::newRow("Cancel") << false;
@@ -223,11 +185,13 @@ private slots:
     }
     void cancelAndTheCloseBoxFailTheTranslation() {
         QFETCH(bool, closeBox);
+        bool open = false;
         NatState nat(prompts_);
         CheckTermsRequest request{"Please confirm or modify.", "wise", "AC", "P", "A"};
         {
             CheckTermsModel model(session_->lexicon, nat, request);
             prompts_.onCheckDialog = [&](frmCheckTerms& d) {
+                open = nat.CheckDialogOpen;
                 if (closeBox) {
                     d.close();
                 } else {
@@ -236,6 +200,7 @@ private slots:
             };
             QVERIFY(!ConfirmTermWithUser(model, nat, *session_));
         }
+        QVERIFY(open);
         QVERIFY(nat.NatError);
         QVERIFY(!nat.CheckDialogOpen);
         QCOMPARE(session_->lexicon.TermCount(), 0);

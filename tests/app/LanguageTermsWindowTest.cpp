@@ -48,7 +48,7 @@ QStringList Texts(frmLanguageTerms& w, int first, int count) {
 class LanguageTermsWindowTest : public QObject {
     Q_OBJECT
 
-    testing::TermWindowPrompts prompts_;
+    testing::TermWindowScript prompts_;
     testing::ScriptPump pump_;
     std::unique_ptr<Session> session_;
 
@@ -71,7 +71,7 @@ class LanguageTermsWindowTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        prompts_ = testing::TermWindowPrompts{};
+        prompts_ = testing::TermWindowScript{};
         session_ = std::make_unique<Session>(prompts_, pump_);
     }
     void cleanup() { testing::DeleteAllWindows(); }
@@ -155,56 +155,6 @@ private slots:
         QCOMPARE(added.Letter, forms[0] == "WISE" ? 'W' : forms[0][0].toLatin1());
         QCOMPARE(lexicon().Terms[0].Letter, 'T');
         QCOMPARE(lexicon().TermsShownCount, 2);
-    }
-
-    void emptyingATermDeletesIt() {
-        Define("adjective", "wise");
-        Define("adjective", "tall");
-        QVERIFY(Edit("", [](frmLanguageTerms& w) {
-            Enter(w, 0, "");
-            Enter(w, 1, "  ");
-            Click(w, "cmdUpdate");
-        }));
-        QCOMPARE(lexicon().TermCount(), 1);
-        QCOMPARE(lexicon().Terms[0].Singular, std::string("tall"));
-        QCOMPARE(lexicon().UpperLetterPool.back(), 'W');  // its letter is free again
-    }
-
-    void updateRefusesAnIncompleteTerm() {
-        Define("class noun", "philosopher");
-        bool stayedOpen = false;
-        QVERIFY(!Edit("", [&](frmLanguageTerms& w) {
-            // Emptied and left for Update at once: leaving it for another box of the term
-            // would fill it in again.
-            Box(w, 1)->setFocus(Qt::MouseFocusReason);
-            Box(w, 1)->selectAll();
-            QTest::keyClick(Box(w, 1), Qt::Key_Delete);
-            Click(w, "cmdUpdate");
-            stayedOpen = w.isVisible();
-            w.close();
-        }));
-        QVERIFY(stayedOpen);
-        QCOMPARE(prompts_.messages,
-                 std::vector<std::string>{"Missing variant(s) for \"philosopher\""});
-        QCOMPARE(lexicon().Terms[0].Plural, std::string("philosophers"));
-    }
-
-    void aChangedFormFlagsTheLinesThatUsedIt_data() {
-        QTest::addColumn<int>("box");
-        for (int box = 0; box < 4; ++box) QTest::addRow("class noun form %d", box) << box;
-    }
-    void aChangedFormFlagsTheLinesThatUsedIt() {
-        QFETCH(int, box);
-        Define("class noun", "philosopher");
-        Define("adjective", "wise");
-        lexicon().Terms[0].LineUse = "NNNYNNNNY";  // premise 3 and premise 8
-        lexicon().Terms[1].LineUse = "NYNNNNNNN";
-        QVERIFY(Edit("", [&](frmLanguageTerms& w) {
-            // The class noun's boxes follow the adjective's two.
-            Enter(w, 2 + box, "SAGE");
-            Click(w, "cmdUpdate");
-        }));
-        QCOMPARE(session_->lineReparse, std::string("NNNYNNNNY"));
     }
 
     void theAddButtonsStopAtTheLexiconsLimits() {

@@ -37,7 +37,7 @@ void Answer(frmCheckTerms& d, bool pluralNoun) {
 class NaturalLanguageWindowTest : public QObject {
     Q_OBJECT
 
-    testing::TermWindowPrompts prompts_;
+    testing::TermWindowScript prompts_;
     testing::ScriptPump pump_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<MDIForm1> frame_;
@@ -74,7 +74,7 @@ class NaturalLanguageWindowTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        prompts_ = testing::TermWindowPrompts{};
+        prompts_ = testing::TermWindowScript{};
         asked_.clear();
         session_ = std::make_unique<Session>(prompts_, pump_);
         frame_ = std::make_unique<MDIForm1>(*session_);

@@ -14,7 +14,7 @@
 
 namespace deducto::testing {
 
-class TermWindowPrompts : public ScriptedPrompts {
+class TermWindowScript : public ScriptedPrompts {
 public:
     std::function<void(frmCheckTerms&)> onCheckDialog;
     std::function<void(frmLanguageTerms&)> onTermsWindow;
