@@ -4,12 +4,12 @@
 
 #include "Session.h"
 #include "mainwindow/MDIForm1.h"
-#include "ui/QtPrompts.h"
+#include "natural/TermWindowPrompts.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Deducto"));
-    deducto::ui::QtPrompts prompts;
+    deducto::TermWindowPrompts prompts;
     deducto::ui::QtEventPump pump;
     deducto::Session session(prompts, pump);
     deducto::MDIForm1 frame(session);

@@ -1,14 +1,15 @@
 // Saves pictures of the program for a person to look at: the main window with the
 // propositional worked example typed by hand and evaluated, truth-table windows and the
-// details window, the other examples, natural language in English, the processing frame
-// of a running evaluation, the four syntax panels, the four worked examples from a clean
-// start and the help window at the natural-language sentences.
-// Usage: deducto_screenshots [folder]
+// details window, the other examples, natural language in English with its term windows and
+// the terms panel, the processing frame of a running evaluation, the four syntax panels, the
+// four worked examples from a clean start and the help window at the natural-language
+// sentences. Usage: deducto_screenshots [folder]
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -18,6 +19,9 @@
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
 #include "natural/CheckTermsModel.h"
+#include "natural/LanguageTermsModel.h"
+#include "natural/frmCheckTerms.h"
+#include "natural/frmLanguageTerms.h"
 #include "presentation/frmTruthTable.h"
 #include "reference/Help.h"
 #include "ui/QtPrompts.h"
@@ -113,6 +117,21 @@ void SaveTruthTable(Main* main, int line, const QDir& folder, const char* name) 
         window->close();
     }
     Reactivate(main->window());
+}
+
+// Shows a term window over `model` without blocking, saves it and closes it; `scrolled`
+// first moves both scroll bars to their ends.
+template <typename Window, typename Model>
+void ShowUnblocked(const QDir& folder, const char* name, Model& model, bool scrolled = false) {
+    Window window(model);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "%s not exposed\n", name);
+    if (scrolled) {
+        for (auto* bar : window.template findChildren<QScrollBar*>()) bar->setValue(bar->maximum());
+    }
+    QApplication::processEvents();
+    Save(&window, folder, name);
+    window.close();
 }
 
 }  // namespace
@@ -215,6 +234,26 @@ int main(int argc, char* argv[]) {
         SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "14-natural-details.png");
         SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder, "14b-natural-world.png");
         SaveTruthTable(main, 1, folder, "15-natural-truth-table.png");
+
+        // The term windows over the example's lexicon, which uses every column.
+        LanguageTermsModel table(session, "");
+        ShowUnblocked<frmLanguageTerms>(folder, "17-language-terms.png", table);
+        LanguageTermsModel request(session, "Please define the following terms:  EVEN.");
+        ShowUnblocked<frmLanguageTerms>(folder, "18-language-terms-query.png", request, true);
+        NatState nat(prompts);
+        CheckTermsModel plural(session.lexicon, nat,
+                               {"Please confirm or modify.", "philosophers", "AC", "P", "C"});
+        ShowUnblocked<frmCheckTerms>(folder, "19-check-terms-plural.png", plural);
+        CheckTermsModel complement(session.lexicon, nat,
+                                   {"Please confirm or modify.", "wise", "AC", "P", "A"});
+        ShowUnblocked<frmCheckTerms>(folder, "20-check-terms-complement.png", complement);
+
+        // The terms panel: drawn once, then a sentence with a new word shows it in bold.
+        auto* toggle = testing::Find<QPushButton>(main, "cmdToggle");
+        toggle->click();
+        Type(testing::Find<QLineEdit>(main, "txtCondition6"), "Some numbers are even.");
+        QApplication::processEvents();
+        Save(&frame, folder, "21-terms-panel.png");
     }
 
     // The processing frame, caught while an evaluation runs.
@@ -228,10 +267,10 @@ int main(int argc, char* argv[]) {
     // The syntax panels, one per mode.
     testing::Find<QPushButton>(main, "cmdClear")->click();
     const std::pair<const char*, const char*> panels[] = {
-        {"optPropositional", "20-panel-propositional.png"},
-        {"optPredicate", "21-panel-predicate.png"},
-        {"optSetTheory", "22-panel-set-theory.png"},
-        {"optNatural", "23-panel-natural.png"}};
+        {"optPropositional", "22-panel-propositional.png"},
+        {"optPredicate", "23-panel-predicate.png"},
+        {"optSetTheory", "24-panel-set-theory.png"},
+        {"optNatural", "25-panel-natural.png"}};
     for (const auto& [option, name] : panels) {
         testing::Find<QRadioButton>(main, option)->click();
         QApplication::processEvents();
@@ -240,10 +279,10 @@ int main(int argc, char* argv[]) {
 
     // The worked examples, each from a clean start, then the window activated again.
     const std::pair<const char*, const char*> examples[] = {
-        {"mnuPropExample", "24-example-propositional.png"},
-        {"mnuPredExample", "25-example-predicate.png"},
-        {"mnuSetExample", "26-example-set-theory.png"},
-        {"mnuNatExample", "27-example-natural.png"}};
+        {"mnuPropExample", "26-example-propositional.png"},
+        {"mnuPredExample", "27-example-predicate.png"},
+        {"mnuSetExample", "28-example-set-theory.png"},
+        {"mnuNatExample", "29-example-natural.png"}};
     for (const auto& [menu, name] : examples) {
         testing::Find<QPushButton>(main, "cmdClear")->click();
         session.lexicon.Clear();
@@ -261,7 +300,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* help = qobject_cast<dlgHelp*>(window)) {
-            if (QTest::qWaitForWindowExposed(help)) Save(help, folder, "28-help-sentences.png");
+            if (QTest::qWaitForWindowExposed(help)) Save(help, folder, "30-help-sentences.png");
             help->close();
         }
     }

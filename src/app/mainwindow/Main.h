@@ -129,6 +129,7 @@ private:
     void mnuContents_Click();
     void cmdNatSyntaxHelp_Click();
     void ShowTermsPanel();
+    void GrowForTermsPanel(int y);
     void mnuAbout_Click();
     void mnuExit_Click();
 

@@ -7,7 +7,9 @@
 
 #include "LineParser.h"
 #include "mainwindow/Main.h"
+#include "natural/LanguageTermsModel.h"
 #include "natural/TermDefinition.h"
+#include "natural/TermsPanel.h"
 #include "reference/Help.h"
 #include "reference/WorkedExamples.h"
 #include "truthtable/clsTruthTable.h"
@@ -18,6 +20,8 @@ namespace deducto {
 namespace {
 
 inline constexpr ui::TwipSize kExampleSize{15400, 10000};
+inline constexpr int kTermsFrameHeight = 10000;
+inline constexpr int kTermsMainHeight = 13000;
 
 }  // namespace
 
@@ -198,12 +202,40 @@ void Main::cmdToggle_Click() {
 }
 
 void Main::ShowTermsPanel() {
-    // Whatever shows the terms panel draws the listing of the lexicon on this signal.
+    const int y = DrawTermsPanel(*picBoxSyntax, session_.lexicon);
+    ui::SetTwipGeometry(*cmdUpdateTerms, {11040, 120, 1215, 495});
+    cmdUpdateTerms->show();
+    cmdNatSyntaxHelp->hide();
+    cmdToggle->setText(QString::fromLatin1(kShowSyntax));
+    session_.lexicon.TermsShownCount = session_.lexicon.TermCount();
+    if (y >= kTermsPanelGrowFrom) GrowForTermsPanel(y);
     emit termsPanelShown();
 }
 
+void Main::GrowForTermsPanel(int y) {
+    // The frame keeps to a height that fits a screen and scrolls the taller main window.
+    QWidget* frame = window();
+    if (frame != this && !frame->isMaximized()) {
+        frame->resize(frame->width(), ui::ToPixels(kTermsFrameHeight, ui::DpiOf(*frame).y));
+    }
+    ui::TwipSize size = ui::ToTwips(this->size(), *this);
+    size.height = std::max({size.height, kTermsMainHeight, y + 500});
+    resize(ui::ToPixels(size, *this));
+}
+
 void Main::mnuShowTerms_Click() {
-    // Opens the Language Terms window once it exists.
+    if (processing()) return;  // the table is being built from the lexicon as it stands
+    // A line still being typed is read first, so that its new words are in the table.
+    for (int line = 0; line < kLineCount; ++line) {
+        if (session_.lines[line].changed) {
+            ParseLine(line);
+            break;
+        }
+    }
+    LanguageTermsModel window(session_, "");
+    session_.prompts().EditLanguageTerms(window);
+    ReparseFlaggedLines();
+    if (cmdToggle->text() == QLatin1String(kShowSyntax)) ShowTermsPanel();
 }
 
 void Main::mnuContents_Click() { LaunchHelp(kHelpContents); }

@@ -47,8 +47,10 @@ void Main::BeginProcessing(std::string_view kind) {
     for (QRadioButton* option : {optPropositional, optPredicate, optSetTheory, optNatural}) {
         option->setEnabled(false);
     }
-    // Clearing the terms would reparse lines inside this computation.
+    // Clearing or editing the terms would reparse lines inside this computation.
     mnuClearTerms->setEnabled(false);
+    mnuShowTerms->setEnabled(false);
+    cmdUpdateTerms->setEnabled(false);
     repaint();
 }
 
@@ -65,6 +67,8 @@ void Main::EndProcessing() {
         option->setEnabled(true);
     }
     mnuClearTerms->setEnabled(true);
+    mnuShowTerms->setEnabled(true);
+    cmdUpdateTerms->setEnabled(true);
     for (int k = 1; k <= kLineCount; ++k) {
         const int line = k % kLineCount;  // premises first, then the conclusion
         if (session_.lines[line].table) cmdTruthTable_[line]->setEnabled(true);

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "natural/CheckTermsModel.h"
-
 namespace deducto::ui {
 namespace {
 
@@ -40,15 +38,6 @@ bool QtPrompts::Confirm(std::string_view text) {
     if (silent_) return false;
     return Ask(text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
-
-// Until the term windows exist, an inferred term is taken with the kind the translator
-// suggests, so English sentences work; a request to define terms is declined.
-bool QtPrompts::ConfirmTermWithUser(CheckTermsModel& dialog) {
-    if (silent_) return false;
-    return dialog.AcceptSuggestion();
-}
-
-bool QtPrompts::EditLanguageTerms(LanguageTermsModel&) { return false; }
 
 void QtEventPump::ProcessPendingEvents() {
     if (sinceLast_.isValid() && sinceLast_.elapsed() < kPumpIntervalMs) return;
