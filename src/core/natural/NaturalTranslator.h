@@ -3,8 +3,12 @@
 // descriptors. One object lives for one call of TranslateSentence; tests drive its steps
 // one at a time.
 //
-// Word positions are 1-based as in the sentence ("word 1" is the first word); position 0
-// and every position past the last word read as "". The list holds at most kMaxWords words.
+// Word positions are 1-based as the translation rules count them ("word 1" is the first
+// word, 0 means "none"): every member function and slot below that takes or gives a word
+// position uses them, and Word(k) reads position 0 and every position past the last word as
+// "". The storage behind them (words_, negFlag_, wordEnd_) is 0-based: position k is index
+// k - 1, converted only in the accessors and the list searches. The list holds at most
+// kMaxWords words.
 #pragma once
 
 #include <array>
@@ -125,7 +129,7 @@ public:
     // Cuts the sentence into words, then rewrites them; sets nat.NatError on failure.
     void ScanSentence();
     void RewriteConnectives();
-    [[nodiscard]] int WordCount() const { return wordCount_; }
+    [[nodiscard]] int WordCount() const { return static_cast<int>(words_.size()); }
     [[nodiscard]] const std::string& Word(int k) const;
     [[nodiscard]] bool NegFlag(int k) const;
     // Words first..last joined by single spaces.
@@ -195,11 +199,30 @@ private:
     Lexicon& lexicon_;
     int line_;
     TranslationFlags flags_;
-    std::array<std::string, kMaxWords + 1> words_;
-    std::array<bool, kMaxWords + 1> negFlag_{};
-    std::array<int, kMaxWords + 1> wordEnd_{};
-    int wordCount_ = 0;
+    std::vector<std::string> words_;         // word k at [k - 1]; at most kMaxWords
+    std::array<bool, kMaxWords> negFlag_{};  // NegFlag(k) at [k - 1]
+    std::array<int, kMaxWords> wordEnd_{};   // ScanPos just after word k, at [k - 1]
     bool overflowShown_ = false;
+
+    // Word k (1..WordCount()) for writing.
+    std::string& WordAt(int k);
+    // Inserts `words` in order from position `at`; false when the list filled up.
+    bool InsertWords(std::initializer_list<const char*> words, int at);
+
+    // The steps of RewriteConnectives at position I, in the order they run. Those that give
+    // a bool give false when the pass must end (nat.NatError is then set); those taking I by
+    // reference move it past the words they wrote.
+    [[nodiscard]] bool FirstCommaAfter(int i) const;  // the first comma lies after i, or none
+    void DropLogicFreeWords(int I);
+    bool RewriteJoiners(int I);
+    bool ExpandContraction(int I);
+    bool CompleteLeadingIf(int I);
+    bool RewriteOnlyIf(int& I);
+    bool RewriteTrailingIf(int& I);
+    bool RewriteNotEvery(int& I);
+    // After the pass: the article of "if a man ..., then he ..." and the sentence negations.
+    void ReadIndefiniteAntecedent();
+    void ApplySentenceNegations();
 
     // The levels of a descriptor: the whole descriptor, then one level per group opened by
     // "both" or "either". Within one level "and" and "or" may not be mixed.
