@@ -110,6 +110,13 @@ struct WordRange {
     int last = 0;
 };
 
+// The text between "exists x (" (or "exists x ~(", then negated) and the last ")" of a
+// clause formula.
+struct FormulaBody {
+    std::string text;
+    bool negated = false;
+};
+
 // A predicate formula in x and whether the predicate is negative.
 struct PredicateFormula {
     std::string formula;
@@ -246,6 +253,27 @@ private:
     ClauseKind AnalyseSubjectClause(int from, int to);
     // Reads a subject from `from`: an optional all/every/some, adjectives, then a noun.
     SubjectEnd SubjectRule(int from, int to);
+
+    // ClassifySentence by the sentence's opening; each sets the clause ranges it finds and
+    // fails silently on a structure it does not know.
+    SentenceType FailStructure();
+    SentenceType ClassifyStatement(int n);
+    SentenceType ClassifyConditional(int n);
+    SentenceType ClassifyConsequent(int t, int n);      // t: the word after "then"
+    SentenceType ClassifyTwoAntecedents(int p, int n);  // p: the comma after clause A
+
+    // TranslateByType by family of structures; each gives "" with nat.NatError on failure.
+    std::string JoinClauses(SentenceType type);
+    std::string TranslateNameAndPronoun(SentenceType type);
+    std::string TranslateSomeoneAndPronoun(SentenceType type);
+    std::string TranslatePronounConsequent(SentenceType type);
+    std::string TranslatePronounIff(SentenceType type);
+    // F(A), its slots kept in clauseA.
+    std::string FirstClauseFormula();
+    // The body of F(A); without the existential form an "Impossible error" and a failure.
+    std::optional<FormulaBody> BodyOfFirstClause(const std::string& formula);
+    // PronounPredicate with x replaced by the constant c of clause A's named subject.
+    std::string NamedPronounPredicate(WordRange range, Number number, char c);
 
     bool WordIs(int k, std::initializer_list<std::string_view> options) const;
     [[nodiscard]] Quantifier QuantifierOf(int k) const;
