@@ -250,9 +250,50 @@ private:
         int end = 0;  // last word of the subject
         Number number = Number::Unknown;
     };
+    // The first predicate-term word of a clause and the number it gives.
+    struct PredicateWord {
+        int word = 0;  // 0 when there is none
+        Number number = Number::Unknown;
+    };
+
+    // AnalyseClause by the clause's opening. Each fills `clause` and gives the kind, or
+    // None with nat.NatError set (the "there" shapes also give None without an error for a
+    // clause of no known shape).
+    ClauseKind FailClause();
+    ClauseKind FailClauseForTerms();  // a failure that new terms may mend
+    // The words of `words` (a multi-word item such as "no one" is one entry) from `at`.
+    [[nodiscard]] bool MatchWords(std::initializer_list<std::string_view> words, int at) const;
+    void CutSubjectAtRelative(int r, int end);    // subject ends before r, relative r..end
+    void RelativeThenPredicate(int r, int end);   // relative r..end, predicate after it
+    ClauseKind NonEmptySubject(ClauseKind kind);  // kind, or a failure for an empty subject
+    ClauseKind SubjectPredicateKind(int to);      // clauseSS/PP by number, or a failure
+    ClauseKind PronounSubjectClause(int from, int to, ClauseKind kind);
+    ClauseKind AnalyseThereClause(int p, int to);
+    [[nodiscard]] int ThereIsNothingLength(int p) const;
+    ClauseKind ThereIsNoPhrase(int p, int& q) const;
+    ClauseKind AnalyseNonExistence(ClauseKind kind, int q, int to);
+    ClauseKind AnalyseThereExists(int p, int to);
     ClauseKind AnalyseSubjectClause(int from, int to);
+    [[nodiscard]] PredicateWord FindPredicateWord(int from, int to) const;
+    std::optional<ClauseKind> SingularExistenceAtEnd(int from, int to);
+    std::optional<ClauseKind> PluralExistenceAtEnd(int from, int to);
+    ClauseKind SubjectBeforePredicateWord(int from, int to, const PredicateWord& predicate);
+    ClauseKind QuantifiedSubjectWithRelative(int from, int r, int to);
+    ClauseKind SubjectAndVerb(int from, int to);
     // Reads a subject from `from`: an optional all/every/some, adjectives, then a noun.
     SubjectEnd SubjectRule(int from, int to);
+
+    // ClauseFormula by kind; each gives nullopt with nat.NatError set on failure.
+    std::string SlotsDescriptor(const ClauseSlots& slots);
+    std::optional<std::string> RelativeConjunct(const ClauseSlots& slots);  // " and " R or ""
+    std::optional<PredicateFormula> SlotsPredicate(const ClauseSlots& slots);
+    std::optional<std::string> SubjectClauseFormula(const ClauseSlots& slots, bool plural);
+    std::optional<std::string> NamedSubjectFormula(const ClauseSlots& slots);
+    std::optional<std::string> QuantifiedSubjectFormula(const ClauseSlots& slots, bool plural,
+                                                        Quantifier q, bool universal, bool openIff);
+    std::optional<std::string> EveryoneFormula(const ClauseSlots& slots);
+    std::optional<std::string> ExistenceFormula(const ClauseSlots& slots, bool negative);
+    std::optional<std::string> NobodyFormula(const ClauseSlots& slots);
 
     // ClassifySentence by the sentence's opening; each sets the clause ranges it finds and
     // fails silently on a structure it does not know.
