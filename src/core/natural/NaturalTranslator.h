@@ -243,6 +243,29 @@ private:
     enum class DescriptorKind { Adjectival, Class, PluralClass };
     std::string Descriptor(int from, int to, DescriptorKind kind);
     std::string PhraseFormula(int from, int to, DescriptorKind kind);
+    // Word k is a form of an adjective whose singular has several words ("well known").
+    [[nodiscard]] bool IsMultiWordAdjective(int k) const;
+    // The head noun of lowest..last: the last word, unless multi-word adjectives follow it
+    // (the walk stops at lowest).
+    [[nodiscard]] int HeadWord(int lowest, int last) const;
+
+    // InferDescriptorTerms in steps: the content words, what the known ones say, then
+    // entering the terms or asking the user.
+    struct ContentWord {
+        int k;
+        bool phraseEnd;  // followed by "and"/"or", or the last word
+    };
+    enum class DescriptorShape { None, Adjectival, Class };
+    enum class KindProposal { None, Adjective, ClassNoun, Undecided };
+    struct DescriptorGuess {
+        DescriptorShape shape = DescriptorShape::None;
+        KindProposal proposal = KindProposal::None;
+    };
+    std::vector<ContentWord> DescriptorContent(int from, int to, bool& severalParts) const;
+    std::optional<DescriptorGuess> GuessDescriptorShape(const std::vector<ContentWord>& content);
+    bool EnterDescriptorWord(int k, TermKind kind);  // false when entering failed
+    void EnterPluralClassTerms(const std::vector<ContentWord>& content, bool classNounKnown);
+    void AskDescriptorKinds(const std::vector<ContentWord>& content, KindProposal proposal);
     void OpenGroups(int& p, int to, std::string& out);
     bool Connective(const std::string& word, std::string& out);
 

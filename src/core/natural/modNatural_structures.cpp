@@ -140,16 +140,7 @@ SentenceType NaturalTranslator::ClassifyTwoAntecedents(int p, int n) {
 }
 
 std::string NaturalTranslator::SubjectHead() const {
-    int k = clauseA.subjectEnd;
-    while (k > clauseA.subjectStart) {
-        const auto t = FindWordTerm(k);
-        if (!t || lexicon_.Terms[*t].Kind != TermKind::Adjective ||
-            lexicon_.Terms[*t].Singular.find(' ') == std::string::npos) {
-            break;
-        }
-        --k;
-    }
-    return ToUpper(Word(k));
+    return ToUpper(Word(HeadWord(clauseA.subjectStart, clauseA.subjectEnd)));
 }
 
 std::string NaturalTranslator::PronounPredicate(WordRange range, Number number) {
