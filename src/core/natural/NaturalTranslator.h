@@ -8,10 +8,12 @@
 // position uses them, and Word(k) reads position 0 and every position past the last word as
 // "". The storage behind them (words_, negFlag_, wordEnd_) is 0-based: position k is index
 // k - 1, converted only in the accessors and the list searches. The list holds at most
-// kMaxWords words.
+// kMaxWords words. ScanPos, a character position in the scanned text, is 1-based too, as
+// the error positions it becomes.
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
