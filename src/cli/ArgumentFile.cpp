@@ -5,6 +5,8 @@
 #include <cstring>
 #include <optional>
 
+#include "formula/SymbolInput.h"
+
 namespace deducto::cli {
 
 namespace {
@@ -137,6 +139,10 @@ ReadArgument ParseArgumentText(std::string_view content) {
     }
 
     if (!conclusionSeen) return fail("no Conclusion line: there is nothing to test");
+    // The mode may come last, so symbols are read as keywords once the whole file is known.
+    for (InputLine& line : argument.lines) {
+        line.text = std::string(Trim(ReplaceSymbols(line.text, argument.mode).text));
+    }
     if (!argument.terms.empty() && argument.mode != Mode::Natural) {
         return fail(AtLine(
             argument.terms.front().fileLine,

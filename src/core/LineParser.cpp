@@ -36,7 +36,13 @@ std::string RemoveErrorMarks(std::string_view text) {
 }
 
 int LineFormula::markPos() const {
-    return std::clamp(parse.errPos, 0, static_cast<int>(text.size()));
+    int at = std::clamp(parse.errPos, 0, static_cast<int>(text.size()));
+    // The readers stop on a byte; a symbol they cannot read is marked after its last byte.
+    while (at < static_cast<int>(text.size()) &&
+           (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+        ++at;
+    }
+    return at;
 }
 
 std::string LineFormula::MarkedText() const {

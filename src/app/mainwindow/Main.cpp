@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "LineParser.h"
+#include "formula/SymbolInput.h"
 #include "reference/SyntaxPanel.h"
 #include "truthtable/clsTruthTable.h"
 #include "ui/Fonts.h"
@@ -90,6 +91,21 @@ QAction* MakeAction(QObject* parent, QMenu* menu, const char* name, const char* 
     return action;
 }
 
+// The line as the mode reads it: pasted or typed symbols become keywords, and the cursor
+// stays after what was typed. Qt counts UTF-16 units, the engine characters.
+ui::LineEdit::Rewritten ReadSymbols(const QString& text, int cursor, Mode mode) {
+    const SymbolReplacement replaced = ReplaceSymbols(text.toStdString(), mode);
+    if (!replaced.changed) return {text, cursor};
+    const QString shown = QString::fromStdString(replaced.text);
+    const auto before = static_cast<int>(text.left(cursor).toUcs4().size());
+    const QList<uint> characters = shown.toUcs4();
+    const auto after = static_cast<qsizetype>(replaced.MapPosition(before));
+    const QString head =
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                          std::min(after, characters.size()));
+    return {shown, static_cast<int>(head.size())};
+}
+
 }  // namespace
 
 Main::Main(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -129,6 +145,9 @@ void Main::CreateControls() {
             line == 0 ? "txtConclusion" : "txtCondition" + std::to_string(line);
         txt_[line] = Make<ui::LineEdit>(this, name.c_str(), {1320, LineY(line), 6015, 375});
         txt_[line]->SetTypingLimit(kTypingLimit, QString::fromLatin1(kErrorMark));
+        txt_[line]->SetInputRewrite([this](const QString& text, int cursor) {
+            return ReadSymbols(text, cursor, session_.mode);
+        });
     }
     for (int line = 0; line < kLineCount; ++line) {
         const int y = LineY(line);

@@ -36,6 +36,16 @@ LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new TypingLimit(this));
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { acceptedLength_ = text.size(); });
+    // Connected before anyone else can be, so that listeners see the rewritten text.
+    connect(this, &QLineEdit::textEdited, this, &LineEdit::RewriteInput);
+}
+
+void LineEdit::RewriteInput() {
+    if (!rewrite_) return;
+    const Rewritten rewritten = rewrite_(text(), cursorPosition());
+    if (rewritten.text == text()) return;
+    setText(rewritten.text);
+    setCursorPosition(rewritten.cursor);
 }
 
 void LineEdit::SetTypingLimit(int limit, const QString& uncounted) {
