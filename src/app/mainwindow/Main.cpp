@@ -4,11 +4,14 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "LineParser.h"
@@ -106,10 +109,30 @@ ui::LineEdit::Rewritten ReadSymbols(const QString& text, int cursor, Mode mode) 
     return {shown, static_cast<int>(head.size())};
 }
 
+// How much the window's layout must shrink so that it and its frame fit on `screen`: 1 when
+// it fits as designed, never so little that the smallest text becomes unreadable.
+double ScaleToFit(const QScreen* screen, const QWidget& window) {
+    if (screen == nullptr) return 1.0;
+    // The frame's borders, title bar and menu bar around the window.
+    constexpr QSize kFrameAllowance(16, 72);
+    // The layout's 8-point text stays at least this many pixels high.
+    constexpr double kReadablePixels = 9.0;
+    const double dpiY = ui::DpiOf(window).y;
+    const QSize design = ui::ToPixels(kMainSize, ui::DpiOf(window));
+    const QSize room = screen->availableGeometry().size() - kFrameAllowance;
+    const double fit = std::min({1.0, static_cast<double>(room.width()) / design.width(),
+                                 static_cast<double>(room.height()) / design.height()});
+    const double readable = kReadablePixels / (ui::kDefaultFontSize * dpiY / 72.0);
+    return std::clamp(fit, std::min(1.0, readable), 1.0);
+}
+
 }  // namespace
 
 Main::Main(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("Main"));
+    // Decided before anything is placed: every position and font follows from it.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    ui::SetLayoutScale(*this, ScaleToFit(screen, *this));
     setWindowTitle(QString::fromLatin1(kCaption));
     setFont(SansSerif(*this, ui::kDefaultFontSize, false));
     SetBackground(this, ui::kLightCyan);

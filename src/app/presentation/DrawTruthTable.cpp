@@ -47,6 +47,15 @@ int DrawHeading(ui::Canvas& canvas, int x, std::string_view tokenList, Mode mode
     return after + 300;
 }
 
+// The wider of two texts in the plain face the rows are printed in.
+int PlainTextWidth(ui::Canvas& canvas, std::string_view a, std::string_view b) {
+    const bool bold = canvas.Font.bold;
+    canvas.Font.bold = false;
+    const int width = std::max(canvas.TextWidth(a), canvas.TextWidth(b));
+    canvas.Font.bold = bold;
+    return width;
+}
+
 // Calls draw(row, y) for each shown row, up to the limit.
 template <typename DrawRow>
 void DrawRows(const clsTruthTable& table, const Options& options, UserPrompts& prompts,
@@ -67,12 +76,15 @@ void DrawRows(const clsTruthTable& table, const Options& options, UserPrompts& p
 ui::TwipSize DrawPropositional(ui::Canvas& canvas, const clsTruthTable& table,
                                std::string_view tokenList, const Options& options,
                                UserPrompts& prompts) {
+    // A column is as wide as its heading and never narrower than its widest cell, each
+    // with room after it: under a narrow letter a "T" would otherwise run into the next.
+    const int cellWidth = PlainTextWidth(canvas, "T", "F");
     std::vector<int> columnX;
     int x = 100;
     for (int j = 0; j < table.nbrTerms(); ++j) {
         columnX.push_back(x);
         canvas.PrintAt(x, kHeaderY, table.Term(j));
-        x += canvas.TextWidth(table.Term(j)) + 100;
+        x += std::max(canvas.TextWidth(table.Term(j)), cellWidth) + 100;
     }
     const int valueX = x + 100;
     const ui::TwipSize needed{DrawHeading(canvas, valueX, tokenList, Mode::Propositional),

@@ -32,6 +32,8 @@ protected:
 
 private:
     void FitPicture();
+    // The width the window needs to show its whole caption.
+    [[nodiscard]] int TitleWidth() const;
     void picBox_MouseDown(QPoint at);
     void picBox_MouseMove(QPoint at);
     void picBox_MouseUp(QPoint at);
