@@ -1,7 +1,9 @@
 // Main: its controls and menus, start-up, and the four modes.
 #include "mainwindow/Main.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -10,11 +12,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "LineParser.h"
+#include "formula/FormulaWords.h"
 #include "formula/SymbolInput.h"
 #include "reference/SyntaxPanel.h"
 #include "truthtable/clsTruthTable.h"
@@ -229,7 +235,11 @@ void Main::CreateControls() {
         connect(text, &ui::LineEdit::keyDown, this, [this, line] { txt_KeyDown(line); });
         connect(text, &ui::LineEdit::textEdited, this, [this, line] { txt_KeyDown(line); });
         connect(text, &ui::LineEdit::keyUp, this, [this, line](int key) { txt_KeyUp(line, key); });
-        connect(text, &ui::LineEdit::lostFocus, this, [this, line] { txt_LostFocus(line); });
+        connect(text, &ui::LineEdit::lostFocus, this, [this, line] {
+            QWidget* next = QApplication::focusWidget();
+            txt_LostFocus(line);
+            CompleteInterruptedClick(next);
+        });
         connect(cmdTruthTable_[line], &QPushButton::clicked, this,
                 [this, line] { cmdTruthTable_Click(line); });
     }
@@ -251,6 +261,91 @@ void Main::CreateControls() {
     connect(cmdToggle, &QPushButton::clicked, this, &Main::cmdToggle_Click);
     connect(cmdUpdateTerms, &QPushButton::clicked, this, &Main::mnuShowTerms_Click);
     connect(cmdNatSyntaxHelp, &QPushButton::clicked, this, &Main::cmdNatSyntaxHelp_Click);
+    connect(txt_[0], &QLineEdit::returnPressed, this, &Main::txtConclusion_Return);
+    SetAccessibleNames();
+    SetTabOrder();
+    CreateShortcuts();
+}
+
+void Main::SetAccessibleNames() {
+    for (int line = 0; line < kLineCount; ++line) {
+        const QString name =
+            line == 0 ? QStringLiteral("Conclusion") : QStringLiteral("Premise %1").arg(line);
+        lbl_[line]->setBuddy(txt_[line]);
+        txt_[line]->setAccessibleName(name);
+        cmdTruthTable_[line]->setAccessibleDescription(QStringLiteral("Truth table of ") + name);
+        picBox_[line]->setAccessibleName(name + QStringLiteral(" as a formula"));
+    }
+    picBoxSyntax->setAccessibleName(QStringLiteral("Syntax reference"));
+    lblEvaluation->setAccessibleDescription(QStringLiteral("Verdict"));
+    labelProcessing->setAccessibleDescription(QStringLiteral("Progress"));
+}
+
+void Main::SetTabOrder() {
+    // Down the lines, then what acts on them, then the rest of the window.
+    std::vector<QWidget*> order(txt_.begin() + 1, txt_.end());
+    order.push_back(txt_[0]);
+    order.push_back(cmdEvaluateConclusion);
+    order.push_back(cmdDetails);
+    order.insert(order.end(), cmdTruthTable_.begin() + 1, cmdTruthTable_.end());
+    order.push_back(cmdTruthTable_[0]);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             cmdClear, optPropositional, optPredicate, optSetTheory, optNatural, cmdShowExample,
+             cmdToggle, cmdUpdateTerms, cmdNatSyntaxHelp, cmdHalt}) {
+        order.push_back(w);
+    }
+    for (size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
+}
+
+void Main::CreateShortcuts() {
+    auto* truthTable = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    truthTable->setObjectName(QStringLiteral("shortcutTruthTable"));
+    truthTable->setContext(Qt::WindowShortcut);
+    connect(truthTable, &QShortcut::activated, this, &Main::OpenFocusedLineTable);
+}
+
+void Main::txtConclusion_Return() {
+    // Enter in the conclusion reads it, as leaving it would, and then evaluates.
+    txt_LostFocus(0);
+    if (cmdEvaluateConclusion->isEnabled() && !processing()) cmdEvaluateConclusion_Click();
+}
+
+void Main::OpenFocusedLineTable() {
+    for (int line = 0; line < kLineCount; ++line) {
+        if (!txt_[line]->hasFocus()) continue;
+        txt_LostFocus(line);  // the table must be of the text as it stands
+        if (cmdTruthTable_[line]->isEnabled()) cmdTruthTable_Click(line);
+        return;
+    }
+}
+
+void Main::DescribeLineFormula(int line, std::string_view scopeWarning) {
+    // The picture is too narrow for a long warning: its whole text is in the description.
+    std::string words = FormulaInWords(session_.lines[line].tokens, session_.mode);
+    if (!scopeWarning.empty()) words += ". " + std::string(scopeWarning);
+    picBox_[line]->SetDescription(QString::fromStdString(words));
+}
+
+void Main::AnnounceVerdict() {
+    QAccessibleEvent changed(lblEvaluation, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(lblEvaluation, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void Main::CompleteInterruptedClick(QWidget* clicked) {
+    QRadioButton* option = nullptr;
+    for (QRadioButton* o : {optPropositional, optPredicate, optSetTheory, optNatural}) {
+        if (o == clicked) option = o;
+    }
+    if (option == nullptr) return;
+    // Checked once the press that moved the focus has reached the button: if the mouse is
+    // already up, its release went to a message box and the button would stay held.
+    QTimer::singleShot(0, this, [option] {
+        if (!option->isDown() || QGuiApplication::mouseButtons() != Qt::NoButton) return;
+        option->setDown(false);
+        option->setChecked(true);
+    });
 }
 
 void Main::CreateMenus() {

@@ -88,6 +88,18 @@ private:
     void Form_Load();
     void SetWindowSize(ui::TwipSize size);
 
+    // Keyboard and screen readers (Main.cpp)
+    void SetAccessibleNames();
+    void SetTabOrder();
+    void CreateShortcuts();
+    void DescribeLineFormula(int line, std::string_view scopeWarning);
+    void AnnounceVerdict();
+    void txtConclusion_Return();
+    void OpenFocusedLineTable();
+    // Carries out a click on a mode option that a message box shown while leaving a line
+    // took the button's release from.
+    void CompleteInterruptedClick(QWidget* clicked);
+
     // Modes (Main.cpp)
     void opt_Click(Mode mode);
     QRadioButton* OptionFor(Mode mode) const;

@@ -143,6 +143,7 @@ void Main::cmdEvaluateConclusion_Click() {
     }
     comparisonTable_ = result.comparisonTable;
     lblEvaluation->setText(QString::fromLatin1(VerdictText(result.verdict)));
+    AnnounceVerdict();
     cmdDetails->setVisible(result.doesNotFollow());
     EndProcessing();
 }

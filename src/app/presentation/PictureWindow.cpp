@@ -62,6 +62,13 @@ int PictureWindow::TitleWidth() const {
     return metrics.horizontalAdvance(windowTitle()) + kDecorations;
 }
 
+void PictureWindow::DescribePicture(const QString& name, const std::vector<std::string>& lines) {
+    QStringList text;
+    for (const std::string& line : lines) text << QString::fromStdString(line);
+    picBox->setAccessibleName(name);
+    picBox->setAccessibleDescription(text.join(QLatin1Char('\n')));
+}
+
 void PictureWindow::ShowWindow(bool modal) {
     if (modal) {
         exec();

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <string>
+#include <vector>
 
 #include "ui/PictureBox.h"
 
@@ -28,6 +30,8 @@ public:
 
 protected:
     PictureWindow(const QString& caption, QWidget* parent);
+    // Tells screen readers what the picture shows: `name`, and the drawing as lines of text.
+    void DescribePicture(const QString& name, const std::vector<std::string>& lines);
     void resizeEvent(QResizeEvent* event) override;
 
 private:

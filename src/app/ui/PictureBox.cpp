@@ -22,7 +22,16 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on a picture must leave the focus where the user was typing.
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureBox::SetDescription(const QString& text) {
+    setToolTip(text);
+    setAccessibleDescription(text);
+}
 
 TwipSize PictureBox::Size() const {
     const TwipSize measured = ToTwips(size(), *this);
@@ -50,6 +59,7 @@ void PictureBox::Cls() {
     textRuns_.clear();
     lineRuns_.clear();
     arcRuns_.clear();
+    if (!toolTip().isEmpty() || !accessibleDescription().isEmpty()) SetDescription({});
     CurrentX = 0;
     CurrentY = 0;
     update();

@@ -52,6 +52,10 @@ public:
     void Arc(int cx, int cy, int radius, double startAngle, double endAngle) override;
     void SetDragCursor() override;
 
+    // What the drawing says in words, shown as its tooltip and given to screen readers as
+    // its description; Cls clears it with the drawing.
+    void SetDescription(const QString& text);
+
     // What has been drawn since the last Cls, in drawing order.
     [[nodiscard]] const std::vector<TextRun>& textRuns() const { return textRuns_; }
     [[nodiscard]] const std::vector<LineRun>& lineRuns() const { return lineRuns_; }
