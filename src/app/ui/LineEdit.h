@@ -54,6 +54,8 @@ private:
     qsizetype acceptedLength_ = 0;
     QString uncounted_;
     Rewrite rewrite_;
+    // Where a rewrite left a space before the cursor: a space typed next is not doubled.
+    int autoSpace_ = -1;
 };
 
 }  // namespace deducto::ui

@@ -38,12 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"not p or q iff U", Mode::Propositional, "not p or q if and only if U"},
         Reading{"forall x (Px implies Qx)", Mode::Predicate, "for all x, ( P x implies Q x )"},
         Reading{"exists y not Fy", Mode::Predicate, "there exists y such that not F y"},
-        Reading{"forall x exists y Rx", Mode::Predicate,
-                "for all x, there exists y such that R x"},
+        Reading{"forall x exists y Rx", Mode::Predicate, "for all x, there exists y such that R x"},
         Reading{"A intersection B = nullset", Mode::SetTheory,
                 "A intersection B equals the empty set"},
-        Reading{"x belongs (A union B)'", Mode::SetTheory,
-                "x belongs to ( A union B ) complement"},
+        Reading{"x belongs (A union B)'", Mode::SetTheory, "x belongs to ( A union B ) complement"},
         Reading{"A - B subset U", Mode::SetTheory, "A minus B is a subset of the universal set"}));
 
 }  // namespace
