@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QScreen>
 #include <QTest>
+#include <map>
+#include <vector>
 
 #include "AppTestSupport.h"
 #include "presentation/DrawTruthTable.h"
@@ -204,6 +206,35 @@ private slots:
             if (line.y1 >= kFirstRowY && line.x1 == line.x2) QVERIFY(line.x1 < rule);
         }
         QVERIFY(DrawnRows(picture).contains(QStringLiteral("PQ'RT")));
+    }
+
+    void narrowLettersStillGetRoomForTheirCells() {
+        // Fourteen letters, several of them narrower than a "T": every cell keeps clear of
+        // the next one, and the last keeps clear of the rule.
+        session().mode = Mode::Propositional;
+        frmTruthTable* window =
+            Open("i or j or l or f or t or r or I or a or b or c or d or e or g or h");
+        QVERIFY(window != nullptr);
+        ui::PictureBox& picture = *window->picBox;
+        const int rule = ColumnRule(picture).x1;
+        std::map<int, std::vector<const ui::TextRun*>> rows;
+        for (const ui::TextRun& run : picture.textRuns()) {
+            if (run.at.y >= kFirstRowY && run.at.x < rule) rows[run.at.y].push_back(&run);
+        }
+        QCOMPARE(rows.size(), size_t{100});
+        const int gap = 2 * picture.PixelWidth();
+        picture.Font.bold = false;  // rows are plain
+        for (const auto& [y, cells] : rows) {
+            QCOMPARE(cells.size(), size_t{14});
+            for (size_t j = 0; j < cells.size(); ++j) {
+                const int inkEnd = cells[j]->at.x + picture.TextInk(cells[j]->text).right;
+                const int next = j + 1 < cells.size()
+                                     ? cells[j + 1]->at.x + picture.TextInk(cells[j + 1]->text).left
+                                     : rule;
+                QVERIFY2(inkEnd + gap <= next,
+                         qPrintable(QString("row %1, column %2").arg(y).arg(j)));
+            }
+        }
     }
 
     void draggingStopsAtTheEdges() {
