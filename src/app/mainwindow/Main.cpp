@@ -91,6 +91,17 @@ void FitCaption(QPushButton* button) {
     }
 }
 
+// The same for an option button, whose mark and its spacing (fixed by the style, whatever
+// the layout's scale) share the width with the caption.
+void FitCaption(QRadioButton* option) {
+    QFont font = option->font();
+    for (int stretch = 95; stretch >= 75 && option->sizeHint().width() > option->width();
+         stretch -= 5) {
+        font.setStretch(stretch);
+        option->setFont(font);
+    }
+}
+
 QAction* MakeAction(QObject* parent, QMenu* menu, const char* name, const char* caption,
                     bool checkable = false) {
     auto* action = new QAction(QString::fromUtf8(caption), parent);
@@ -124,7 +135,10 @@ double ScaleToFit(const QScreen* screen, const QWidget& window) {
     // The layout's 8-point text stays at least this many pixels high.
     constexpr double kReadablePixels = 9.0;
     const double dpiY = ui::DpiOf(window).y;
-    const QSize design = ui::ToPixels(kMainSize, ui::DpiOf(window));
+    // The tallest the window becomes: with a worked example on show.
+    const QSize design = ui::ToPixels(ui::TwipSize{std::max(kMainSize.width, kExampleSize.width),
+                                                   std::max(kMainSize.height, kExampleSize.height)},
+                                      ui::DpiOf(window));
     const QSize room = screen->availableGeometry().size() - kFrameAllowance;
     const double fit = std::min({1.0, static_cast<double>(room.width()) / design.width(),
                                  static_cast<double>(room.height()) / design.height()});
@@ -224,6 +238,7 @@ void Main::CreateControls() {
     SetFrameStyle(frameProcessing, ui::kLightOrange);
     frameProcessing->hide();
     for (QPushButton* button : findChildren<QPushButton*>()) FitCaption(button);
+    for (QRadioButton* option : Frame1->findChildren<QRadioButton*>()) FitCaption(option);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

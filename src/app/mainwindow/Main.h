@@ -38,8 +38,9 @@ class PictureBox;
 
 inline constexpr const char* kCaption = "Deducto - the Inferator";
 inline constexpr ui::TwipSize kMainSize{15400, 9100};
-inline constexpr int kTypingLimit = 100;  // characters a line accepts
-inline constexpr int kLongLine = 90;      // a failing line this long also gets "Syntax error"
+inline constexpr ui::TwipSize kExampleSize{15400, 10000};  // while a worked example shows
+inline constexpr int kTypingLimit = 100;                   // characters a line accepts
+inline constexpr int kLongLine = 90;  // a failing line this long also gets "Syntax error"
 inline constexpr const char* kSyntaxError = "Syntax error";
 inline constexpr const char* kProcessCanceled = "Process canceled by user";
 inline constexpr const char* kReparseCanceled = "Reparse canceled by user";

@@ -17,11 +17,7 @@
 #include "ui/PictureBox.h"
 
 namespace deducto {
-namespace {
-
-inline constexpr ui::TwipSize kExampleSize{15400, 10000};
-
-}  // namespace
+namespace {}  // namespace
 
 void Main::ReparseFlaggedLines() {
     if (session_.lineReparse == std::string(kLineCount, 'N') || !session_.modeNatural()) return;

@@ -11,7 +11,7 @@ namespace deducto {
 namespace {
 
 inline constexpr int kAdvance = 140;  // the least step after every token
-inline constexpr int kGap = 20;       // least clear room between the ink of two glyphs
+inline constexpr int kGap = 30;       // least clear room between the ink of two glyphs
 inline constexpr double kPi = std::numbers::pi;
 
 // A canvas that draws nothing and records how far what would be drawn reaches across,
