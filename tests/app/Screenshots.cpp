@@ -1,7 +1,8 @@
 // Saves pictures of the program for a person to look at: the main window with the
 // propositional worked example typed by hand and evaluated, truth-table windows and the
-// details window, the other examples, natural language in English, and the processing frame
-// of a running evaluation. Usage: deducto_screenshots [folder]
+// details window, the other examples, natural language in English, a fourteen-letter table,
+// set symbols as a student pastes them, and the processing frame of a running evaluation.
+// Usage: deducto_screenshots [folder]
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>

@@ -1,11 +1,10 @@
-// Symbol input: every symbol in every mode, the spacing around keywords, the places a cursor
-// maps to, and that a rewritten line reads as its keyword spelling does.
+// Symbol input: every symbol in every mode, the spacing around keywords and the places a
+// cursor maps to.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "formula/SymbolInput.h"
-#include "formula/modBuildPolish.h"
 
 namespace deducto {
 namespace {
@@ -77,24 +76,6 @@ TEST(ReplaceSymbols, MapsEveryPlaceOfTheInput) {
     EXPECT_EQ(quantified.text, "forall x\u00E9");
     EXPECT_EQ(quantified.positions, (std::vector<int>{0, 7, 8, 9}));
     EXPECT_EQ(quantified.MapPosition(99), 9);
-}
-
-TEST(ReplaceSymbols, GivesTheFormulaOfTheKeywordSpelling) {
-    const struct {
-        const char* symbols;
-        const char* keywords;
-        Mode mode;
-    } cases[] = {
-        {"\u00AC(p\u2227q)\u2192r\u2194s", "not (p and q) implies r iff s", P},
-        {"\u2200x(Fx\u2192\u2203y(Gy|~Fy))", "forall x (Fx implies exists y (Gy or not Fy))", Q},
-    };
-    for (const auto& c : cases) {
-        const ParseResult fromSymbols = BuildPolish(ReplaceSymbols(c.symbols, c.mode).text, c.mode);
-        const ParseResult fromKeywords = BuildPolish(c.keywords, c.mode);
-        ASSERT_TRUE(fromSymbols.ok()) << c.symbols;
-        EXPECT_EQ(fromSymbols.PolishStr, fromKeywords.PolishStr) << c.symbols;
-        EXPECT_EQ(fromSymbols.tokenList, fromKeywords.tokenList) << c.symbols;
-    }
 }
 
 }  // namespace
