@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "formula/FormulaText.h"
+#include "formula/SymbolInput.h"
 
 namespace deducto::cli {
 
@@ -135,6 +136,10 @@ ReadArgument ParseArgumentText(std::string_view content) {
     }
 
     if (!conclusionSeen) return fail("no Conclusion line: there is nothing to test");
+    // The mode may come last, so symbols are read as keywords once the whole file is known.
+    for (InputLine& line : argument.lines) {
+        line.text = std::string(Trim(ReplaceSymbols(line.text, argument.mode).text));
+    }
     if (!argument.terms.empty() && argument.mode != Mode::Natural) {
         return fail(AtLine(
             argument.terms.front().fileLine,

@@ -2,8 +2,9 @@
 // propositional worked example typed by hand and evaluated, truth-table windows and the
 // details window, the other examples, natural language in English with its term windows and
 // the terms panel, the processing frame of a running evaluation, the four syntax panels, the
-// four worked examples from a clean start and the help window at the natural-language
-// sentences. Usage: deducto_screenshots [folder]
+// four worked examples from a clean start, the help window at the natural-language sentences,
+// a fourteen-letter table and set symbols as a student pastes them.
+// Usage: deducto_screenshots [folder]
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "AppTestSupport.h"
 #include "mainwindow/MDIForm1.h"
@@ -255,6 +257,34 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         Save(&frame, folder, "21-terms-panel.png");
     }
+
+    // The other worked examples as the Help menu loads them.
+    for (const auto& [action, name] : {std::pair{"mnuPropExample", "17-propositional-example.png"},
+                                       std::pair{"mnuPredExample", "18-predicate-example.png"}}) {
+        if (auto* example = main->findChild<QAction*>(QString::fromLatin1(action))) {
+            example->trigger();
+            QApplication::processEvents();
+            Save(&frame, folder, name);
+        }
+    }
+
+    // A table of fourteen letters, narrow ones among them, and set symbols typed as a
+    // student pastes them.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    testing::Find<QRadioButton>(main, "optPropositional")->click();
+    Type(testing::Find<QLineEdit>(main, "txtCondition1"),
+         "i or j or l or f or t or r or I or a or b or c or d or e or g or h");
+    Type(testing::Find<QLineEdit>(main, "txtCondition2"), "a and b and c and d and e and f");
+    Save(&frame, folder, "19-fourteen-letters-main.png");
+    SaveTruthTable(main, 1, folder, "20-fourteen-letters-table.png");
+    testing::Find<QRadioButton>(main, "optSetTheory")->click();
+    auto* symbols = testing::Find<QLineEdit>(main, "txtCondition1");
+    symbols->setFocus(Qt::MouseFocusReason);
+    symbols->insert(QStringLiteral("A \u2229 \u2205 = \u2205"));
+    QTest::keyClick(symbols, Qt::Key_Tab);
+    Type(testing::Find<QLineEdit>(main, "txtCondition2"), "x belongs (A union B)' or A subset U");
+    Save(&frame, folder, "21-set-symbols.png");
+    SaveTruthTable(main, 2, folder, "22-set-symbols-table.png");
 
     // The processing frame, caught while an evaluation runs.
     pump.onPump = [&frame, &folder, &pump] {

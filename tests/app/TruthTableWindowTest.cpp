@@ -1,8 +1,11 @@
 // The "Truth Table" window: the cells of both layouts, the row filters, the 100-row limit,
 // tables far larger than a screen, and scrolling by dragging.
 #include <QApplication>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QTest>
+#include <map>
+#include <vector>
 
 #include "AppTestSupport.h"
 #include "presentation/DrawTruthTable.h"
@@ -126,7 +129,12 @@ private slots:
         QVERIFY(window != nullptr);
         QCOMPARE(window->picBox->textRuns().size(), size_t{1});
         QCOMPARE(QString::fromStdString(window->picBox->textRuns()[0].text), text);
-        QCOMPARE(window->size(), ui::ToPixels(ui::TwipSize{2500, 800}, *window));
+        // The design's size, widened to show the whole caption.
+        const QSize design = ui::ToPixels(ui::TwipSize{2500, 800}, *window);
+        QCOMPARE(window->height(), design.height());
+        QVERIFY(window->width() >= design.width());
+        const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+        QVERIFY(window->width() > title.horizontalAdvance(window->windowTitle()) + 100);
     }
 
     void stopsAfterOneHundredShownRows_data() {
@@ -198,6 +206,35 @@ private slots:
             if (line.y1 >= kFirstRowY && line.x1 == line.x2) QVERIFY(line.x1 < rule);
         }
         QVERIFY(DrawnRows(picture).contains(QStringLiteral("PQ'RT")));
+    }
+
+    void narrowLettersStillGetRoomForTheirCells() {
+        // Fourteen letters, several of them narrower than a "T": every cell keeps clear of
+        // the next one, and the last keeps clear of the rule.
+        session().mode = Mode::Propositional;
+        frmTruthTable* window =
+            Open("i or j or l or f or t or r or I or a or b or c or d or e or g or h");
+        QVERIFY(window != nullptr);
+        ui::PictureBox& picture = *window->picBox;
+        const int rule = ColumnRule(picture).x1;
+        std::map<int, std::vector<const ui::TextRun*>> rows;
+        for (const ui::TextRun& run : picture.textRuns()) {
+            if (run.at.y >= kFirstRowY && run.at.x < rule) rows[run.at.y].push_back(&run);
+        }
+        QCOMPARE(rows.size(), size_t{100});
+        const int gap = 2 * picture.PixelWidth();
+        picture.Font.bold = false;  // rows are plain
+        for (const auto& [y, cells] : rows) {
+            QCOMPARE(cells.size(), size_t{14});
+            for (size_t j = 0; j < cells.size(); ++j) {
+                const int inkEnd = cells[j]->at.x + picture.TextInk(cells[j]->text).right;
+                const int next = j + 1 < cells.size()
+                                     ? cells[j + 1]->at.x + picture.TextInk(cells[j + 1]->text).left
+                                     : rule;
+                QVERIFY2(inkEnd + gap <= next,
+                         qPrintable(QString("row %1, column %2").arg(y).arg(j)));
+            }
+        }
     }
 
     void draggingStopsAtTheEdges() {

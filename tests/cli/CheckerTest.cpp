@@ -119,6 +119,23 @@ INSTANTIATE_TEST_SUITE_P(
                       Failing{"predicate", "forall Px", "forall P <-- ERROR x", "Missing variable"},
                       Failing{"set theory", "A subset B)", "A subset B) <-- ERROR ", ""}));
 
+// Symbols are read as keywords before parsing; one the mode has no keyword for stays, and
+// the mark follows the whole of it.
+INSTANTIATE_TEST_SUITE_P(
+    Symbols, FailingLines,
+    ::testing::Values(
+        Failing{"predicate", "Pa \u2227 \u2227 Qa", "Pa and and <-- ERROR  Qa", ""},
+        Failing{"predicate", "Pa \u2227 a \u2208 P", "Pa and a <-- ERROR  \u2208 P", ""},
+        Failing{"predicate", "Pa\u2227\u2205", "Pa and \u2205 <-- ERROR ", "Invalid character"}));
+
+TEST(Checker, ReadsSymbolsAsTheKeywordsOfTheModeGivenLast) {
+    const CheckerRun run = RunChecker(
+        {"-"}, "Premise: \u2200x(Px \u2192 Qx)\nPremise: Pa\nConclusion: Qa\nMode: predicate\n");
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.out << run.err;
+    EXPECT_TRUE(Contains(run.out, "Premise 1: forall x(Px implies Qx)\n")) << run.out;
+    EXPECT_TRUE(Contains(run.out, "\n    \u2200x(Px \u2192 Qx)\n")) << run.out;
+}
+
 TEST(Checker, FailingLinesFromNinetyCharactersAlsoShowSyntaxError) {
     for (const int length : {89, 90}) {
         const std::string line = "p and " + std::string(length - 6, 'q');

@@ -25,6 +25,9 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     area->setFrameShape(QFrame::NoFrame);
     area->setWidget(Main_);
     area->setWidgetResizable(false);
+    // A click on a picture or the window's background must not move the focus to the
+    // scrolling frame, where typed text would go nowhere.
+    area->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(area);
     connect(Main_, &Main::windowSizeChanged, this, &MDIForm1::FitToMain);
     connect(Main_, &Main::exitRequested, this, &MDIForm1::EndProgram);

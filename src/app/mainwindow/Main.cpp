@@ -1,17 +1,27 @@
 // Main: its controls and menus, start-up, and the four modes.
 #include "mainwindow/Main.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <algorithm>
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "LineParser.h"
+#include "formula/FormulaWords.h"
+#include "formula/SymbolInput.h"
 #include "reference/SyntaxPanel.h"
 #include "truthtable/clsTruthTable.h"
 #include "ui/Fonts.h"
@@ -81,6 +91,17 @@ void FitCaption(QPushButton* button) {
     }
 }
 
+// The same for an option button, whose mark and its spacing (fixed by the style, whatever
+// the layout's scale) share the width with the caption.
+void FitCaption(QRadioButton* option) {
+    QFont font = option->font();
+    for (int stretch = 95; stretch >= 75 && option->sizeHint().width() > option->width();
+         stretch -= 5) {
+        font.setStretch(stretch);
+        option->setFont(font);
+    }
+}
+
 QAction* MakeAction(QObject* parent, QMenu* menu, const char* name, const char* caption,
                     bool checkable = false) {
     auto* action = new QAction(QString::fromUtf8(caption), parent);
@@ -90,10 +111,50 @@ QAction* MakeAction(QObject* parent, QMenu* menu, const char* name, const char* 
     return action;
 }
 
+// The line as the mode reads it: pasted or typed symbols become keywords, and the cursor
+// stays after what was typed. Qt counts UTF-16 units, the engine characters.
+ui::LineEdit::Rewritten ReadSymbols(const QString& text, int cursor, Mode mode) {
+    const SymbolReplacement replaced = ReplaceSymbols(text.toStdString(), mode);
+    if (!replaced.changed) return {text, cursor};
+    const QString shown = QString::fromStdString(replaced.text);
+    const auto before = static_cast<int>(text.left(cursor).toUcs4().size());
+    const QList<uint> characters = shown.toUcs4();
+    const auto after = static_cast<qsizetype>(replaced.MapPosition(before));
+    const QString head =
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                          std::min(after, characters.size()));
+    return {shown, static_cast<int>(head.size())};
+}
+
+// How much the window's layout must shrink so that it and its frame fit on `screen`: 1 when
+// it fits as designed, never so little that the smallest text becomes unreadable.
+double ScaleToFit(const QScreen* screen, const QWidget& window) {
+    if (screen == nullptr) return 1.0;
+    // The frame's borders, title bar and menu bar around the window.
+    constexpr QSize kFrameAllowance(16, 72);
+    // The layout's 8-point text stays at least this many pixels high.
+    constexpr double kReadablePixels = 9.0;
+    const double dpiY = ui::DpiOf(window).y;
+    // The tallest the window becomes: with a worked example on show, and the line under the
+    // verdict.
+    const QSize design =
+        ui::ToPixels(ui::TwipSize{std::max(kMainSize.width, kExampleSize.width),
+                                  std::max(kMainSize.height, kExampleSize.height) + kWhyHeight},
+                     ui::DpiOf(window));
+    const QSize room = screen->availableGeometry().size() - kFrameAllowance;
+    const double fit = std::min({1.0, static_cast<double>(room.width()) / design.width(),
+                                 static_cast<double>(room.height()) / design.height()});
+    const double readable = kReadablePixels / (ui::kDefaultFontSize * dpiY / 72.0);
+    return std::clamp(fit, std::min(1.0, readable), 1.0);
+}
+
 }  // namespace
 
 Main::Main(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("Main"));
+    // Decided before anything is placed: every position and font follows from it.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    ui::SetLayoutScale(*this, ScaleToFit(screen, *this));
     setWindowTitle(QString::fromLatin1(kCaption));
     setFont(SansSerif(*this, ui::kDefaultFontSize, false));
     SetBackground(this, ui::kLightCyan);
@@ -129,6 +190,9 @@ void Main::CreateControls() {
             line == 0 ? "txtConclusion" : "txtCondition" + std::to_string(line);
         txt_[line] = Make<ui::LineEdit>(this, name.c_str(), {1320, LineY(line), 6015, 375});
         txt_[line]->SetTypingLimit(kTypingLimit, QString::fromLatin1(kErrorMark));
+        txt_[line]->SetInputRewrite([this](const QString& text, int cursor) {
+            return ReadSymbols(text, cursor, session_.mode);
+        });
     }
     for (int line = 0; line < kLineCount; ++line) {
         const int y = LineY(line);
@@ -179,6 +243,7 @@ void Main::CreateControls() {
     SetFrameStyle(frameProcessing, ui::kLightOrange);
     frameProcessing->hide();
     for (QPushButton* button : findChildren<QPushButton*>()) FitCaption(button);
+    for (QRadioButton* option : Frame1->findChildren<QRadioButton*>()) FitCaption(option);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -190,7 +255,11 @@ void Main::CreateControls() {
         connect(text, &ui::LineEdit::keyDown, this, [this, line] { txt_KeyDown(line); });
         connect(text, &ui::LineEdit::textEdited, this, [this, line] { txt_KeyDown(line); });
         connect(text, &ui::LineEdit::keyUp, this, [this, line](int key) { txt_KeyUp(line, key); });
-        connect(text, &ui::LineEdit::lostFocus, this, [this, line] { txt_LostFocus(line); });
+        connect(text, &ui::LineEdit::lostFocus, this, [this, line] {
+            QWidget* next = QApplication::focusWidget();
+            txt_LostFocus(line);
+            CompleteInterruptedClick(next);
+        });
         connect(cmdTruthTable_[line], &QPushButton::clicked, this,
                 [this, line] { cmdTruthTable_Click(line); });
     }
@@ -212,6 +281,91 @@ void Main::CreateControls() {
     connect(cmdToggle, &QPushButton::clicked, this, &Main::cmdToggle_Click);
     connect(cmdUpdateTerms, &QPushButton::clicked, this, &Main::mnuShowTerms_Click);
     connect(cmdNatSyntaxHelp, &QPushButton::clicked, this, &Main::cmdNatSyntaxHelp_Click);
+    connect(txt_[0], &QLineEdit::returnPressed, this, &Main::txtConclusion_Return);
+    SetAccessibleNames();
+    SetTabOrder();
+    CreateShortcuts();
+}
+
+void Main::SetAccessibleNames() {
+    for (int line = 0; line < kLineCount; ++line) {
+        const QString name =
+            line == 0 ? QStringLiteral("Conclusion") : QStringLiteral("Premise %1").arg(line);
+        lbl_[line]->setBuddy(txt_[line]);
+        txt_[line]->setAccessibleName(name);
+        cmdTruthTable_[line]->setAccessibleDescription(QStringLiteral("Truth table of ") + name);
+        picBox_[line]->setAccessibleName(name + QStringLiteral(" as a formula"));
+    }
+    picBoxSyntax->setAccessibleName(QStringLiteral("Syntax reference"));
+    lblEvaluation->setAccessibleDescription(QStringLiteral("Verdict"));
+    labelProcessing->setAccessibleDescription(QStringLiteral("Progress"));
+}
+
+void Main::SetTabOrder() {
+    // Down the lines, then what acts on them, then the rest of the window.
+    std::vector<QWidget*> order(txt_.begin() + 1, txt_.end());
+    order.push_back(txt_[0]);
+    order.push_back(cmdEvaluateConclusion);
+    order.push_back(cmdDetails);
+    order.insert(order.end(), cmdTruthTable_.begin() + 1, cmdTruthTable_.end());
+    order.push_back(cmdTruthTable_[0]);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             cmdClear, optPropositional, optPredicate, optSetTheory, optNatural, cmdShowExample,
+             cmdToggle, cmdUpdateTerms, cmdNatSyntaxHelp, cmdHalt}) {
+        order.push_back(w);
+    }
+    for (size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
+}
+
+void Main::CreateShortcuts() {
+    auto* truthTable = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    truthTable->setObjectName(QStringLiteral("shortcutTruthTable"));
+    truthTable->setContext(Qt::WindowShortcut);
+    connect(truthTable, &QShortcut::activated, this, &Main::OpenFocusedLineTable);
+}
+
+void Main::txtConclusion_Return() {
+    // Enter in the conclusion reads it, as leaving it would, and then evaluates.
+    txt_LostFocus(0);
+    if (cmdEvaluateConclusion->isEnabled() && !processing()) cmdEvaluateConclusion_Click();
+}
+
+void Main::OpenFocusedLineTable() {
+    for (int line = 0; line < kLineCount; ++line) {
+        if (!txt_[line]->hasFocus()) continue;
+        txt_LostFocus(line);  // the table must be of the text as it stands
+        if (cmdTruthTable_[line]->isEnabled()) cmdTruthTable_Click(line);
+        return;
+    }
+}
+
+void Main::DescribeLineFormula(int line, std::string_view scopeWarning) {
+    // The picture is too narrow for a long warning: its whole text is in the description.
+    std::string words = FormulaInWords(session_.lines[line].tokens, session_.mode);
+    if (!scopeWarning.empty()) words += ". " + std::string(scopeWarning);
+    picBox_[line]->SetDescription(QString::fromStdString(words));
+}
+
+void Main::AnnounceVerdict() {
+    QAccessibleEvent changed(lblEvaluation, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(lblEvaluation, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void Main::CompleteInterruptedClick(QWidget* clicked) {
+    QRadioButton* option = nullptr;
+    for (QRadioButton* o : {optPropositional, optPredicate, optSetTheory, optNatural}) {
+        if (o == clicked) option = o;
+    }
+    if (option == nullptr) return;
+    // Checked once the press that moved the focus has reached the button: if the mouse is
+    // already up, its release went to a message box and the button would stay held.
+    QTimer::singleShot(0, this, [option] {
+        if (!option->isDown() || QGuiApplication::mouseButtons() != Qt::NoButton) return;
+        option->setDown(false);
+        option->setChecked(true);
+    });
 }
 
 void Main::CreateMenus() {

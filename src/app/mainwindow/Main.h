@@ -40,8 +40,9 @@ class PictureBox;
 
 inline constexpr const char* kCaption = "Deducto - the Inferator";
 inline constexpr ui::TwipSize kMainSize{15400, 9100};
-inline constexpr int kWhyHeight = 300;    // lblWhy, by which the window is taller
-inline constexpr int kTypingLimit = 100;  // characters a line accepts
+inline constexpr int kWhyHeight = 300;                     // lblWhy, by which the window is taller
+inline constexpr ui::TwipSize kExampleSize{15400, 10000};  // while a worked example shows
+inline constexpr int kTypingLimit = 100;                   // characters a line accepts
 inline constexpr const char* kProcessCanceled = "Process canceled by user";
 inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
 inline constexpr const char* kTablesOnly = "T";  // BeginProcessing kind: the lines stay usable
@@ -79,6 +80,18 @@ private:
     void CreateMenus();
     void Form_Load();
     void SetWindowSize(ui::TwipSize size);
+
+    // Keyboard and screen readers (Main.cpp)
+    void SetAccessibleNames();
+    void SetTabOrder();
+    void CreateShortcuts();
+    void DescribeLineFormula(int line, std::string_view scopeWarning);
+    void AnnounceVerdict();
+    void txtConclusion_Return();
+    void OpenFocusedLineTable();
+    // Carries out a click on a mode option that a message box shown while leaving a line
+    // took the button's release from.
+    void CompleteInterruptedClick(QWidget* clicked);
 
     // Modes (Main.cpp)
     void opt_Click(Mode mode);

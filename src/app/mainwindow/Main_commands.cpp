@@ -19,7 +19,6 @@
 namespace deducto {
 namespace {
 
-inline constexpr ui::TwipSize kExampleSize{15400, 10000};
 inline constexpr int kTermsFrameHeight = 10000;
 inline constexpr int kTermsMainHeight = 13000;
 

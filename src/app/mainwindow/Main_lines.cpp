@@ -100,6 +100,7 @@ void Main::DrawLineFormula(int line, std::string_view scopeWarning) {
     picture.CurrentX = 10;
     picture.CurrentY = 40;
     DrawFormula(picture, session_.lines[line].tokens, scopeWarning, session_.mode);
+    DescribeLineFormula(line, scopeWarning);
 }
 
 bool Main::LineIsBlank(int line) const { return Trim(txt_[line]->text().toStdString()).empty(); }

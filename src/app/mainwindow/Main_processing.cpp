@@ -156,6 +156,7 @@ void Main::cmdEvaluateConclusion_Click() {
     comparisonTable_ = result.comparisonTable;
     lblEvaluation->setText(QString::fromLatin1(VerdictText(result.verdict)));
     lblWhy->setText(QString::fromStdString(ExplanationText(why)));
+    AnnounceVerdict();
     cmdDetails->setVisible(result.doesNotFollow());
     EndProcessing();
 }

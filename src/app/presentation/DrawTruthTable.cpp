@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "formula/FormulaWords.h"
 #include "presentation/DrawFormula.h"
 #include "truthtable/Region.h"
 #include "truthtable/clsTruthTable.h"
@@ -47,6 +48,34 @@ int DrawHeading(ui::Canvas& canvas, int x, std::string_view tokenList, Mode mode
     return after + 300;
 }
 
+// The drawing written out as text, one line per row: the cells, then the value after a bar.
+// Region labels read with the intersection sign.
+class TextLines {
+public:
+    explicit TextLines(std::vector<std::string>* lines) : lines_(lines) {}
+    void Add(const std::vector<std::string>& cells, const std::string& value) {
+        if (lines_ == nullptr) return;
+        std::string line;
+        for (const std::string& cell : cells) {
+            for (const char c : cell) line += c == '&' ? std::string("\u2229") : std::string(1, c);
+            line += ' ';
+        }
+        lines_->push_back(line + "| " + value);
+    }
+
+private:
+    std::vector<std::string>* lines_;
+};
+
+// The wider of two texts in the plain face the rows are printed in.
+int PlainTextWidth(ui::Canvas& canvas, std::string_view a, std::string_view b) {
+    const bool bold = canvas.Font.bold;
+    canvas.Font.bold = false;
+    const int width = std::max(canvas.TextWidth(a), canvas.TextWidth(b));
+    canvas.Font.bold = bold;
+    return width;
+}
+
 // Calls draw(row, y) for each shown row, up to the limit.
 template <typename DrawRow>
 void DrawRows(const clsTruthTable& table, const Options& options, UserPrompts& prompts,
@@ -66,15 +95,21 @@ void DrawRows(const clsTruthTable& table, const Options& options, UserPrompts& p
 
 ui::TwipSize DrawPropositional(ui::Canvas& canvas, const clsTruthTable& table,
                                std::string_view tokenList, const Options& options,
-                               UserPrompts& prompts) {
+                               UserPrompts& prompts, TextLines& text) {
+    // A column is as wide as its heading and never narrower than its widest cell, each
+    // with room after it: under a narrow letter a "T" would otherwise run into the next.
+    const int cellWidth = PlainTextWidth(canvas, "T", "F");
     std::vector<int> columnX;
     int x = 100;
     for (int j = 0; j < table.nbrTerms(); ++j) {
         columnX.push_back(x);
         canvas.PrintAt(x, kHeaderY, table.Term(j));
-        x += canvas.TextWidth(table.Term(j)) + 100;
+        x += std::max(canvas.TextWidth(table.Term(j)), cellWidth) + 100;
     }
     const int valueX = x + 100;
+    std::vector<std::string> headers;
+    for (int j = 0; j < table.nbrTerms(); ++j) headers.push_back(table.Term(j));
+    text.Add(headers, FormulaInWords(tokenList, Mode::Propositional));
     const ui::TwipSize needed{DrawHeading(canvas, valueX, tokenList, Mode::Propositional),
                               NeededHeight(table)};
     canvas.Line(valueX - 150, kHeaderY, valueX - 150, RuleEnd(table));
@@ -82,18 +117,21 @@ ui::TwipSize DrawPropositional(ui::Canvas& canvas, const clsTruthTable& table,
 
     DrawRows(table, options, prompts, [&](int row, int y) {
         const std::string combo = table.TruthCombo(row);
+        std::vector<std::string> cells;
         for (int j = 0; j < table.nbrTerms() && j < static_cast<int>(combo.size()); ++j) {
             canvas.PrintAt(columnX[j], y, std::string_view(&combo[j], 1));
+            cells.emplace_back(1, combo[j]);
         }
         const char value = table.TruthValue(row);
         canvas.PrintAt(valueX, y, std::string_view(&value, 1));
+        text.Add(cells, std::string(1, value));
     });
     return needed;
 }
 
 ui::TwipSize DrawPredicate(ui::Canvas& canvas, const clsTruthTable& table,
                            std::string_view tokenList, Mode mode, const Options& options,
-                           UserPrompts& prompts) {
+                           UserPrompts& prompts, TextLines& text) {
     const int internal = table.nbrIntTerms();
     const int terms = table.nbrTerms();
     // Cell texts repeat endlessly over the rows; measure each once.
@@ -138,21 +176,25 @@ ui::TwipSize DrawPredicate(ui::Canvas& canvas, const clsTruthTable& table,
             canvas.PrintAt(at, kHeaderY, headers[j]);
         }
     }
+    text.Add(headers, FormulaInWords(tokenList, mode));
     const ui::TwipSize needed{DrawHeading(canvas, valueX, tokenList, mode), NeededHeight(table)};
     canvas.Line(valueX - 100, kHeaderY, valueX - 100, RuleEnd(table));
     GrowForDrawing(canvas, needed);
 
     DrawRows(table, options, prompts, [&](int row, int y) {
+        std::vector<std::string> cells;
         for (int j = 0; j < terms; ++j) {
             int at = columnX[j];
+            cells.push_back(cell(row, j));
             if (j < internal) {
-                canvas.PrintAt(at, y, table.Inhabited(row, j) ? "1" : "0");
+                canvas.PrintAt(at, y, cells.back());
             } else {
-                DrawRegionLabel(canvas, at, y, cell(row, j));
+                DrawRegionLabel(canvas, at, y, cells.back());
             }
         }
         const char value = table.TruthValue(row);
         canvas.PrintAt(valueX, y, std::string_view(&value, 1));
+        text.Add(cells, std::string(1, value));
     });
     return needed;
 }
@@ -186,20 +228,22 @@ void DrawRegionLabel(ui::Canvas& canvas, int& x, int y, std::string_view label) 
 
 ui::TwipSize DrawTruthTable(ui::Canvas& canvas, const clsTruthTable& table,
                             std::string_view tokenList, Mode mode, const Options& options,
-                            UserPrompts& prompts) {
+                            UserPrompts& prompts, std::vector<std::string>* text) {
+    TextLines lines(text);
     canvas.Font.name = ui::kSansSerif;
     canvas.Font.bold = true;
     if (mode != Mode::Propositional) canvas.GrowTo({20000, 10000});
     if (table.nbrTerms() == 0) {
         const bool alwaysTrue = table.nbrTruthCombos() > 0 && table.TruthValue(0) == 'T';
         canvas.Print(alwaysTrue ? kTrueInAllCases : kFalseInAllCases);
+        if (text != nullptr) text->push_back(alwaysTrue ? kTrueInAllCases : kFalseInAllCases);
         canvas.Font.bold = false;
         return {2500, 800};
     }
     const ui::TwipSize needed =
         mode == Mode::Propositional
-            ? DrawPropositional(canvas, table, tokenList, options, prompts)
-            : DrawPredicate(canvas, table, tokenList, mode, options, prompts);
+            ? DrawPropositional(canvas, table, tokenList, options, prompts, lines)
+            : DrawPredicate(canvas, table, tokenList, mode, options, prompts, lines);
     canvas.SetDragCursor();
     return needed;
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Mode.h"
 #include "Session.h"
@@ -26,10 +27,12 @@ inline constexpr int kMaxPictureTwips = 32767;
 // Draws `table` with `tokenList` heading its value column: the propositional layout in
 // propositional mode, the predicate layout otherwise. Rows pass the filters of `options`;
 // past 100 shown rows the user is told (through `prompts`) and drawing stops. Returns the
-// size the window needs for every row of the table, which may exceed any screen.
+// size the window needs for every row of the table, which may exceed any screen. When
+// `text` is given it receives the drawing as lines of text, the heading first and then one
+// line per drawn row, for screen readers.
 ui::TwipSize DrawTruthTable(ui::Canvas& canvas, const clsTruthTable& table,
                             std::string_view tokenList, Mode mode, const Options& options,
-                            UserPrompts& prompts);
+                            UserPrompts& prompts, std::vector<std::string>* text = nullptr);
 
 // A region label with "&" standing for the intersection sign: its drawn width, and drawing
 // it at (x, y), which moves x past it.

@@ -1,7 +1,9 @@
 // PictureWindow: placement, growth of the picture, and drag scrolling.
 #include "presentation/PictureWindow.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -43,13 +45,28 @@ void PictureWindow::FitToDrawing(ui::TwipSize needed) {
     const QSize wanted = ui::ToPixels(
         ui::TwipSize{std::clamp(needed.width, 0, 1 << 24), std::clamp(needed.height, 0, 1 << 24)},
         *this);
-    resize(std::clamp(wanted.width(), 100, std::max(100, area.width())),
+    resize(std::clamp(std::max(wanted.width(), TitleWidth()), 100, std::max(100, area.width())),
            std::clamp(wanted.height(), 50, std::max(50, area.height())));
     const QPoint at = pos();
     const QRect frame = frameGeometry();
     move(std::max(area.left(), std::min(at.x(), area.right() - frame.width())),
          std::max(area.top(), std::min(at.y(), area.bottom() - frame.height())));
     FitPicture();
+}
+
+int PictureWindow::TitleWidth() const {
+    // The caption in the title bar's face, with room for the window's icon and its three
+    // buttons, so that the caption is never cut down to its first and last letters.
+    constexpr int kDecorations = 150;  // pixels
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    return metrics.horizontalAdvance(windowTitle()) + kDecorations;
+}
+
+void PictureWindow::DescribePicture(const QString& name, const std::vector<std::string>& lines) {
+    QStringList text;
+    for (const std::string& line : lines) text << QString::fromStdString(line);
+    picBox->setAccessibleName(name);
+    picBox->setAccessibleDescription(text.join(QLatin1Char('\n')));
 }
 
 void PictureWindow::ShowWindow(bool modal) {

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <string>
+#include <vector>
 
 #include "ui/PictureBox.h"
 
@@ -28,10 +30,14 @@ public:
 
 protected:
     PictureWindow(const QString& caption, QWidget* parent);
+    // Tells screen readers what the picture shows: `name`, and the drawing as lines of text.
+    void DescribePicture(const QString& name, const std::vector<std::string>& lines);
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FitPicture();
+    // The width the window needs to show its whole caption.
+    [[nodiscard]] int TitleWidth() const;
     void picBox_MouseDown(QPoint at);
     void picBox_MouseMove(QPoint at);
     void picBox_MouseUp(QPoint at);

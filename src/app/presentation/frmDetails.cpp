@@ -27,9 +27,12 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
     picBox->GrowTo({kClientSize.width + kPictureMargin, kClientSize.height + kPictureMargin});
     const QColor background = palette().color(QPalette::Window);
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
-    const ui::TwipSize needed =
-        DrawDetails(*picBox, DescribeFailingCases(*comparisonTable_, session));
+    const std::vector<CaseText> cases = DescribeFailingCases(*comparisonTable_, session);
+    const ui::TwipSize needed = DrawDetails(*picBox, cases);
     FitToDrawing(needed);
+    std::vector<std::string> lines;
+    for (const ui::TextRun& run : picBox->textRuns()) lines.push_back(run.text);
+    DescribePicture(QStringLiteral("Evaluation details"), lines);
 
     // Kept at the window's top-right corner, above the picture that is dragged beneath it.
     auto* cmdShowWorld = new QPushButton(QStringLiteral("Show World"), this);

@@ -16,10 +16,12 @@ frmTruthTable::frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::st
     const QColor background = palette().color(QPalette::Window);
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
     // Drawn in the mode the table was built in: its layout depends on how its rows are made.
+    std::vector<std::string> rows;
     const ui::TwipSize needed =
         DrawTruthTable(*picBox, *displayTable_, tokenList, displayTable_->mode(), session.options,
-                       session.prompts());
+                       session.prompts(), &rows);
     FitToDrawing(needed);
+    DescribePicture(QStringLiteral("Truth table"), rows);
 }
 
 }  // namespace deducto

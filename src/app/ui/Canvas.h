@@ -37,6 +37,12 @@ struct FontSpec {
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
+// Where a drawing leaves ink across the page, in twips: from `left` to `right`.
+struct InkSpan {
+    int left = 0;
+    int right = 0;
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -60,6 +66,13 @@ public:
     virtual void Print(std::string_view text) = 0;
     [[nodiscard]] virtual int TextWidth(std::string_view text) const = 0;
     [[nodiscard]] virtual int TextHeight(std::string_view text) const = 0;
+    // The ink of `text` printed at x = 0 in the current font, widened by what smoothing
+    // may add around it.
+    [[nodiscard]] virtual InkSpan TextInk(std::string_view text) const = 0;
+    // How far a line's ink reaches beyond its end points, smoothing included.
+    [[nodiscard]] virtual int LineReach() const = 0;
+    // The width of one screen pixel.
+    [[nodiscard]] virtual int PixelWidth() const = 0;
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     // An arc of a circle, counter-clockwise as seen on screen from `startAngle` to `endAngle`
     // (radians, 0 pointing right): 0 to pi is the upper half.

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QValidator>
+#include <utility>
 
 namespace deducto::ui {
 namespace {
@@ -36,6 +37,28 @@ LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new TypingLimit(this));
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { acceptedLength_ = text.size(); });
+    // Connected before anyone else can be, so that listeners see the rewritten text.
+    connect(this, &QLineEdit::textEdited, this, &LineEdit::RewriteInput);
+}
+
+void LineEdit::RewriteInput() {
+    if (!rewrite_) return;
+    QString now = text();
+    int cursor = cursorPosition();
+    const int spaceAt = std::exchange(autoSpace_, -1);
+    if (spaceAt > 0 && cursor == spaceAt + 1 && now.size() > spaceAt && now[spaceAt] == u' ' &&
+        now[spaceAt - 1] == u' ') {
+        now.remove(spaceAt, 1);
+        cursor = spaceAt;
+    }
+    const Rewritten rewritten = rewrite_(now, cursor);
+    if (rewritten.text == text()) return;
+    setText(rewritten.text);
+    setCursorPosition(rewritten.cursor);
+    if (rewritten.text != now && rewritten.cursor > 0 &&
+        rewritten.text[rewritten.cursor - 1] == u' ') {
+        autoSpace_ = rewritten.cursor;
+    }
 }
 
 void LineEdit::SetTypingLimit(int limit, const QString& uncounted) {

@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <functional>
+#include <utility>
 
 namespace deducto::ui {
 
@@ -21,6 +23,16 @@ public:
     // The length of the text before the edit being validated.
     [[nodiscard]] qsizetype acceptedLength() const { return acceptedLength_; }
 
+    // What the user types or pastes is passed through `rewrite` (given the text and the
+    // cursor position, it returns the text to show and the cursor's new position); the
+    // program's own setText is not.
+    struct Rewritten {
+        QString text;
+        int cursor = 0;
+    };
+    using Rewrite = std::function<Rewritten(const QString& text, int cursor)>;
+    void SetInputRewrite(Rewrite rewrite) { rewrite_ = std::move(rewrite); }
+
     // The text colour (normal or failed).
     void SetTextColour(const QColor& colour);
     [[nodiscard]] QColor textColour() const;
@@ -36,9 +48,14 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void RewriteInput();
+
     int limit_ = 0;  // 0: no limit
     qsizetype acceptedLength_ = 0;
     QString uncounted_;
+    Rewrite rewrite_;
+    // Where a rewrite left a space before the cursor: a space typed next is not doubled.
+    int autoSpace_ = -1;
 };
 
 }  // namespace deducto::ui

@@ -22,7 +22,16 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on a picture must leave the focus where the user was typing.
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureBox::SetDescription(const QString& text) {
+    setToolTip(text);
+    setAccessibleDescription(text);
+}
 
 TwipSize PictureBox::Size() const {
     const TwipSize measured = ToTwips(size(), *this);
@@ -50,6 +59,7 @@ void PictureBox::Cls() {
     textRuns_.clear();
     lineRuns_.clear();
     arcRuns_.clear();
+    if (!toolTip().isEmpty() || !accessibleDescription().isEmpty()) SetDescription({});
     CurrentX = 0;
     CurrentY = 0;
     update();
@@ -103,6 +113,42 @@ int PictureBox::TextWidth(std::string_view text) const {
     return ToTwips(metrics.horizontalAdvance(ToQString(text)), DpiOf(*this).x);
 }
 
+InkSpan PictureBox::TextInk(std::string_view text) const {
+    const QRectF ink = QFontMetricsF(CurrentFont()).tightBoundingRect(ToQString(text));
+    const double x = DpiOf(*this).x;
+    // Smoothed text may tint one pixel beyond its outline on either side.
+    return {ToTwips(ink.left() - 1.0, x), ToTwips(ink.right() + 1.0, x)};
+}
+
+int PictureBox::LineReach() const { return ToTwips(LinePen().widthF() / 2 + 1.0, DpiOf(*this).x); }
+
+int PictureBox::PixelWidth() const { return std::max(1, ToTwips(1.0, DpiOf(*this).x)); }
+
+QPen PictureBox::LinePen() const {
+    // One pixel at 96 dots per inch, growing with the screen's resolution as type does.
+    const double width = std::max(1.0, DpiOf(*this).y / 96.0);
+    QPen pen(ToQColor(ForeColor), width);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+QPointF PictureBox::OnPixels(int x, int y) const {
+    // Snapped to whole device pixels, so that upright and level strokes are not smeared
+    // over two rows by the smoothing.
+    const qreal ratio = image_.isNull() ? devicePixelRatioF() : image_.devicePixelRatio();
+    const QPointF at = ToImage(x, y) * ratio;
+    return QPointF(std::round(at.x()), std::round(at.y())) / ratio + LineOffset();
+}
+
+QPointF PictureBox::LineOffset() const {
+    // A line an odd number of device pixels wide sits on pixel centres, an even one between
+    // them, so that straight strokes stay crisp under smoothing.
+    const qreal ratio = image_.isNull() ? devicePixelRatioF() : image_.devicePixelRatio();
+    const auto devicePixels = static_cast<long>(std::lround(LinePen().widthF() * ratio));
+    const double half = devicePixels % 2 == 1 ? 0.5 / ratio : 0.0;
+    return {half, half};
+}
+
 int PictureBox::TextHeight(std::string_view) const {
     const QFontMetricsF metrics(CurrentFont());
     return ToTwips(metrics.height(), DpiOf(*this).y);
@@ -112,11 +158,9 @@ void PictureBox::Line(int x1, int y1, int x2, int y2) {
     EnsureImage();
     {
         QPainter painter(&image_);
-        painter.setPen(QPen(ToQColor(ForeColor), 1.0));
-        // Offsetting by half a pixel puts one-pixel lines on pixel centres, so they stay
-        // crisp instead of smearing over two rows.
-        const QPointF half(0.5, 0.5);
-        painter.drawLine(ToImage(x1, y1) + half, ToImage(x2, y2) + half);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(LinePen());
+        painter.drawLine(OnPixels(x1, y1), OnPixels(x2, y2));
     }
     lineRuns_.push_back({x1, y1, x2, y2, ForeColor});
     update();
@@ -127,9 +171,9 @@ void PictureBox::Arc(int cx, int cy, int radius, double startAngle, double endAn
     {
         QPainter painter(&image_);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(ToQColor(ForeColor), 1.0));
+        painter.setPen(LinePen());
         const Dpi dpi = DpiOf(*this);
-        const QPointF centre = ToImage(cx, cy) + QPointF(0.5, 0.5);
+        const QPointF centre = OnPixels(cx, cy);
         const double rx = ToPixelsF(radius, dpi.x);
         const double ry = ToPixelsF(radius, dpi.y);
         const QRectF box(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);

@@ -45,9 +45,16 @@ public:
     void Print(std::string_view text) override;
     [[nodiscard]] int TextWidth(std::string_view text) const override;
     [[nodiscard]] int TextHeight(std::string_view text) const override;
+    [[nodiscard]] InkSpan TextInk(std::string_view text) const override;
+    [[nodiscard]] int LineReach() const override;
+    [[nodiscard]] int PixelWidth() const override;
     void Line(int x1, int y1, int x2, int y2) override;
     void Arc(int cx, int cy, int radius, double startAngle, double endAngle) override;
     void SetDragCursor() override;
+
+    // What the drawing says in words, shown as its tooltip and given to screen readers as
+    // its description; Cls clears it with the drawing.
+    void SetDescription(const QString& text);
 
     // What has been drawn since the last Cls, in drawing order.
     [[nodiscard]] const std::vector<TextRun>& textRuns() const { return textRuns_; }
@@ -75,6 +82,11 @@ private:
     void EnsureImage();
     [[nodiscard]] QPointF ToImage(int x, int y) const;
     [[nodiscard]] QFont CurrentFont() const;
+    // Lines and arcs as thick as the strokes of the text beside them, smoothed like it.
+    [[nodiscard]] QPen LinePen() const;
+    // Where a line of that pen is placed so that it covers whole pixels when it can.
+    [[nodiscard]] QPointF LineOffset() const;
+    [[nodiscard]] QPointF OnPixels(int x, int y) const;
 
     QImage image_;
     // The size last asked for in twips, kept exact while the widget still has the pixel size

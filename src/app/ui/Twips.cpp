@@ -3,12 +3,17 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 #include <cmath>
 
 namespace deducto::ui {
 
-Dpi DpiOf(const QWidget& widget) {
+namespace {
+
+constexpr const char* kLayoutScale = "deductoLayoutScale";
+
+Dpi ScreenDpi(const QWidget& widget) {
     // A widget that has never been shown still reports the DPI of the screen it will open on.
     const int x = widget.logicalDpiX();
     const int y = widget.logicalDpiY();
@@ -17,6 +22,25 @@ Dpi DpiOf(const QWidget& widget) {
         return {screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
     }
     return {};
+}
+
+}  // namespace
+
+void SetLayoutScale(QWidget& widget, double scale) { widget.setProperty(kLayoutScale, scale); }
+
+double LayoutScale(const QWidget& widget) {
+    for (const QWidget* w = &widget; w != nullptr; w = w->parentWidget()) {
+        const QVariant scale = w->property(kLayoutScale);
+        if (scale.isValid()) return scale.toDouble();
+        if (w->isWindow()) break;  // a window of its own keeps its own scale
+    }
+    return 1.0;
+}
+
+Dpi DpiOf(const QWidget& widget) {
+    const Dpi screen = ScreenDpi(widget);
+    const double scale = LayoutScale(widget);
+    return {screen.x * scale, screen.y * scale};
 }
 
 double ToPixelsF(int twips, double dpi) { return twips * dpi / kTwipsPerInch; }

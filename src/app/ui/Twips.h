@@ -37,8 +37,15 @@ struct Dpi {
     double y = 96.0;
 };
 
-// The logical DPI of the screen the widget is on (of the primary screen before it is shown).
+// The logical DPI of the screen the widget is on (of the primary screen before it is shown),
+// times the layout scale of the window it belongs to.
 [[nodiscard]] Dpi DpiOf(const QWidget& widget);
+
+// Draws `widget` and every control inside it (up to, not into, other windows) at `scale`
+// times its size in twips: a layout larger than the screen is shrunk to fit it this way.
+// Set before the controls are placed.
+void SetLayoutScale(QWidget& widget, double scale);
+[[nodiscard]] double LayoutScale(const QWidget& widget);
 
 [[nodiscard]] double ToPixelsF(int twips, double dpi);
 [[nodiscard]] int ToPixels(int twips, double dpi);
