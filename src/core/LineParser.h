@@ -22,7 +22,6 @@ class clsTruthTable;
 inline constexpr const char* kErrorMark = " <-- ERROR ";
 inline constexpr const char* kSyntaxError = "Syntax error";
 inline constexpr int kLongLine = 90;  // characters: a failing line this long also gets kSyntaxError
-inline constexpr const char* kImpossibleError = "Impossible error";
 
 // Why a line is read.
 enum class ReadKind {

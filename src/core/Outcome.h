@@ -6,6 +6,9 @@
 
 namespace deducto {
 
+// What the user is shown when a consistency check of the engine fails.
+inline constexpr const char* kImpossibleError = "Impossible error";
+
 enum class Outcome {
     Done,
     Cancelled,      // the user pressed "&Cancel"

@@ -3,6 +3,7 @@
 // the subject of the first clause and record a remark naming that antecedent.
 #include <cassert>
 
+#include "Outcome.h"
 #include "Session.h"
 #include "natural/NaturalTranslator.h"
 
@@ -270,7 +271,7 @@ std::string NaturalTranslator::FirstClauseFormula() {
 std::optional<FormulaBody> NaturalTranslator::BodyOfFirstClause(const std::string& formula) {
     auto b = BodyOf(formula);
     if (!b) {
-        if (!nat.QuietMessages) session_.prompts().ShowMessage("Impossible error");
+        if (!nat.QuietMessages) session_.prompts().ShowMessage(kImpossibleError);
         FailSilently();
     }
     return b;

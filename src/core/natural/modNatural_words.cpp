@@ -1,5 +1,6 @@
 // The words of the sentence as the lexicon sees them: which term a word is, its letter,
 // and entering a word as a new term.
+#include "Outcome.h"
 #include "Session.h"
 #include "natural/NaturalTranslator.h"
 
@@ -26,7 +27,7 @@ std::string NaturalTranslator::WordTermLetter(int k) {
             if (!letter.empty()) return letter;
         }
     }
-    session_.prompts().ShowMessage("Impossible error");
+    session_.prompts().ShowMessage(kImpossibleError);
     return {};
 }
 

@@ -63,7 +63,7 @@ public:
             } while (NextCombination(chosen, n));
         }
         // Unreachable: the whole set is always tried last.
-        result.status = Status::Internal("Impossible error");
+        result.status = Status::Internal(kImpossibleError);
         return result;
     }
 
