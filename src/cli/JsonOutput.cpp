@@ -124,9 +124,12 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
 
 }  // namespace
 
-std::string ReportJson(const CheckReport& report, const ArgumentFile& argument) {
+std::string ReportJson(const CheckReport& report, const ArgumentFile& argument,
+                       std::string_view file) {
     JsonWriter json;
     json.BeginObject();
+    json.Key("file");
+    json.String(file);
     json.Key("mode");
     json.String(ModeName(report.mode));
     json.Key("status");

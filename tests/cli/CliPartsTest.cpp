@@ -64,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "line 1: expected \"Key: value\", found "
                  "\"just words\""},
         BadInput{"\x01\x02garbage\xff: x\n",
-                 "line 1: unknown key \"??garbage?\" (expected Mode, Premise, Conclusion or "
-                 "Term)"},
+                 "line 1: unknown key \"??garbage?\" (expected Mode, Premise, Conclusion, "
+                 "Term or Expect)"},
         BadInput{"Mode: natural language\nTerm: verb: run\nConclusion: p\n",
                  "line 2: expected \"Term: <kind>: <text>\" with the kind adjective, specific "
                  "noun, class noun or predicate"},
