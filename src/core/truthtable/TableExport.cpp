@@ -177,7 +177,8 @@ std::string LatexMath(std::string_view text) {
             out += found->command;
             text.remove_prefix(found->glyph.size());
         } else {
-            out += text.front();
+            // A command already ends in the space that parts it from what follows.
+            if (text.front() != ' ' || out.back() != ' ') out += text.front();
             text.remove_prefix(1);
         }
     }
