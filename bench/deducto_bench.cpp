@@ -1,8 +1,10 @@
 // deducto-bench: times deducto-check as a whole process, start-up included, over every
-// .txt argument under a folder of workloads and over the bundled samples. Each instance
-// runs N times (output to /dev/null); the report gives per instance the median wall time,
-// the peak resident memory and the exit status, then per family the median and maximum,
-// and last how the results stand against the checker's goals.
+// .txt argument under a folder of workloads (every family folder in it) and over the
+// bundled samples. Each instance runs N times with text output and N times with --json
+// (output to /dev/null); the report gives per instance the median wall time of each, the
+// ratio of their median CPU times, the peak resident memory and the exit status, then per
+// family the median and maximum, and last how the results stand against the checker's
+// goals.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -25,8 +27,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kDefaultRuns = 11;
-constexpr double kFastMs = 100.0;       // every instance, fitting or over the limits
+constexpr double kFastMs = 100.0;       // every instance that fits the limits
+constexpr double kOverLimitMs = 50.0;   // an over-limit instance reaching its message
 constexpr double kNearStartupMs = 2.0;  // the median instance against the trivial one
+constexpr double kJsonRatio = 1.5;      // --json against text, in CPU time
 constexpr double kMemoryMiB = 16.0;
 constexpr int kExitLimit = 3;              // the checker's status for an over-limit argument
 constexpr rlim_t kCpuSecondsPerRun = 120;  // a run that loops is stopped, not waited for
@@ -34,6 +38,7 @@ constexpr std::string_view kStartupFamily = "0_startup";
 
 struct Run {
     double ms = 0;
+    double cpuMs = 0;  // user and system time
     double maxRssMiB = 0;
     int status = 0;  // exit status, or 128 + signal
 };
@@ -43,13 +48,21 @@ struct Instance {
     fs::path file;
     std::string name;  // family/file, for the report
     double medianMs = 0;
+    double jsonMedianMs = 0;
+    double jsonCpuRatio = 0;  // median CPU time with --json over that with text
     double peakMiB = 0;
     int status = 0;
     bool statusVaries = false;
 };
 
-// Runs the checker once on `file` with every output going to /dev/null.
-std::optional<Run> RunOnce(const std::string& checker, const fs::path& file) {
+double Milliseconds(const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_usec) / 1000.0;
+}
+
+// Runs the checker once on `file` with the given options (and --json when asked), every
+// output going to /dev/null.
+std::optional<Run> RunOnce(const std::string& checker, const std::vector<std::string>& options,
+                           const fs::path& file, bool json) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid < 0) return std::nullopt;
@@ -63,9 +76,13 @@ std::optional<Run> RunOnce(const std::string& checker, const fs::path& file) {
         const rlimit cpu{kCpuSecondsPerRun, kCpuSecondsPerRun};
         setrlimit(RLIMIT_CPU, &cpu);
         const std::string path = file.string();
-        char* const args[] = {const_cast<char*>(checker.c_str()), const_cast<char*>(path.c_str()),
-                              nullptr};
-        execv(checker.c_str(), args);
+        std::vector<char*> args{const_cast<char*>(checker.c_str())};
+        for (const std::string& option : options) args.push_back(const_cast<char*>(option.c_str()));
+        char jsonOption[] = "--json";
+        if (json) args.push_back(jsonOption);
+        args.push_back(const_cast<char*>(path.c_str()));
+        args.push_back(nullptr);
+        execv(checker.c_str(), args.data());
         _exit(127);
     }
     int status = 0;
@@ -74,6 +91,7 @@ std::optional<Run> RunOnce(const std::string& checker, const fs::path& file) {
     const auto end = std::chrono::steady_clock::now();
     Run run;
     run.ms = std::chrono::duration<double, std::milli>(end - start).count();
+    run.cpuMs = Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
     run.maxRssMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return run;
@@ -136,9 +154,10 @@ fs::path DefaultWorkloads() { return fs::path(DEDUCTO_SOURCE_DIR) / ".." / "shar
 
 void Usage() {
     std::printf(
-        "Usage: deducto-bench [--runs N] [--checker PATH] [--samples DIR] [WORKLOADS]\n"
+        "Usage: deducto-bench [--runs N] [--checker PATH] [--option OPT]... [--samples DIR]\n"
+        "                     [WORKLOADS]\n"
         "Times deducto-check on every .txt under WORKLOADS (default %s) and under the\n"
-        "samples folder, N runs each (default %d).\n",
+        "samples folder, N runs each (default %d). Each --option goes to the checker.\n",
         DefaultWorkloads().string().c_str(), kDefaultRuns);
 }
 
@@ -149,6 +168,7 @@ const char* Verdict(bool met) { return met ? "met   " : "MISSED"; }
 int main(int argc, char** argv) {
     int runs = kDefaultRuns;
     std::string checker = DEDUCTO_CHECK_PATH;
+    std::vector<std::string> options;  // given to the checker before the file
     fs::path samples = fs::path(DEDUCTO_SOURCE_DIR) / "samples";
     fs::path workloads = DefaultWorkloads();
     for (int i = 1; i < argc; ++i) {
@@ -161,6 +181,8 @@ int main(int argc, char** argv) {
             runs = std::atoi(argv[++i]);
         } else if (arg == "--checker" && hasValue) {
             checker = argv[++i];
+        } else if (arg == "--option" && hasValue) {
+            options.emplace_back(argv[++i]);
         } else if (arg == "--samples" && hasValue) {
             samples = argv[++i];
         } else if (!arg.empty() && arg.front() != '-') {
@@ -199,30 +221,44 @@ int main(int argc, char** argv) {
 
     // Each pass runs every instance once, so a change in the machine's load while the
     // benchmark runs spreads over all instances instead of favouring some.
-    std::vector<std::vector<double>> times(instances.size());
+    // Text and JSON runs of one instance follow each other for the same reason.
+    struct Times {
+        std::vector<double> text, json, textCpu, jsonCpu;
+    };
+    std::vector<Times> times(instances.size());
     for (int r = 0; r < runs; ++r) {
         std::fprintf(stderr, "\rpass %d of %d", r + 1, runs);
         for (std::size_t k = 0; k < instances.size(); ++k) {
             Instance& instance = instances[k];
-            const std::optional<Run> run = RunOnce(checker, instance.file);
-            if (!run) {
-                std::fprintf(stderr, "\ndeducto-bench: could not run %s\n", checker.c_str());
-                return 1;
+            for (const bool json : {false, true}) {
+                const std::optional<Run> run = RunOnce(checker, options, instance.file, json);
+                if (!run) {
+                    std::fprintf(stderr, "\ndeducto-bench: could not run %s\n", checker.c_str());
+                    return 1;
+                }
+                (json ? times[k].json : times[k].text).push_back(run->ms);
+                (json ? times[k].jsonCpu : times[k].textCpu).push_back(run->cpuMs);
+                instance.peakMiB = std::max(instance.peakMiB, run->maxRssMiB);
+                if ((r > 0 || json) && run->status != instance.status) instance.statusVaries = true;
+                instance.status = run->status;
             }
-            times[k].push_back(run->ms);
-            instance.peakMiB = std::max(instance.peakMiB, run->maxRssMiB);
-            if (r > 0 && run->status != instance.status) instance.statusVaries = true;
-            instance.status = run->status;
         }
     }
     std::fprintf(stderr, "\n");
 
-    std::printf("%s, %d runs per instance\n\n", checker.c_str(), runs);
-    std::printf("%-48s %10s %9s %5s\n", "instance", "median ms", "peak MiB", "exit");
+    std::string shown = checker;
+    for (const std::string& option : options) shown += " " + option;
+    std::printf("%s, %d runs per instance and output\n\n", shown.c_str(), runs);
+    std::printf("%-48s %10s %9s %10s %9s %5s\n", "instance", "median ms", "json ms", "json/text",
+                "peak MiB", "exit");
     for (std::size_t k = 0; k < instances.size(); ++k) {
         Instance& instance = instances[k];
-        instance.medianMs = Median(times[k]);
-        std::printf("%-48s %10.2f %9.1f %5d%s\n", instance.name.c_str(), instance.medianMs,
+        instance.medianMs = Median(times[k].text);
+        instance.jsonMedianMs = Median(times[k].json);
+        const double textCpu = Median(times[k].textCpu);
+        instance.jsonCpuRatio = textCpu > 0 ? Median(times[k].jsonCpu) / textCpu : 1.0;
+        std::printf("%-48s %10.2f %9.2f %10.2f %9.1f %5d%s\n", instance.name.c_str(),
+                    instance.medianMs, instance.jsonMedianMs, instance.jsonCpuRatio,
                     instance.peakMiB, instance.status, instance.statusVaries ? " (varies)" : "");
     }
 
@@ -234,19 +270,21 @@ int main(int argc, char** argv) {
     }
     const double startupMs = Median(startupTimes);
 
-    std::printf("\n%-16s %9s %10s %10s %9s\n", "family", "instances", "median ms", "max ms",
-                "peak MiB");
+    std::printf("\n%-16s %9s %10s %10s %10s %9s\n", "family", "instances", "median ms", "max ms",
+                "json/text", "peak MiB");
     for (const auto& [family, members] : families) {
         std::vector<double> medians;
         double maxMs = 0;
+        double maxRatio = 0;
         double peak = 0;
         for (const Instance* instance : members) {
             medians.push_back(instance->medianMs);
-            maxMs = std::max(maxMs, instance->medianMs);
+            maxMs = std::max(maxMs, std::max(instance->medianMs, instance->jsonMedianMs));
+            maxRatio = std::max(maxRatio, instance->jsonCpuRatio);
             peak = std::max(peak, instance->peakMiB);
         }
-        std::printf("%-16s %9zu %10.2f %10.2f %9.1f\n", family.c_str(), members.size(),
-                    Median(medians), maxMs, peak);
+        std::printf("%-16s %9zu %10.2f %10.2f %10.2f %9.1f\n", family.c_str(), members.size(),
+                    Median(medians), maxMs, maxRatio, peak);
     }
     if (!startupTimes.empty()) {
         std::printf("startup instance (%s): %.2f ms\n", std::string(kStartupFamily).c_str(),
@@ -259,14 +297,17 @@ int main(int argc, char** argv) {
     std::vector<std::string> slowFitting;
     std::vector<std::string> slowOverLimit;
     std::vector<std::string> heavy;
+    std::vector<std::string> slowJson;
     std::vector<std::string> unexpected;
     for (const Instance& instance : instances) {
         allMedians.push_back(instance.medianMs);
         peakMiB = std::max(peakMiB, instance.peakMiB);
         const bool overLimit = instance.status == kExitLimit;
-        if (instance.medianMs >= kFastMs) {
+        const double slowest = std::max(instance.medianMs, instance.jsonMedianMs);
+        if (overLimit ? slowest >= kOverLimitMs : slowest >= kFastMs) {
             (overLimit ? slowOverLimit : slowFitting).push_back(instance.name);
         }
+        if (instance.jsonCpuRatio > kJsonRatio) slowJson.push_back(instance.name);
         if (instance.peakMiB >= kMemoryMiB) heavy.push_back(instance.name);
         if ((instance.status != 0 && !overLimit) || instance.statusVaries) {
             unexpected.push_back(instance.name);
@@ -281,7 +322,7 @@ int main(int argc, char** argv) {
                 kFastMs);
     list(slowFitting);
     std::printf("  %s every over-limit instance (exit %d) stops under %.0f ms\n",
-                Verdict(slowOverLimit.empty()), kExitLimit, kFastMs);
+                Verdict(slowOverLimit.empty()), kExitLimit, kOverLimitMs);
     list(slowOverLimit);
     if (startupTimes.empty()) {
         std::printf("  ?      median within %.0f ms of start-up: no %s family to compare with\n",
@@ -291,6 +332,9 @@ int main(int argc, char** argv) {
                     Verdict(overallMs - startupMs <= kNearStartupMs), overallMs, kNearStartupMs,
                     startupMs);
     }
+    std::printf("  %s --json within %.1f times the CPU time of text on every instance\n",
+                Verdict(slowJson.empty()), kJsonRatio);
+    list(slowJson);
     std::printf("  %s peak memory %.1f MiB, under %.0f MiB\n", Verdict(heavy.empty()), peakMiB,
                 kMemoryMiB);
     list(heavy);

@@ -7,7 +7,7 @@
 #include "DeductoVersion.h"
 #include "Session.h"
 #include "mainwindow/MDIForm1.h"
-#include "ui/QtPrompts.h"
+#include "natural/TermWindowPrompts.h"
 
 int main(int argc, char* argv[]) {
     // Answered before Qt starts, so that it works without a display.
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Deducto"));
-    deducto::ui::QtPrompts prompts;
+    deducto::TermWindowPrompts prompts;
     deducto::ui::QtEventPump pump;
     deducto::Session session(prompts, pump);
     deducto::MDIForm1 frame(session);

@@ -11,6 +11,7 @@
 
 #include "ArgumentFile.h"
 #include "Check.h"
+#include "Explain.h"
 #include "Grade.h"
 #include "Json.h"
 #include "JsonOutput.h"
@@ -125,12 +126,20 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command) {
         check.passed = grade.passed;
         // A fault of the program outranks a wrong answer.
         if (check.status != kExitInternal) check.status = grade.passed ? 0 : kExitGradeFailed;
-    } else if (command.json) {
-        check.out = ReportJson(report, read.argument, path);
+        return check;
+    }
+    const Explained explained = Explain(report, command.explain, command.world);
+    if (command.json) {
+        std::ostringstream out;
+        WriteReportJson(out, report, read.argument, path, explained);
+        check.out = out.str();
     } else {
+        TextOptions text = command.text;
+        text.explanation = ExplanationLine(explained);
+        text.world = WorldText(report, explained);
         std::ostringstream out;
         std::ostringstream err;
-        WriteText(out, err, report, command.text, command.options);
+        WriteText(out, err, report, text, command.options);
         check.out = out.str();
         check.err = err.str();
     }

@@ -97,6 +97,7 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
         const Evaluation evaluation = EvaluateArgument(session);
         if (evaluation.status.ok()) {
             report.verdict = evaluation.verdict;
+            report.evaluation = evaluation;
             if (evaluation.doesNotFollow()) {
                 report.details = DescribeFailingCases(*evaluation.comparisonTable, session);
             }

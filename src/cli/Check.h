@@ -41,6 +41,7 @@ struct CheckReport {
     std::vector<std::string> messages;  // every message box text of the run, in order
     std::vector<std::string> termMessages;  // shown while the predefined terms were added
     std::vector<LangTerm> lexicon;          // natural language: the terms at the end of the run
+    Evaluation evaluation;                  // the verdict and comparison table, when evaluated
 };
 
 [[nodiscard]] CheckReport RunCheck(const ArgumentFile& argument, const Options& options);

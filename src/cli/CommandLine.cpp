@@ -64,6 +64,10 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
             return parsed;
         } else if (arg == "--details") {
             command.text.details = true;
+        } else if (arg == "--explain") {
+            command.explain = true;
+        } else if (arg == "--world") {
+            command.world = true;
         } else if (arg == "--json") {
             command.json = true;
         } else if (arg == "--grade") {

@@ -23,6 +23,8 @@ struct CommandLine {
     std::vector<std::string> paths;  // in the order given; "-" is standard input
     bool json = false;
     bool grade = false;
+    bool explain = false;  // name the premises that alone give the verdict
+    bool world = false;    // show the first failing case as a world
     int jobs = 1;
     TextOptions text;
     Options options;

@@ -1,6 +1,7 @@
 #include "Json.h"
 
 #include <cassert>
+#include <charconv>
 #include <cstdint>
 
 namespace deducto::cli {
@@ -39,12 +40,25 @@ std::size_t Utf8Length(std::string_view s) {
     return length;
 }
 
+// Characters that stand for themselves in a JSON string: printable ASCII but the quote
+// and the backslash.
+bool Plain(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u < 0x7F && c != '"' && c != '\\';
+}
+
 }  // namespace
 
-std::string JsonString(std::string_view text) {
+void AppendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
+    out += '"';
     while (!text.empty()) {
+        // Plain runs go over whole.
+        std::size_t plain = 0;
+        while (plain < text.size() && Plain(text[plain])) ++plain;
+        out.append(text.substr(0, plain));
+        text.remove_prefix(plain);
+        if (text.empty()) break;
         const unsigned char c = static_cast<unsigned char>(text.front());
         std::size_t used = 1;
         switch (c) {
@@ -86,7 +100,13 @@ std::string JsonString(std::string_view text) {
         }
         text.remove_prefix(used);
     }
-    return out + "\"";
+    out += '"';
+}
+
+std::string JsonString(std::string_view text) {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
 }
 
 void JsonWriter::Value() {
@@ -116,24 +136,41 @@ void JsonWriter::Key(std::string_view key) {
     assert(!first_.empty() && !afterKey_);
     if (!first_.back()) out_ += ',';
     first_.back() = false;
-    out_ += JsonString(key);
+    AppendJsonString(out_, key);
     out_ += ':';
     afterKey_ = true;
 }
 
 void JsonWriter::String(std::string_view text) {
     Value();
-    out_ += JsonString(text);
+    AppendJsonString(out_, text);
 }
 
 void JsonWriter::Int(long long number) {
     Value();
-    out_ += std::to_string(number);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out_.append(digits, end);
 }
 
 void JsonWriter::Null() {
     Value();
     out_ += "null";
+}
+
+void JsonWriter::PassPiece(size_t length) {
+    if (sink_ == nullptr) {
+        out_.append(piece_.get(), length);
+        return;
+    }
+    Finish();
+    sink_->write(piece_.get(), static_cast<std::streamsize>(length));
+}
+
+void JsonWriter::Finish() {
+    if (sink_ == nullptr) return;
+    sink_->write(out_.data(), static_cast<std::streamsize>(out_.size()));
+    out_.clear();
 }
 
 void JsonWriter::StringArray(const std::vector<std::string>& texts) {

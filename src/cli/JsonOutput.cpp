@@ -53,14 +53,13 @@ void WriteTable(JsonWriter& json, const clsTruthTable& table) {
     json.Key("internalTerms");
     json.Int(table.nbrIntTerms());
     json.Key("rows");
-    json.BeginArray();
-    for (int i = 0; i < table.nbrTruthCombos(); ++i) json.String(table.TruthCombo(i));
-    json.EndArray();
+    json.PlainStringArray(table.nbrTruthCombos(), table.MaxTruthComboLength(),
+                          [&](int i, char* at) { return table.WriteTruthCombo(i, at); });
     json.Key("values");
-    json.BeginArray();
-    for (int i = 0; i < table.nbrTruthCombos(); ++i)
-        json.String(std::string(1, table.TruthValue(i)));
-    json.EndArray();
+    json.PlainStringArray(table.nbrTruthCombos(), 1, [&](int i, char* at) {
+        *at = table.TruthValue(i);
+        return at + 1;
+    });
     json.EndObject();
 }
 
@@ -107,7 +106,7 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
     }
     json.Key("errorPos");
     if (outcome.unread()) {
-        json.Int(outcome.markPos);
+        json.Int(outcome.markCharacter());
     } else {
         json.Null();
     }
@@ -124,9 +123,9 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
 
 }  // namespace
 
-std::string ReportJson(const CheckReport& report, const ArgumentFile& argument,
-                       std::string_view file) {
-    JsonWriter json;
+void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
+                     std::string_view file, const Explained& explained) {
+    JsonWriter json(&out);
     json.BeginObject();
     json.Key("file");
     json.String(file);
@@ -163,8 +162,10 @@ std::string ReportJson(const CheckReport& report, const ArgumentFile& argument,
     json.BeginArray();
     for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
+    WriteExplainedJson(json, report, explained);
     json.EndObject();
-    return json.text() + '\n';
+    json.Finish();
+    out << '\n';
 }
 
 }  // namespace deducto::cli

@@ -4,14 +4,16 @@
 // message the run would have shown.
 #pragma once
 
-#include <string>
+#include <ostream>
 #include <string_view>
 
 #include "Check.h"
+#include "Explain.h"
 
 namespace deducto::cli {
 
-[[nodiscard]] std::string ReportJson(const CheckReport& report, const ArgumentFile& argument,
-                                     std::string_view file);
+// Writes the report to `out`, ending with a newline.
+void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
+                     std::string_view file, const Explained& explained = {});
 
 }  // namespace deducto::cli

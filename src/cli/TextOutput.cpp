@@ -94,6 +94,7 @@ void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
     switch (report.result) {
         case RunResult::Evaluated:
             out << VerdictText(report.verdict) << '\n';
+            if (!text.explanation.empty()) out << text.explanation << '\n';
             break;
         case RunResult::LineFailed:
             out << "Not evaluated: "
@@ -124,6 +125,9 @@ void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
             for (const std::string& line : failing) out << kIndent << line << '\n';
         }
     }
+
+    if (!text.world.empty()) out << '\n';
+    for (const std::string& line : text.world) out << line << '\n';
 
     WriteTables(out, err, report, text, options);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "Check.h"
@@ -12,8 +13,10 @@
 namespace deducto::cli {
 
 struct TextOptions {
-    bool details = false;     // list the cases in which the conclusion fails
-    std::vector<int> tables;  // line indices whose truth tables are printed
+    bool details = false;            // list the cases in which the conclusion fails
+    std::vector<int> tables;         // line indices whose truth tables are printed
+    std::string explanation;         // printed under the verdict when not empty
+    std::vector<std::string> world;  // printed after the failing cases
     // Text prints the tables after the report; any other format prints only the tables,
     // so that the output can go straight into a spreadsheet or a document.
     TableFormat format = TableFormat::Text;

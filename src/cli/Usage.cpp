@@ -52,6 +52,8 @@ constexpr OptionHelp kOptions[] = {
     {"--true-only", "", "show only the table rows whose value is T"},
     {"--false-only", "", "show only the table rows whose value is F"},
     {"--no-simplify", "", "keep the columns the value does not depend on"},
+    {"--explain", "", "say which premises alone give the verdict"},
+    {"--world", "", "show the first case in which the conclusion fails as a world"},
     {"--json", "", "print one JSON object per file, a line each, instead of text"},
     {"--grade", "",
      "compare each file's verdict with its Expect line: print one line per file, ok or what "

@@ -59,10 +59,13 @@ void TranslateAndParse(LineOutcome& out, int line, ReadKind kind, Session& sessi
     out.parse.PolishStr = RemoveDoubleNegations(out.parse.PolishStr);
 }
 
-// Inserts the error mark where reading stopped (never past the end of the text).
+// Inserts the error mark where reading stopped: never past the end of the text, and never
+// inside a character (readers stop just after a byte; a character may have several).
 void MarkFailure(LineOutcome& out, int at, Session& session) {
     if (CharacterCount(out.text) >= kLongLine) session.prompts().ShowMessage(kSyntaxError);
-    out.markPos = std::clamp(at, 0, static_cast<int>(out.text.size()));
+    size_t pos = static_cast<size_t>(std::clamp(at, 0, static_cast<int>(out.text.size())));
+    while (pos < out.text.size() && IsContinuationByte(out.text[pos])) ++pos;
+    out.markPos = static_cast<int>(pos);
     out.text.insert(static_cast<size_t>(out.markPos), kErrorMark);
     out.marked = true;
 }
@@ -82,6 +85,10 @@ LineResult ResultOf(Outcome outcome) {
 }
 
 }  // namespace
+
+int LineOutcome::markCharacter() const {
+    return CharacterCount(std::string_view(text).substr(0, static_cast<size_t>(markPos)));
+}
 
 std::string RemoveErrorMarks(std::string_view text) {
     const std::string_view mark = kErrorMark;

@@ -45,7 +45,7 @@ struct LineOutcome {
     std::string text;         // what the line shows now: without old marks, with the new one
                               // when `marked`; in natural language the normalised sentence
     bool marked = false;      // `text` carries " <-- ERROR "
-    int markPos = 0;          // where the mark was inserted into `text`
+    int markPos = 0;          // byte offset of the mark in `text`, at a character boundary
     std::string formulaText;  // what went to the parser (the translation in the worded modes)
     ParseResult parse;        // PolishStr without double negations; in set-theory mode
                               // tokenList is the translator's list in set notation
@@ -56,6 +56,8 @@ struct LineOutcome {
     }
     // The line could not be read at all (the error mark is in its text).
     [[nodiscard]] bool unread() const { return marked; }
+    // The characters (not bytes) of `text` before the mark.
+    [[nodiscard]] int markCharacter() const;
 };
 
 // What the caller does around building a table: the window shows its processing frame.

@@ -25,7 +25,11 @@ class LanguageTermsModel;
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
-    virtual void ShowMessage(std::string_view text) = 0;             // OK only
+    virtual void ShowMessage(std::string_view text) = 0;  // OK only
+    // A message under a title of its own instead of the program's name.
+    virtual void ShowTitledMessage(std::string_view /*title*/, std::string_view text) {
+        ShowMessage(text);
+    }
     virtual bool Confirm(std::string_view text) = 0;                 // OK / Cancel
     virtual bool ConfirmTermWithUser(CheckTermsModel& dialog) = 0;   // true when accepted
     virtual bool EditLanguageTerms(LanguageTermsModel& window) = 0;  // true on Update

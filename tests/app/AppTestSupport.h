@@ -70,6 +70,7 @@ QList<T*> OpenWindows() {
 #include "LineParser.h"
 #include "formula/modBuildPolish.h"
 #include "truthtable/clsTruthTable.h"
+#include "truthtable/modEvaluate.h"
 #include "ui/PictureBox.h"
 
 namespace deducto::testing {
@@ -89,6 +90,20 @@ inline BuiltTable TableOf(std::string_view text, Session& session, bool simplify
         return {};
     if (simplify && !table->Simplify(session.computation).ok()) return {};
     return {table, parse.tokenList};
+}
+
+// Reads the premises (lines 1 to n) and then the conclusion as the window does, in the
+// session's mode, and evaluates them: the comparison table, or none when a line fails.
+inline std::shared_ptr<const clsTruthTable> CompareArgument(Session& session,
+                                                            const QStringList& premises,
+                                                            const QString& conclusion) {
+    for (int k = 1; k <= premises.size() + 1; ++k) {
+        const int line = k % (static_cast<int>(premises.size()) + 1);  // the conclusion last
+        const QString& text = line == 0 ? conclusion : premises[line - 1];
+        const LineOutcome read = ReadLine(text.toStdString(), line, ReadKind::Edit, session);
+        if (read.result != LineResult::Built) return nullptr;
+    }
+    return EvaluateArgument(session).comparisonTable;
 }
 
 // The text printed on each line of a picture at or below `fromY`, left to right, keyed by y.

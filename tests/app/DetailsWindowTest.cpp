@@ -22,12 +22,7 @@ class DetailsWindowTest : public QObject {
     // Evaluates an argument the way the main window reads its lines.
     std::shared_ptr<const clsTruthTable> Compare(const QStringList& premises,
                                                  const QString& conclusion) {
-        for (int k = 0; k <= premises.size(); ++k) {
-            const QString& text = k == 0 ? conclusion : premises[k - 1];
-            const LineOutcome read = ReadLine(text.toStdString(), k, ReadKind::Edit, session());
-            if (read.result != LineResult::Built) return nullptr;
-        }
-        return EvaluateArgument(session()).comparisonTable;
+        return testing::CompareArgument(session(), premises, conclusion);
     }
 
 private slots:

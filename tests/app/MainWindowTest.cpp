@@ -67,11 +67,18 @@ class MainWindowTest : public QObject {
     QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
     QString VerdictShown() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
 
-    // Types into a line as the user does, then leaves it with Tab.
+    // Types into a line as the user does, then leaves it with Tab. Characters beyond ASCII
+    // have no key of their own here: they arrive as key events that carry only their text.
     void Type(int line, const QString& text) {
         ui::LineEdit* box = Box(line);
         box->setFocus(Qt::MouseFocusReason);
-        QTest::keyClicks(box, text);
+        for (const QChar c : text) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(box, c.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        }
         QTest::keyClick(box, Qt::Key_Tab);
     }
     // Types a sentence in natural-language mode: its full stop leaves the line.
@@ -184,6 +191,9 @@ private slots:
         QTest::newRow("error past the end")
             << 0 << "(p"
             << "(p <-- ERROR " << QStringList{"Missing right parenthesis"};
+        QTest::newRow("a character of two bytes")
+            << 1 << QString::fromUtf8("p and \xC3\xA9")
+            << QString::fromUtf8("p and \xC3\xA9 <-- ERROR ") << QStringList{"Invalid character"};
         // From 90 characters on a failing line also gets "Syntax error".
         const QString start = QString("p and ").repeated(14) + "and";
         QTest::newRow("89 characters")
@@ -325,25 +335,32 @@ private slots:
         QTest::addColumn<QStringList>("premises");
         QTest::addColumn<QString>("conclusion");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("follows") << QStringList{"p", "p implies q"} << "q"
-                                 << QString(VerdictText(Verdict::AlwaysTrue));
+        QTest::addColumn<QString>("why");
+        QTest::newRow("follows") << QStringList{"p", "p implies q", "r"} << "q"
+                                 << QString(VerdictText(Verdict::AlwaysTrue))
+                                 << "It follows from premises 1 and 2 alone.";
         QTest::newRow("does not follow")
-            << QStringList{"p"} << "q" << QString(VerdictText(Verdict::DoesNotFollow));
+            << QStringList{"p"} << "q" << QString(VerdictText(Verdict::DoesNotFollow)) << "";
         QTest::newRow("inconsistent premises")
-            << QStringList{"p", "not p"} << "q" << QString(VerdictText(Verdict::PremisesFalse));
+            << QStringList{"p", "not p"} << "q" << QString(VerdictText(Verdict::PremisesFalse))
+            << "Every premise is needed.";
         QTest::newRow("always false")
-            << QStringList{"p"} << "q and not q" << QString(VerdictText(Verdict::AlwaysFalse));
+            << QStringList{"p"} << "q and not q" << QString(VerdictText(Verdict::AlwaysFalse))
+            << "It is false without any premise.";
         QTest::newRow("no premises")
-            << QStringList{} << "q or not q" << QString(VerdictText(Verdict::AlwaysTrue));
+            << QStringList{} << "q or not q" << QString(VerdictText(Verdict::AlwaysTrue))
+            << "It is true without any premise.";
     }
     void evaluationShowsTheVerdict() {
         QFETCH(QStringList, premises);
         QFETCH(QString, conclusion);
         QFETCH(QString, verdict);
+        QFETCH(QString, why);
         SelectMode("optPropositional");
         EnterArgument(premises, conclusion);
         Button("cmdEvaluateConclusion")->click();
         QCOMPARE(VerdictShown(), verdict);
+        QCOMPARE(Find<QLabel>(main_, "lblWhy")->text(), why);
         QCOMPARE(Button("cmdDetails")->isHidden(),
                  verdict != QString(VerdictText(Verdict::DoesNotFollow)));
         QVERIFY(!Find<QGroupBox>(main_, "frameProcessing")->isVisible());
@@ -352,6 +369,7 @@ private slots:
         Box(5)->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(Box(5), Qt::Key_Space);
         QVERIFY(VerdictShown().isEmpty());
+        QVERIFY(Find<QLabel>(main_, "lblWhy")->text().isEmpty());
         QVERIFY(Button("cmdDetails")->isHidden());
     }
 
@@ -432,6 +450,36 @@ private slots:
         QCOMPARE(Box(2)->textColour(), QColor(Qt::red));
         QVERIFY(!TableButton(2)->isEnabled());
         QVERIFY(!session().progress.haltRequested);
+    }
+
+    // Eight premises, each an "or" of the same nine predicates of one individual: "&Cancel"
+    // pressed at the evaluation's first chance stops it within a few more.
+    void cancelStopsAHardPredicateArgumentAtOnce() {
+        SelectMode("optPredicate");
+        EnterArgument({"not Ca or Da or Ba or Aa or not Ia or Ha or Ga or Fa or not Ea",
+                       "Fa or Ga or Ea or not Ba or Da or Ha or Ia or not Ca or Aa",
+                       "Ea or Ga or not Ha or Ca or Ia or Ba or not Fa or Aa or Da",
+                       "Ga or not Ia or Aa or Da or Fa or not Ea or Ha or Ba or Ca",
+                       "not Ha or Ca or Da or Ea or not Fa or Ga or Ba or Ia or not Aa",
+                       "Ca or Aa or Ea or not Ha or Ga or Fa or Ba or not Ia or Da",
+                       "Da or Ea or not Ia or Aa or Ca or Ha or not Ba or Ga or Fa",
+                       "Ga or not Da or Ba or Ea or Ha or not Ca or Ia or Fa or Aa"},
+                      "Aa or not Ba");
+        prompts().messages.clear();
+        long long cancelledAt = 0;
+        app_->pump.onPump = [&](long long pump) {
+            if (cancelledAt != 0) return;
+            cancelledAt = pump;
+            session().progress.haltRequested = true;
+        };
+        const long long start = app_->pump.pumps;
+        Button("cmdEvaluateConclusion")->click();
+        app_->pump.onPump = nullptr;
+        QCOMPARE(cancelledAt, start + 1);
+        QVERIFY2(app_->pump.pumps - cancelledAt <= 3,
+                 qPrintable(QString("%1 more pumps").arg(app_->pump.pumps - cancelledAt)));
+        QCOMPARE(prompts().messages, std::vector<std::string>{kProcessCanceled});
+        QVERIFY(VerdictShown().isEmpty());
     }
 
     void requestsDuringAComputationAreCarriedOutAfterIt_data() {
@@ -757,14 +805,13 @@ private slots:
         AcceptSuggestedTerms();
         TypeSentence(1, "Socrates is a philosopher.");  // two new terms
         QCOMPARE(refreshed.count(), 1);
-        session().lexicon.TermsShownCount = session().lexicon.TermCount();  // as the panel does
-        TypeSentence(2, "Socrates is a philosopher.");                      // nothing new
+        Button("cmdToggle")->click();  // back to the syntax panel
+        QCOMPARE(Button("cmdToggle")->text(), QString::fromLatin1(kShowTerms));
+        TypeSentence(2, "Socrates is a philosopher.");  // nothing new
         QCOMPARE(refreshed.count(), 1);
         TypeSentence(3, "All philosophers are mortal.");  // one more
         QCOMPARE(refreshed.count(), 2);
-        session().lexicon.TermsShownCount = session().lexicon.TermCount();
-        Button("cmdToggle")->setText(QString::fromLatin1(kShowSyntax));  // the panel is on show
-        TypeSentence(0, "Socrates is mortal.");
+        TypeSentence(0, "Socrates is mortal.");  // the panel is on show
         QCOMPARE(refreshed.count(), 3);
         // A worked example fills the lexicon without redrawing the panel line by line.
         Menu("mnuNatExample")->trigger();

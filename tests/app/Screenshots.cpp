@@ -1,12 +1,15 @@
 // Saves pictures of the program for a person to look at: the main window with the
 // propositional worked example typed by hand and evaluated, truth-table windows and the
-// details window, the other examples, natural language in English, and the processing frame
-// of a running evaluation. Usage: deducto_screenshots [folder]
+// details window, the other examples, natural language in English with its term windows and
+// the terms panel, the processing frame of a running evaluation, the four syntax panels, the
+// four worked examples from a clean start and the help window at the natural-language
+// sentences. Usage: deducto_screenshots [folder]
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -16,7 +19,11 @@
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
 #include "natural/CheckTermsModel.h"
+#include "natural/LanguageTermsModel.h"
+#include "natural/frmCheckTerms.h"
+#include "natural/frmLanguageTerms.h"
 #include "presentation/frmTruthTable.h"
+#include "reference/Help.h"
 #include "ui/QtPrompts.h"
 
 using namespace deducto;
@@ -76,6 +83,30 @@ void SaveModal(QAbstractButton* button, const QDir& folder, const char* name) {
     Reactivate(button->window());
 }
 
+// Opens the details, then their world, grabs the world and closes both.
+void SaveWorld(QAbstractButton* details, const QDir& folder, const char* name) {
+    if (!details->isVisible()) {
+        std::fprintf(stderr, "%s: %s is not on show\n", name, qPrintable(details->objectName()));
+        return;
+    }
+    QTimer::singleShot(300, [&folder, name] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (window == nullptr) return;
+        QTimer::singleShot(300, [&folder, name] {
+            if (QWidget* world = QApplication::activeModalWidget()) {
+                Save(world, folder, name);
+                world->close();
+            }
+        });
+        if (auto* show = window->findChild<QPushButton*>(QStringLiteral("cmdShowWorld"))) {
+            show->click();
+        }
+        window->close();
+    });
+    details->click();
+    Reactivate(details->window());
+}
+
 void SaveTruthTable(Main* main, int line, const QDir& folder, const char* name) {
     auto* button =
         testing::Find<QPushButton>(main, ("cmdTruthTable" + std::to_string(line)).c_str());
@@ -86,6 +117,21 @@ void SaveTruthTable(Main* main, int line, const QDir& folder, const char* name) 
         window->close();
     }
     Reactivate(main->window());
+}
+
+// Shows a term window over `model` without blocking, saves it and closes it; `scrolled`
+// first moves both scroll bars to their ends.
+template <typename Window, typename Model>
+void ShowUnblocked(const QDir& folder, const char* name, Model& model, bool scrolled = false) {
+    Window window(model);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "%s not exposed\n", name);
+    if (scrolled) {
+        for (auto* bar : window.template findChildren<QScrollBar*>()) bar->setValue(bar->maximum());
+    }
+    QApplication::processEvents();
+    Save(&window, folder, name);
+    window.close();
 }
 
 }  // namespace
@@ -127,6 +173,8 @@ int main(int argc, char* argv[]) {
     session.options.multiTable = true;  // truth-table windows open without blocking
     SaveTruthTable(main, 1, folder, "03-truth-table.png");
     SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "04-details.png");
+    SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder,
+              "04b-propositional-world.png");
 
     // A failing line, marked in place.
     Type(testing::Find<QLineEdit>(main, "txtCondition8"), "p and and q");
@@ -148,6 +196,18 @@ int main(int argc, char* argv[]) {
     SaveTruthTable(main, 0, folder, "08-predicate-conclusion-table.png");
     SaveTruthTable(main, 2, folder, "08b-predicate-individuals-table.png");
     SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "09-predicate-details.png");
+    SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder,
+              "09b-world-four-predicates.png");
+
+    // A world of three predicates and two individuals.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    Type(testing::Find<QLineEdit>(main, "txtCondition1"), "forall x (Px implies Qx)");
+    Type(testing::Find<QLineEdit>(main, "txtCondition2"), "Pa or Rb");
+    Type(testing::Find<QLineEdit>(main, "txtConclusion"), "Qa");
+    testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+    QApplication::processEvents();
+    SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder,
+              "09c-world-three-predicates.png");
 
     // The set-theory example, loaded from the Help menu.
     if (auto* example = main->findChild<QAction*>(QStringLiteral("mnuSetExample"))) {
@@ -172,7 +232,28 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         Save(&frame, folder, "13-natural-evaluated.png");
         SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder, "14-natural-details.png");
+        SaveWorld(testing::Find<QPushButton>(main, "cmdDetails"), folder, "14b-natural-world.png");
         SaveTruthTable(main, 1, folder, "15-natural-truth-table.png");
+
+        // The term windows over the example's lexicon, which uses every column.
+        LanguageTermsModel table(session, "");
+        ShowUnblocked<frmLanguageTerms>(folder, "17-language-terms.png", table);
+        LanguageTermsModel request(session, "Please define the following terms:  EVEN.");
+        ShowUnblocked<frmLanguageTerms>(folder, "18-language-terms-query.png", request, true);
+        NatState nat(prompts);
+        CheckTermsModel plural(session.lexicon, nat,
+                               {"Please confirm or modify.", "philosophers", "AC", "P", "C"});
+        ShowUnblocked<frmCheckTerms>(folder, "19-check-terms-plural.png", plural);
+        CheckTermsModel complement(session.lexicon, nat,
+                                   {"Please confirm or modify.", "wise", "AC", "P", "A"});
+        ShowUnblocked<frmCheckTerms>(folder, "20-check-terms-complement.png", complement);
+
+        // The terms panel: drawn once, then a sentence with a new word shows it in bold.
+        auto* toggle = testing::Find<QPushButton>(main, "cmdToggle");
+        toggle->click();
+        Type(testing::Find<QLineEdit>(main, "txtCondition6"), "Some numbers are even.");
+        QApplication::processEvents();
+        Save(&frame, folder, "21-terms-panel.png");
     }
 
     // The processing frame, caught while an evaluation runs.
@@ -181,5 +262,47 @@ int main(int argc, char* argv[]) {
         Save(&frame, folder, "16-processing.png");
     };
     testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+    QApplication::processEvents();
+
+    // The syntax panels, one per mode.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    const std::pair<const char*, const char*> panels[] = {
+        {"optPropositional", "22-panel-propositional.png"},
+        {"optPredicate", "23-panel-predicate.png"},
+        {"optSetTheory", "24-panel-set-theory.png"},
+        {"optNatural", "25-panel-natural.png"}};
+    for (const auto& [option, name] : panels) {
+        testing::Find<QRadioButton>(main, option)->click();
+        QApplication::processEvents();
+        Save(&frame, folder, name);
+    }
+
+    // The worked examples, each from a clean start, then the window activated again.
+    const std::pair<const char*, const char*> examples[] = {
+        {"mnuPropExample", "26-example-propositional.png"},
+        {"mnuPredExample", "27-example-predicate.png"},
+        {"mnuSetExample", "28-example-set-theory.png"},
+        {"mnuNatExample", "29-example-natural.png"}};
+    for (const auto& [menu, name] : examples) {
+        testing::Find<QPushButton>(main, "cmdClear")->click();
+        session.lexicon.Clear();
+        main->findChild<QAction*>(QString::fromLatin1(menu))->trigger();
+        QApplication::processEvents();
+        Reactivate(&frame);
+        Save(&frame, folder, name);
+    }
+
+    // The help window, opened from the natural-language panel's button.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    testing::Find<QRadioButton>(main, "optPropositional")->click();
+    testing::Find<QRadioButton>(main, "optNatural")->click();
+    testing::Find<QPushButton>(main, "cmdNatSyntaxHelp")->click();
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<dlgHelp*>(window)) {
+            if (QTest::qWaitForWindowExposed(help)) Save(help, folder, "30-help-sentences.png");
+            help->close();
+        }
+    }
     return 0;
 }

@@ -299,3 +299,59 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace deducto::cli::testing
+
+namespace deducto::cli::testing {
+namespace {
+
+TEST(Checker, ExplainNamesThePremisesUnderTheVerdict) {
+    const CheckerRun run =
+        RunChecker({"--explain", "-"}, PropositionalExampleWith("(r and k) iff p"));
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.err;
+    EXPECT_TRUE(Contains(run.out,
+                         "The conclusion is always true.\n"
+                         "It follows from premises 1, 2, 3, 4, 5 and 6 alone.\n"));
+    // Without the option the report is as before.
+    EXPECT_FALSE(
+        Contains(RunChecker({"-"}, PropositionalExampleWith("(r and k) iff p")).out, "alone"));
+}
+
+TEST(Checker, WorldShowsTheFirstFailingCaseWithEveryLine) {
+    const CheckerRun run = RunChecker(
+        {"--world", "-"},
+        "Mode: predicate\nPremise: forall x (Px implies Qx)\nPremise: Pa or Rb\nConclusion: Qa\n");
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.err;
+    for (const char* line : {"(1 of 1), as a world:\n", "    P∩Q∩R: none\n",
+                             "    P′∩Q′∩R: inhabited by b\n", "    P′∩Q′∩R′: inhabited by a\n",
+                             "    Premise 2 is true: Pa ∨ Rb\n", "    Conclusion is false: Qa\n"}) {
+        EXPECT_TRUE(Contains(run.out, line));
+    }
+}
+
+TEST(Checker, JsonGainsExplanationAndWorldWhenAsked) {
+    const CheckerRun valid = RunChecker({"--json", "--explain", "-"},
+                                        "Premise: p\nPremise: r\nPremise: p implies q\n"
+                                        "Conclusion: q\n");
+    const std::optional<Json> parsed = ParseJson(valid.out);
+    ASSERT_TRUE(parsed) << valid.out;
+    const Json& explanation = (*parsed)["explanation"];
+    EXPECT_EQ(explanation["verdict"].string, "The conclusion is always true.");
+    ASSERT_EQ(explanation["premises"].array.size(), 2u);
+    EXPECT_EQ(explanation["premises"][0].number, 1);
+    EXPECT_EQ(explanation["premises"][1].number, 3);
+    EXPECT_EQ((*parsed)["world"].kind, Json::Kind::Null);
+
+    const CheckerRun failing =
+        RunChecker({"--json", "--world", SamplePath("propositional_example.txt")});
+    const std::optional<Json> report = ParseJson(failing.out);
+    ASSERT_TRUE(report) << failing.out;
+    const Json& world = (*report)["world"];
+    EXPECT_EQ(world["cases"].number, 1);
+    std::string trueLetters;
+    for (const Json& letter : world["true"].array) trueLetters += letter.string;
+    EXPECT_EQ(trueLetters, "apr");
+    ASSERT_EQ(world["lines"].array.size(), 8u);
+    EXPECT_EQ(world["lines"][7]["value"].string, "F");
+}
+
+}  // namespace
+}  // namespace deducto::cli::testing

@@ -19,7 +19,12 @@ public:
     std::function<bool(CheckTermsModel&)> onCheckTerm;     // default: decline
     std::function<bool(LanguageTermsModel&)> onEditTerms;  // default: decline
 
+    std::string lastTitle;  // of the last titled message
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    void ShowTitledMessage(std::string_view title, std::string_view text) override {
+        lastTitle = title;
+        ShowMessage(text);
+    }
     bool Confirm(std::string_view text) override {
         messages.emplace_back(text);
         return ++questions != cancelOnQuestion;

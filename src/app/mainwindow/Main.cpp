@@ -154,6 +154,9 @@ void Main::CreateControls() {
     lblEvaluation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblEvaluation->setWordWrap(true);
     SetBackground(lblEvaluation, ui::kLightCyan);
+    lblWhy = Make<QLabel>(this, "lblWhy", {2520, 9040, 5999, kWhyHeight});
+    lblWhy->setFont(SansSerif(*this, ui::kDefaultFontSize, false));
+    SetBackground(lblWhy, ui::kLightCyan);
     cmdDetails = Make<QPushButton>(this, "cmdDetails", {8000, 8520, 855, 495}, "Details");
     cmdDetails->hide();
 
@@ -285,15 +288,17 @@ void Main::Form_Load() {
 }
 
 void Main::SetWindowSize(ui::TwipSize size) {
-    resize(ui::ToPixels(size, *this));
+    resize(ui::ToPixels(ui::TwipSize{size.width, size.height + kWhyHeight}, *this));
     emit windowSizeChanged();
 }
 
 void Main::Form_Activate() {
-    if (session_.modeNatural()) {
-        cmdUpdateTerms->show();
-        cmdNatSyntaxHelp->show();
-    }
+    if (!session_.modeNatural()) return;
+    cmdUpdateTerms->show();
+    // "Help" belongs to the syntax panel's text: over a word problem or the terms listing
+    // it would stand on their text instead.
+    const bool syntaxOnShow = !exampleOnShow_ && cmdToggle->text() == QLatin1String(kShowTerms);
+    cmdNatSyntaxHelp->setVisible(syntaxOnShow);
 }
 
 QRadioButton* Main::OptionFor(Mode mode) const {
@@ -333,9 +338,13 @@ void Main::opt_Click(Mode mode) {
 }
 
 void Main::ShowModePanel() {
-    DrawSyntaxPanel(*picBoxSyntax, session_.mode);
+    const PanelButtons buttons = DrawSyntaxPanel(*picBoxSyntax, session_.mode);
+    exampleOnShow_ = false;
     // The natural-language panel keeps its left part for text and refers to both buttons.
-    if (session_.modeNatural()) {
+    if (buttons.help) {
+        const ui::TwipPoint panel = ui::ToTwips(picBoxSyntax->pos(), *this);
+        ui::SetTwipGeometry(*cmdNatSyntaxHelp,
+                            {panel.x + buttons.help->x, panel.y + buttons.help->y, 855, 375});
         ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
         cmdUpdateTerms->show();
         cmdNatSyntaxHelp->show();

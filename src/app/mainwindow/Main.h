@@ -40,6 +40,7 @@ class PictureBox;
 
 inline constexpr const char* kCaption = "Deducto - the Inferator";
 inline constexpr ui::TwipSize kMainSize{15400, 9100};
+inline constexpr int kWhyHeight = 300;    // lblWhy, by which the window is taller
 inline constexpr int kTypingLimit = 100;  // characters a line accepts
 inline constexpr const char* kProcessCanceled = "Process canceled by user";
 inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
@@ -128,6 +129,7 @@ private:
     void mnuContents_Click();
     void cmdNatSyntaxHelp_Click();
     void ShowTermsPanel();
+    void GrowForTermsPanel(int y);
     void mnuAbout_Click();
     void mnuExit_Click();
 
@@ -145,6 +147,7 @@ private:
     std::array<QPushButton*, kLineCount> cmdTruthTable_{};
     QPushButton* cmdEvaluateConclusion;
     QLabel* lblEvaluation;
+    QLabel* lblWhy;  // which premises give the verdict, under it
     QPushButton* cmdDetails;
     QGroupBox* frameProcessing;
     QLabel* labelProcessing;
@@ -178,6 +181,8 @@ private:
     long long computationsEnded_ = 0;
 
     std::shared_ptr<const clsTruthTable> comparisonTable_;
+    // A worked example's problem is in picBoxSyntax (until a syntax panel replaces it).
+    bool exampleOnShow_ = false;
 };
 
 }  // namespace deducto

@@ -7,7 +7,9 @@
 
 #include "LineParser.h"
 #include "mainwindow/Main.h"
+#include "natural/LanguageTermsModel.h"
 #include "natural/TermDefinition.h"
+#include "natural/TermsPanel.h"
 #include "reference/Help.h"
 #include "reference/WorkedExamples.h"
 #include "truthtable/clsTruthTable.h"
@@ -18,6 +20,8 @@ namespace deducto {
 namespace {
 
 inline constexpr ui::TwipSize kExampleSize{15400, 10000};
+inline constexpr int kTermsFrameHeight = 10000;
+inline constexpr int kTermsMainHeight = 13000;
 
 }  // namespace
 
@@ -75,6 +79,7 @@ void Main::cmdClear_Click() {
     cmdEvaluateConclusion->setEnabled(false);
     for (QPushButton* button : cmdTruthTable_) button->setEnabled(false);
     lblEvaluation->clear();
+    lblWhy->clear();
     for (int line = 0; line < kLineCount; ++line) {
         picBox_[line]->Cls();
         txt_[line]->setText(QString());
@@ -153,12 +158,15 @@ void Main::LoadExample(Mode mode) {
 
 void Main::ShowExample(const WorkedExample& example) {
     DrawExampleProblem(*picBoxSyntax, example);
+    exampleOnShow_ = true;
     session_.exampleLoading = true;
     // Every line is empty now, so switching mode has nothing to ask about.
     session_.entriesMade = false;
     OptionFor(example.mode)->setChecked(true);
     if (example.mode == Mode::Natural) {
         cmdNatSyntaxHelp->hide();
+        // Clear of the problem's title, as on the syntax panel.
+        ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
         cmdUpdateTerms->show();
         ClearLexicon();
         for (const ExampleTerm& term : example.terms) {
@@ -194,19 +202,47 @@ void Main::cmdToggle_Click() {
 }
 
 void Main::ShowTermsPanel() {
-    // Whatever shows the terms panel draws the listing of the lexicon on this signal.
+    const int y = DrawTermsPanel(*picBoxSyntax, session_.lexicon);
+    ui::SetTwipGeometry(*cmdUpdateTerms, {11040, 120, 1215, 495});
+    cmdUpdateTerms->show();
+    cmdNatSyntaxHelp->hide();
+    cmdToggle->setText(QString::fromLatin1(kShowSyntax));
+    session_.lexicon.TermsShownCount = session_.lexicon.TermCount();
+    if (y >= kTermsPanelGrowFrom) GrowForTermsPanel(y);
     emit termsPanelShown();
 }
 
-void Main::mnuShowTerms_Click() {
-    // Opens the Language Terms window once it exists.
+void Main::GrowForTermsPanel(int y) {
+    // The frame keeps to a height that fits a screen and scrolls the taller main window.
+    QWidget* frame = window();
+    if (frame != this && !frame->isMaximized()) {
+        frame->resize(frame->width(), ui::ToPixels(kTermsFrameHeight, ui::DpiOf(*frame).y));
+    }
+    ui::TwipSize size = ui::ToTwips(this->size(), *this);
+    size.height = std::max({size.height, kTermsMainHeight, y + 500});
+    resize(ui::ToPixels(size, *this));
 }
 
-void Main::mnuContents_Click() { LaunchHelp(kHelpContents, this); }
+void Main::mnuShowTerms_Click() {
+    if (processing()) return;  // the table is being built from the lexicon as it stands
+    // A line still being typed is read first, so that its new words are in the table.
+    for (int line = 0; line < kLineCount; ++line) {
+        if (session_.lines[line].changed) {
+            ParseLine(line);
+            break;
+        }
+    }
+    LanguageTermsModel window(session_, "");
+    session_.prompts().EditLanguageTerms(window);
+    ReparseFlaggedLines();
+    if (cmdToggle->text() == QLatin1String(kShowSyntax)) ShowTermsPanel();
+}
 
-void Main::cmdNatSyntaxHelp_Click() { LaunchHelp(kHelpNaturalSentences, this); }
+void Main::mnuContents_Click() { LaunchHelp(kHelpContents); }
 
-void Main::mnuAbout_Click() { session_.prompts().ShowMessage("Deducto\r\nThe Inferator"); }
+void Main::cmdNatSyntaxHelp_Click() { LaunchHelp(kHelpNaturalSentences); }
+
+void Main::mnuAbout_Click() { ShowAbout(session_.prompts()); }
 
 void Main::mnuExit_Click() {
     session_.progress.haltRequested = true;

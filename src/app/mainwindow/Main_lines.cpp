@@ -31,6 +31,7 @@ void Main::txt_LostFocus(int line) { ParseLine(line); }
 
 void Main::ClearVerdict() {
     lblEvaluation->clear();
+    lblWhy->clear();
     cmdDetails->hide();
 }
 

@@ -12,6 +12,7 @@
 #include "presentation/frmDetails.h"
 #include "truthtable/clsTruthTable.h"
 #include "truthtable/modEvaluate.h"
+#include "truthtable/modExplain.h"
 #include "ui/LineEdit.h"
 
 namespace deducto {
@@ -46,8 +47,10 @@ void Main::BeginProcessing(std::string_view kind) {
     for (QRadioButton* option : {optPropositional, optPredicate, optSetTheory, optNatural}) {
         option->setEnabled(false);
     }
-    // Clearing the terms would reparse lines inside this computation.
+    // Clearing or editing the terms would reparse lines inside this computation.
     mnuClearTerms->setEnabled(false);
+    mnuShowTerms->setEnabled(false);
+    cmdUpdateTerms->setEnabled(false);
     repaint();
 }
 
@@ -64,6 +67,8 @@ void Main::EndProcessing() {
         option->setEnabled(true);
     }
     mnuClearTerms->setEnabled(true);
+    mnuShowTerms->setEnabled(true);
+    cmdUpdateTerms->setEnabled(true);
     for (int k = 1; k <= kLineCount; ++k) {
         const int line = k % kLineCount;  // premises first, then the conclusion
         if (session_.lines[line].table) cmdTruthTable_[line]->setEnabled(true);
@@ -141,8 +146,16 @@ void Main::cmdEvaluateConclusion_Click() {
         case Outcome::Done:
             break;
     }
+    // The premises behind the verdict are part of the evaluation: a cancel stops both.
+    const Explanation why = ExplainArgument(session_, result.verdict);
+    if (why.status.outcome == Outcome::Cancelled) {
+        EndProcessing();
+        session_.prompts().ShowMessage(kProcessCanceled);
+        return;
+    }
     comparisonTable_ = result.comparisonTable;
     lblEvaluation->setText(QString::fromLatin1(VerdictText(result.verdict)));
+    lblWhy->setText(QString::fromStdString(ExplanationText(why)));
     cmdDetails->setVisible(result.doesNotFollow());
     EndProcessing();
 }

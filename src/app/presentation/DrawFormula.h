@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Mode.h"
+#include "presentation/Glyphs.h"  // the symbols, for callers that draw them alone
 #include "ui/Canvas.h"
 
 namespace deducto {
@@ -14,8 +15,5 @@ namespace deducto {
 // and returns that x.
 int DrawFormula(ui::Canvas& canvas, std::string_view tokenList, std::string_view message,
                 Mode mode);
-
-// The intersection sign with its top-left corner at (x, y), 160 twips wide, in black.
-void DrawIntersectionSign(ui::Canvas& canvas, int x, int y);
 
 }  // namespace deducto

@@ -1,9 +1,12 @@
 // frmDetails: a picture well beyond the window, so that many cases can be listed.
 #include "presentation/frmDetails.h"
 
+#include <QPushButton>
+
 #include "Details.h"
 #include "Session.h"
 #include "presentation/DrawDetails.h"
+#include "presentation/frmWorld.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
@@ -17,7 +20,8 @@ inline constexpr int kPictureMargin = 10000;  // how much larger than the window
 frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Session& session,
                        QWidget* parent)
     : PictureWindow(QStringLiteral("Evaluation Details"), parent),
-      comparisonTable_(std::move(comparisonTable)) {
+      comparisonTable_(std::move(comparisonTable)),
+      session_(session) {
     setObjectName(QStringLiteral("frmDetails"));
     resize(ui::ToPixels(kClientSize, *this));
     picBox->GrowTo({kClientSize.width + kPictureMargin, kClientSize.height + kPictureMargin});
@@ -26,6 +30,20 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
     const ui::TwipSize needed =
         DrawDetails(*picBox, DescribeFailingCases(*comparisonTable_, session));
     FitToDrawing(needed);
+
+    // Kept at the window's top-right corner, above the picture that is dragged beneath it.
+    auto* cmdShowWorld = new QPushButton(QStringLiteral("Show World"), this);
+    cmdShowWorld->setObjectName(QStringLiteral("cmdShowWorld"));
+    const ui::TwipSize client = ui::ToTwips(size(), *this);
+    ui::SetTwipGeometry(*cmdShowWorld, {std::max(0, client.width - 1400), 60, 1300, 360});
+    cmdShowWorld->raise();
+    connect(cmdShowWorld, &QPushButton::clicked, this, &frmDetails::cmdShowWorld_Click);
+}
+
+void frmDetails::cmdShowWorld_Click() {
+    auto* window = new frmWorld(comparisonTable_, session_, this);
+    window->PlaceAtPointer();
+    window->ShowWindow(true);
 }
 
 }  // namespace deducto

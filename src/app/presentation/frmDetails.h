@@ -19,7 +19,10 @@ public:
                QWidget* parent = nullptr);
 
 private:
+    void cmdShowWorld_Click();
+
     std::shared_ptr<const clsTruthTable> comparisonTable_;
+    Session& session_;
 };
 
 }  // namespace deducto

@@ -4,16 +4,18 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "natural/CheckTermsModel.h"
-
 namespace deducto::ui {
 namespace {
 
 inline constexpr qint64 kPumpIntervalMs = 30;
 
-int Ask(std::string_view text, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), buttons,
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Ask(std::string_view text, QMessageBox::StandardButtons buttons,
+        const QString& title = QApplication::applicationName()) {
+    QMessageBox box(QMessageBox::NoIcon, title, ToQString(text), buttons,
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Ok);
     if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
@@ -27,19 +29,15 @@ void QtPrompts::ShowMessage(std::string_view text) {
     Ask(text, QMessageBox::Ok);
 }
 
+void QtPrompts::ShowTitledMessage(std::string_view title, std::string_view text) {
+    if (silent_) return;
+    Ask(text, QMessageBox::Ok, ToQString(title));
+}
+
 bool QtPrompts::Confirm(std::string_view text) {
     if (silent_) return false;
     return Ask(text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
-
-// Until the term windows exist, an inferred term is taken with the kind the translator
-// suggests, so English sentences work; a request to define terms is declined.
-bool QtPrompts::ConfirmTermWithUser(CheckTermsModel& dialog) {
-    if (silent_) return false;
-    return dialog.AcceptSuggestion();
-}
-
-bool QtPrompts::EditLanguageTerms(LanguageTermsModel&) { return false; }
 
 void QtEventPump::ProcessPendingEvents() {
     if (sinceLast_.isValid() && sinceLast_.elapsed() < kPumpIntervalMs) return;

@@ -10,16 +10,16 @@ namespace deducto::ui {
 
 // Message boxes titled with the application's name: OK for messages, OK / Cancel for
 // questions. Once silenced (the program is closing) messages are dropped and questions
-// answered Cancel.
+// answered Cancel. The term windows belong to the natural-language windows, which answer
+// the term questions in a class of their own built on this one.
 class QtPrompts : public UserPrompts {
 public:
     void ShowMessage(std::string_view text) override;
+    void ShowTitledMessage(std::string_view title, std::string_view text) override;
     bool Confirm(std::string_view text) override;
-    // The term windows are not part of the program yet: the answer is Cancel.
-    bool ConfirmTermWithUser(CheckTermsModel& dialog) override;
-    bool EditLanguageTerms(LanguageTermsModel& window) override;
 
     void Silence() { silent_ = true; }
+    [[nodiscard]] bool silenced() const { return silent_; }
 
 private:
     bool silent_ = false;

@@ -35,12 +35,17 @@ inline char AsciiLower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' +
     return true;
 }
 
+// Whether a byte of UTF-8 text continues a character begun before it.
+[[nodiscard]] constexpr bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 // The number of characters (code points) of UTF-8 text: every byte that does not continue
 // a character starts one.
 [[nodiscard]] constexpr int CharacterCount(std::string_view utf8) {
     int count = 0;
     for (const char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+        if (!IsContinuationByte(c)) ++count;
     }
     return count;
 }

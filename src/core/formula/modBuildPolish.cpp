@@ -137,7 +137,11 @@ private:
         const bool predicateType = IsPredicateType(mode_);
         for (const Keyword& k : kKeywords) {
             if (k.predicateOnly && !predicateType) continue;
-            if (MatchesKeyword(text_, i_, k.word)) {
+            // The English translator writes its keywords in lower case and its predicates in
+            // upper case, so there "Or" is the predicate O of r, never the keyword "or".
+            const bool matches = mode_ == Mode::Natural ? text_.substr(i_, k.word.size()) == k.word
+                                                        : MatchesKeyword(text_, i_, k.word);
+            if (matches) {
                 token.assign(1, k.code);
                 i_ += k.word.size() - 1;
                 return true;

@@ -113,7 +113,8 @@ public:
         SetTranslation result;
         result.setDisplayTokens = std::move(setDisplayTokens_);
         if (setError_) {
-            result.errPos = static_cast<int>(std::min(errPos_, line_.size()));
+            const size_t typed = prepared_ ? TypedPosition(errPos_) : errPos_;
+            result.errPos = static_cast<int>(std::min(typed, line_.size()));
             result.limitReached = limitReached_;
             result.setErrMsg = std::move(setErrMsg_);
             return result;
@@ -184,7 +185,19 @@ private:
         if (setError_) return;
         setError_ = true;
         setErrMsg_ = message;
-        errPos_ = line_.size();
+        errPos_ = setText_.size();
+    }
+
+    // Where a position of the prepared text lies in the typed line: a mark just after a
+    // prepared token goes just after the typed token it came from, a mark before a prepared
+    // token (after the space that separates it) just before the typed token.
+    size_t TypedPosition(size_t preparedPos) const {
+        if (preparedPos == 0) return 0;
+        for (const Span& span : spans_) {
+            if (preparedPos <= span.preparedStart) return span.typedStart;
+            if (preparedPos <= span.preparedEnd) return span.typedEnd;
+        }
+        return line_.size();
     }
 
     // Rebuilds the line as space-separated canonical tokens and collects the display tokens.
@@ -195,6 +208,8 @@ private:
         struct Prepared {
             std::string text;
             int complements = 0;  // "[" written before it
+            size_t typedStart = 0;
+            size_t typedEnd = 0;
         };
         std::vector<Prepared> rebuilt;
         std::vector<size_t> openParens;    // tokens of the "(" still open
@@ -211,6 +226,7 @@ private:
                 break;
             }
             const SetToken token = TokenAt(setText_, pos_);
+            const size_t typedStart = pos_;
             std::string canonical = ReadSetToken();
             if (setError_) break;
             setDisplayTokens_ += token.display;
@@ -223,7 +239,7 @@ private:
                         canonical += '\'';
                         setDisplayTokens_ += '\'';
                     }
-                    rebuilt.push_back({std::move(canonical)});
+                    rebuilt.push_back({std::move(canonical), 0, typedStart, pos_});
                     break;
                 case kOpen:
                     if (static_cast<int>(openParens.size()) >= kMaxOpenSetParens) {
@@ -231,7 +247,7 @@ private:
                         break;
                     }
                     openParens.push_back(rebuilt.size());
-                    rebuilt.push_back({std::move(canonical)});
+                    rebuilt.push_back({std::move(canonical), 0, typedStart, pos_});
                     break;
                 case kClose:
                     if (openParens.empty()) {
@@ -240,7 +256,7 @@ private:
                     }
                     lastClosed = openParens.back();
                     openParens.pop_back();
-                    rebuilt.push_back({std::move(canonical)});
+                    rebuilt.push_back({std::move(canonical), 0, typedStart, pos_});
                     break;
                 case kComplement:
                     if (!setSeen || !lastClosed) {
@@ -250,7 +266,7 @@ private:
                     ++rebuilt[*lastClosed].complements;
                     break;
                 default:
-                    rebuilt.push_back({std::move(canonical)});
+                    rebuilt.push_back({std::move(canonical), 0, typedStart, pos_});
                     break;
             }
         }
@@ -258,9 +274,17 @@ private:
         setText_.clear();
         for (const Prepared& p : rebuilt) {
             if (!setText_.empty()) setText_ += ' ';
-            for (int k = 0; k < p.complements; ++k) setText_ += "[ ";
+            // A "[" stands for the complement marks after the group: it maps to the group.
+            for (int k = 0; k < p.complements; ++k) {
+                spans_.push_back(
+                    {setText_.size(), setText_.size() + 1, p.typedStart, p.typedStart});
+                setText_ += "[ ";
+            }
+            spans_.push_back(
+                {setText_.size(), setText_.size() + p.text.size(), p.typedStart, p.typedEnd});
             setText_ += p.text;
         }
+        prepared_ = !setError_;
     }
 
     void TranslateSentence() {
@@ -494,8 +518,16 @@ private:
         }
     }
 
+    // Where each token of the prepared text came from in the typed line.
+    struct Span {
+        size_t preparedStart, preparedEnd;
+        size_t typedStart, typedEnd;
+    };
+
     std::string_view line_;  // the line, trimmed
     std::string setText_;    // the line, then the prepared text
+    bool prepared_ = false;  // setText_ is the prepared text; positions need TypedPosition
+    std::vector<Span> spans_;
     size_t pos_ = 0;
     std::string setOutput_;
     bool setError_ = false;

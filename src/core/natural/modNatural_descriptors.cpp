@@ -203,16 +203,7 @@ std::string NaturalTranslator::PhraseFormula(int from, int to, DescriptorKind ki
                 FailSilently();
                 return {};
             }
-            // The noun is the last word, unless multi-word adjectives follow it.
-            int head = to;
-            while (head > from + 1) {
-                const auto t = FindWordTerm(head);
-                if (!t || lexicon_.Terms[*t].Kind != TermKind::Adjective ||
-                    lexicon_.Terms[*t].Singular.find(' ') == std::string::npos) {
-                    break;
-                }
-                --head;
-            }
+            const int head = HeadWord(from + 1, to);
             for (int k = from + 1; k <= to && !nat.NatError; ++k) {
                 letters.push_back(
                     k == head ? AddWordTerm(k, TermKind::ClassNoun, Number::Singular, false)
@@ -239,15 +230,7 @@ std::string NaturalTranslator::SubjectDescriptor(int from, int to, Number number
         FailSilently();
         return {};
     }
-    int head = to;
-    while (head > from) {
-        const auto t = FindWordTerm(head);
-        if (!t || lexicon_.Terms[*t].Kind != TermKind::Adjective ||
-            lexicon_.Terms[*t].Singular.find(' ') == std::string::npos) {
-            break;
-        }
-        --head;
-    }
+    const int head = HeadWord(from, to);
     // The walk starts at the subject's last word, so its noun is entered first.
     std::vector<std::string> letters(static_cast<size_t>(to - from + 1));
     for (int k = to; k >= from; --k) {
@@ -259,13 +242,45 @@ std::string NaturalTranslator::SubjectDescriptor(int from, int to, Number number
     return JoinLetters(letters, false);  // every clause formula brackets its subject
 }
 
+bool NaturalTranslator::IsMultiWordAdjective(int k) const {
+    const auto t = FindWordTerm(k);
+    return t && lexicon_.Terms[*t].Kind == TermKind::Adjective &&
+           lexicon_.Terms[*t].Singular.find(' ') != std::string::npos;
+}
+
+int NaturalTranslator::HeadWord(int lowest, int last) const {
+    int k = last;
+    while (k > lowest && IsMultiWordAdjective(k)) --k;
+    return k;
+}
+
 void NaturalTranslator::InferDescriptorTerms(int from, int to) {
-    struct Content {
-        int k;
-        bool phraseEnd;  // followed by "and"/"or", or the last word
-    };
-    std::vector<Content> content;
     bool severalParts = false;
+    const std::vector<ContentWord> content = DescriptorContent(from, to, severalParts);
+    if (content.empty()) {
+        FailSilently();
+        return;
+    }
+    const auto guess = GuessDescriptorShape(content);
+    if (!guess) return;
+    if (guess->shape == DescriptorShape::Adjectival) {
+        for (const ContentWord& c : content) {
+            if (!EnterDescriptorWord(c.k, TermKind::Adjective)) return;
+        }
+        return;
+    }
+    if (guess->shape == DescriptorShape::Class || severalParts) {
+        EnterPluralClassTerms(content, guess->shape == DescriptorShape::Class);
+        return;
+    }
+    AskDescriptorKinds(content, guess->proposal);
+}
+
+// The words of from..to other than "both", "either", "and", "or"; `severalParts` tells
+// whether a connective follows a content word.
+std::vector<NaturalTranslator::ContentWord> NaturalTranslator::DescriptorContent(
+    int from, int to, bool& severalParts) const {
+    std::vector<ContentWord> content;
     bool afterContent = false;
     for (int k = from; k <= to; ++k) {
         if (WordIs(k, {"both", "either"})) continue;
@@ -277,94 +292,96 @@ void NaturalTranslator::InferDescriptorTerms(int from, int to) {
         afterContent = true;
         content.push_back({k, k == to || WordIs(k + 1, {"and", "or"})});
     }
-    if (content.empty()) {
-        FailSilently();
-        return;
-    }
+    return content;
+}
 
-    enum class Kind { None, Adjectival, Class };
-    enum class Proposal { None, Adjective, ClassNoun, Undecided };
-    Kind kind = Kind::None;
-    Proposal proposal = Proposal::None;
-    for (const Content& c : content) {
+// What the known terms among the content words say of the descriptor's shape, and the kind
+// the forms of the undefined ones suggest. Fails (nullopt, nat.NatError set) on "not", on a
+// name, verb, core word or singular class noun, and on a class noun after an adjective that
+// ends a phrase.
+std::optional<NaturalTranslator::DescriptorGuess> NaturalTranslator::GuessDescriptorShape(
+    const std::vector<ContentWord>& content) {
+    DescriptorGuess guess;
+    for (const ContentWord& c : content) {
         const std::string& w = Word(c.k);
         if (w == "not") {
             nat.ShowNatMessage(kNotInEither);
             FailSilently();
-            return;
+            return std::nullopt;
         }
         const WordLookup lookup = WordTermIndex(c.k);
         if (lookup.kind == WordKind::Term) {
             const LangTerm& term = lexicon_.Terms[static_cast<size_t>(lookup.term)];
             if (term.Kind == TermKind::Adjective) {
-                if (c.phraseEnd) kind = Kind::Adjectival;
+                if (c.phraseEnd) guess.shape = DescriptorShape::Adjectival;
             } else if (term.Kind == TermKind::ClassNoun) {
-                if ((w != term.Plural && w != term.CompPlural) || kind == Kind::Adjectival) {
+                if ((w != term.Plural && w != term.CompPlural) ||
+                    guess.shape == DescriptorShape::Adjectival) {
                     FailSilently();
-                    return;
+                    return std::nullopt;
                 }
-                kind = Kind::Class;
+                guess.shape = DescriptorShape::Class;
             } else {
                 FailSilently();  // a name or a verb cannot describe
-                return;
+                return std::nullopt;
             }
         } else if (lookup.kind == WordKind::Undefined) {
-            const Proposal p = LooksPlural(w) ? Proposal::ClassNoun : Proposal::Adjective;
-            if (proposal == Proposal::None) {
-                proposal = p;
-            } else if (proposal != p) {
-                proposal = Proposal::Undecided;
+            const KindProposal p =
+                LooksPlural(w) ? KindProposal::ClassNoun : KindProposal::Adjective;
+            if (guess.proposal == KindProposal::None) {
+                guess.proposal = p;
+            } else if (guess.proposal != p) {
+                guess.proposal = KindProposal::Undecided;
             }
         } else {
             FailSilently();  // a core word or punctuation inside a descriptor
-            return;
+            return std::nullopt;
         }
     }
+    return guess;
+}
 
-    const auto enter = [this](int k, TermKind termKind) {
-        if (termKind == TermKind::ClassNoun) {
-            AddWordTerm(k, TermKind::ClassNoun, Number::Plural, false);
-        } else {
-            AddWordTerm(k, TermKind::Adjective, Number::Unknown, false);
-        }
-        return !nat.NatError;
-    };
-    if (kind == Kind::Adjectival) {
-        for (const Content& c : content) {
-            if (!enter(c.k, TermKind::Adjective)) return;
-        }
-        return;
+bool NaturalTranslator::EnterDescriptorWord(int k, TermKind kind) {
+    if (kind == TermKind::ClassNoun) {
+        AddWordTerm(k, TermKind::ClassNoun, Number::Plural, false);
+    } else {
+        AddWordTerm(k, TermKind::Adjective, Number::Unknown, false);
     }
-    if (kind == Kind::Class || severalParts) {
-        for (const Content& c : content) {
-            const auto t = FindWordTerm(c.k);
-            TermKind termKind = TermKind::Adjective;
-            if (c.phraseEnd) {
-                if (t && lexicon_.Terms[*t].Kind == TermKind::Adjective &&
-                    lexicon_.Terms[*t].Singular.find(' ') != std::string::npos) {
-                    continue;
-                }
-                // Undefined words of a descriptor of several parts without a known class
-                // noun keep the kind their form suggests ("wise and happy" are adjectives).
-                const bool noun = kind == Kind::Class || t || LooksPlural(Word(c.k));
-                termKind = noun ? TermKind::ClassNoun : TermKind::Adjective;
-            }
-            if (!enter(c.k, termKind)) return;
-        }
-        return;
-    }
+    return !nat.NatError;
+}
 
-    // Nothing settles the kinds: ask about each undefined word.
+// A class descriptor, or one of several parts: a word that ends a phrase is a plural class
+// noun (unless it is a multi-word adjective already), the words before it adjectives.
+void NaturalTranslator::EnterPluralClassTerms(const std::vector<ContentWord>& content,
+                                              bool classNounKnown) {
+    for (const ContentWord& c : content) {
+        const auto t = FindWordTerm(c.k);
+        TermKind termKind = TermKind::Adjective;
+        if (c.phraseEnd) {
+            if (IsMultiWordAdjective(c.k)) continue;
+            // Undefined words of a descriptor of several parts without a known class
+            // noun keep the kind their form suggests ("wise and happy" are adjectives).
+            const bool noun = classNounKnown || t || LooksPlural(Word(c.k));
+            termKind = noun ? TermKind::ClassNoun : TermKind::Adjective;
+        }
+        if (!EnterDescriptorWord(c.k, termKind)) return;
+    }
+}
+
+// Nothing settles the kinds: asks the user about each undefined word, suggesting `proposal`.
+// A cancelled question ends the translation.
+void NaturalTranslator::AskDescriptorKinds(const std::vector<ContentWord>& content,
+                                           KindProposal proposal) {
     CheckTermsRequest request;
-    request.TermQuery = proposal == Proposal::Undecided || proposal == Proposal::None
+    request.TermQuery = proposal == KindProposal::Undecided || proposal == KindProposal::None
                             ? "Please categorize term."
                             : "Please confirm or modify.";
     request.CheckKinds = "AC";
     request.CheckNumber = "P";
-    request.CheckSuggestion = proposal == Proposal::Adjective   ? "A"
-                              : proposal == Proposal::ClassNoun ? "C"
-                                                                : "";
-    for (const Content& c : content) {
+    request.CheckSuggestion = proposal == KindProposal::Adjective   ? "A"
+                              : proposal == KindProposal::ClassNoun ? "C"
+                                                                    : "";
+    for (const ContentWord& c : content) {
         if (WordTermIndex(c.k).kind != WordKind::Undefined) continue;
         request.TermUnderCheck = Word(c.k);
         CheckTermsModel dialog(lexicon_, nat, request);

@@ -2,6 +2,7 @@
 // words of multi-word term forms), the list operations, and the rewriting of connectives,
 // contractions and set phrases into a small canonical vocabulary.
 #include <algorithm>
+#include <cassert>
 #include <initializer_list>
 
 #include "Session.h"
@@ -19,6 +20,8 @@ bool IsWordEnd(const std::string& text, size_t index) {
 
 bool EndsPlainWord(char c) { return c == ' ' || c == ',' || c == ';' || c == '.'; }
 
+bool IsWhoThat(const std::string& word) { return word == "that" || word == "who"; }
+
 }  // namespace
 
 void NaturalTranslator::SetSentence(std::string_view text) {
@@ -26,10 +29,17 @@ void NaturalTranslator::SetSentence(std::string_view text) {
 }
 
 const std::string& NaturalTranslator::Word(int k) const {
-    return k >= 1 && k <= wordCount_ ? words_[k] : kEmpty;
+    return k >= 1 && k <= WordCount() ? words_[static_cast<size_t>(k - 1)] : kEmpty;
 }
 
-bool NaturalTranslator::NegFlag(int k) const { return k >= 1 && k <= kMaxWords && negFlag_[k]; }
+std::string& NaturalTranslator::WordAt(int k) {
+    assert(k >= 1 && k <= WordCount());
+    return words_[static_cast<size_t>(k - 1)];
+}
+
+bool NaturalTranslator::NegFlag(int k) const {
+    return k >= 1 && k <= kMaxWords && negFlag_[static_cast<size_t>(k - 1)];
+}
 
 std::string NaturalTranslator::WordsText(int first, int last) const {
     std::string out;
@@ -49,8 +59,7 @@ bool NaturalTranslator::WordIs(int k, std::initializer_list<std::string_view> op
 }
 
 void NaturalTranslator::ScanSentence() {
-    wordCount_ = 0;
-    for (std::string& w : words_) w.clear();
+    words_.clear();
     std::string text = SentenceText;
     if (!text.empty() && text.back() == '.') {
         text.back() = ' ';
@@ -68,15 +77,14 @@ void NaturalTranslator::ScanSentence() {
             ++ScanPos;
             continue;
         }
-        if (wordCount_ == kMaxWords) {
+        if (WordCount() == kMaxWords) {
             // The list is full: stop before this word rather than write past the list.
             if (!overflowShown_) session_.prompts().ShowMessage(kSentenceTooLong);
             overflowShown_ = true;
             nat.NatError = true;
             return;
         }
-        ++wordCount_;
-        std::string& word = words_[wordCount_];
+        std::string& word = words_.emplace_back();
 
         bool found = false;
         for (LangTerm& term : lexicon_.Terms) {
@@ -117,54 +125,61 @@ void NaturalTranslator::ScanSentence() {
                 }
             }
         }
-        wordEnd_[wordCount_] = ScanPos;
+        wordEnd_[words_.size() - 1] = ScanPos;
     }
     RewriteConnectives();
 }
 
 void NaturalTranslator::DeleteWords(int at, int n) {
     if (n == 0) n = 1;
-    if (at < 1 || at > wordCount_) return;
-    n = std::min(n, wordCount_ - at + 1);
-    for (int k = at; k + n <= wordCount_; ++k) words_[k] = words_[k + n];
-    for (int k = wordCount_ - n + 1; k <= wordCount_; ++k) words_[k].clear();
-    wordCount_ -= n;
+    if (at < 1 || at > WordCount()) return;
+    n = std::min(n, WordCount() - at + 1);
+    const auto first = words_.begin() + (at - 1);
+    words_.erase(first, first + n);
 }
 
 bool NaturalTranslator::InsertWord(std::string word, int at) {
-    if (wordCount_ == kMaxWords) {
+    if (WordCount() == kMaxWords) {
         if (!overflowShown_) session_.prompts().ShowMessage(kSentenceTooLong);
         overflowShown_ = true;
         nat.NatError = true;
         return false;
     }
-    at = std::clamp(at, 1, wordCount_ + 1);
-    for (int k = wordCount_; k >= at; --k) words_[k + 1] = words_[k];
-    words_[at] = std::move(word);
-    ++wordCount_;
+    at = std::clamp(at, 1, WordCount() + 1);
+    words_.insert(words_.begin() + (at - 1), std::move(word));
     return true;
 }
 
+bool NaturalTranslator::InsertWords(std::initializer_list<const char*> words, int at) {
+    for (const char* w : words) {
+        if (!InsertWord(w, at++)) return false;
+    }
+    return true;
+}
+
+// The searches below take and give 1-based positions (0 for "none") and walk the list by
+// its 0-based index i, position i + 1.
+
 int NaturalTranslator::FindWord(std::string_view word, int from, int to) const {
-    if (to == 0) to = wordCount_;
-    for (int k = std::max(from, 1); k <= std::min(to, wordCount_); ++k) {
-        if (words_[k] == word) return k;
+    if (to == 0) to = WordCount();
+    for (int i = std::max(from, 1) - 1; i < std::min(to, WordCount()); ++i) {
+        if (words_[static_cast<size_t>(i)] == word) return i + 1;
     }
     return 0;
 }
 
 int NaturalTranslator::FindWhoThat(int from, int to) const {
-    if (to == 0) to = wordCount_;
-    for (int k = std::max(from, 1); k <= std::min(to, wordCount_); ++k) {
-        if (words_[k] == "that" || words_[k] == "who") return k;
+    if (to == 0) to = WordCount();
+    for (int i = std::max(from, 1) - 1; i < std::min(to, WordCount()); ++i) {
+        if (IsWhoThat(words_[static_cast<size_t>(i)])) return i + 1;
     }
     return 0;
 }
 
 int NaturalTranslator::LastWhoThat(int from, int to) const {
     if (to == 0) to = from;
-    for (int k = std::min(to, wordCount_); k >= std::max(from, 1); --k) {
-        if (words_[k] == "that" || words_[k] == "who") return k;
+    for (int i = std::min(to, WordCount()) - 1; i >= std::max(from, 1) - 1; --i) {
+        if (IsWhoThat(words_[static_cast<size_t>(i)])) return i + 1;
     }
     return 0;
 }
@@ -175,7 +190,7 @@ bool NaturalTranslator::MatchPhrase(std::string_view phrase, int at) const {
     while (start <= phrase.size()) {
         size_t space = phrase.find(' ', start);
         if (space == std::string_view::npos) space = phrase.size();
-        if (k < 1 || k > wordCount_ || words_[k] != phrase.substr(start, space - start)) {
+        if (k < 1 || k > WordCount() || Word(k) != phrase.substr(start, space - start)) {
             return false;
         }
         ++k;
@@ -195,139 +210,188 @@ bool NaturalTranslator::IsPersonalPronoun(int k) const {
 }
 
 std::string NaturalTranslator::LastCopula(int from, int to) {
-    for (int k = std::min(to, wordCount_); k >= std::max(from, 1); --k) {
-        if (words_[k] == "is" || words_[k] == "are") {
-            copulaPos = k;
-            return words_[k];
+    for (int i = std::min(to, WordCount()) - 1; i >= std::max(from, 1) - 1; --i) {
+        const std::string& w = words_[static_cast<size_t>(i)];
+        if (w == "is" || w == "are") {
+            copulaPos = i + 1;
+            return w;
         }
     }
     copulaPos = 0;
     return {};
 }
 
+// The rewriting walks the list with a 1-based position I, as its rules are stated; each rule
+// sees the list as the rules before it left it. A rule that cannot insert a word (the list
+// is full) or meets a conditional without its comma sets nat.NatError and ends the pass.
 void NaturalTranslator::RewriteConnectives() {
-    // The sentence's first comma lies after position i, or there is none.
-    const auto firstCommaAfter = [this](int i) {
-        const int p = FindWord(",", 1, 0);
-        return p == 0 || p > i;
-    };
-    for (int I = 1; I <= wordCount_ && !nat.NatError; ++I) {
-        // Inference and contrast markers carry no logic.
-        if (WordIs(I, {"hence", "therefore", "thus", "consequently", "nevertheless"})) {
-            DeleteWords(I, 1);
-            if (I == 1 && Word(I) == ",") DeleteWords(I, 1);
-        }
-        if (I == 1 && Word(I) == "either") {
-            const int p = FindWord(",", 2, 0);
-            if (p > 0 && Word(p + 1) == "or") DeleteWords(1, 1);
-        }
-        if (WordIs(I, {"otherwise", "else"}) && Word(I - 1) == "or") DeleteWords(I, 1);
-        if (WordIs(I, {"yet", "but"})) {
-            if (I == 1) {
-                DeleteWords(I, 1);
-            } else if (Word(I - 1) == ",") {
-                words_[I] = "and";
-            }
-        }
-        if (Word(I) == ";") {
-            words_[I] = ",";
-            if (!InsertWord("and", I + 1)) return;
-            if (Word(I + 2) == "however") {
-                DeleteWords(I + 2, 1);
-                if (Word(I + 2) == ",") DeleteWords(I + 2, 1);
-            }
-        }
-        if (Word(I) == "whenever") words_[I] = "if";
-        if (WordIs(I, {"whoever", "whatever"}) && (I == 1 || Word(I - 1) == ",")) {
-            words_[I] = "everything";
-            if (!InsertWord("that", I + 1)) return;
-        }
-        if (Word(I) == "unless") {
-            words_[I] = "or";
-            if (Word(I - 1) != "," && !InsertWord(",", I)) return;
-        }
-
-        // Contractions.
-        if (Word(I) == "aren't" || Word(I) == "isn't") {
-            words_[I] = Word(I) == "aren't" ? "are" : "is";
-            if (!InsertWord("not", I + 1)) return;
-        } else if (WordIs(I, {"he's", "it's", "she's", "that's", "nothing's", "nobody's",
-                              "everything's", "everyone's", "everybody's", "something's",
-                              "someone's", "somebody's", "there's"})) {
-            words_[I].resize(words_[I].size() - 2);
-            if (!InsertWord("is", I + 1)) return;
-        } else if (Word(I) == "no" && Word(I + 1) == "one's") {
-            words_[I] = "no one";
-            words_[I + 1] = "is";
-        } else if (Word(I) == "they're") {
-            words_[I] = "they";
-            if (!InsertWord("are", I + 1)) return;
-        }
-
-        // A leading conditional needs its comma, and "then" after it.
-        if (I == 1 && Word(1) == "if") {
-            int p = FindWord(",", 2, 0);
-            if (p == 0) {
-                nat.NatError = true;
-                return;
-            }
-            if (Word(p + 1) != "then") {
-                if (WordIs(p + 1, {"and", "or"})) {
-                    p = FindWord(",", p + 2, 0);
-                    if (p == 0) {
-                        nat.NatError = true;
-                        return;
-                    }
-                }
-                if (Word(p + 1) != "then" && !InsertWord("then", p + 1)) return;
-            }
-        }
-        // "B only if A" reads "if B , then A".
-        if (MatchPhrase("only if", I) && I > 1 && Word(I - 1) != "and" && firstCommaAfter(I)) {
-            if (!InsertWord("if", 1)) return;
-            words_[I + 1] = ",";
-            words_[I + 2] = "then";
-            I += 2;
-        }
-        // "B if A" reads "B , or it is not true that A".
-        if (Word(I) == "if" && I > 1 && Word(I - 1) != "only" && Word(I + 1) != "and" &&
-            firstCommaAfter(I)) {
-            words_[I] = ",";
-            int at = I + 1;
-            for (const char* w : {"or", "it", "is", "not", "true", "that"}) {
-                if (!InsertWord(w, at++)) return;
-            }
-            I += 6;
-        }
-        if (Word(I) == "not" &&
-            WordIs(I + 1, {"every", "all", "everything", "everyone", "everybody"})) {
-            words_[I] = "it";
-            int at = I + 1;
-            for (const char* w : {"is", "not", "true", "that"}) {
-                if (!InsertWord(w, at++)) return;
-            }
-            I += 4;
+    for (int I = 1; I <= WordCount() && !nat.NatError; ++I) {
+        DropLogicFreeWords(I);
+        if (!RewriteJoiners(I) || !ExpandContraction(I) || !CompleteLeadingIf(I) ||
+            !RewriteOnlyIf(I) || !RewriteTrailingIf(I) || !RewriteNotEvery(I)) {
+            return;
         }
     }
     if (nat.NatError) return;
+    ReadIndefiniteAntecedent();
+    ApplySentenceNegations();
+}
 
-    // "If a man is wise, then he ..." speaks of any man.
-    if (Word(1) == "if" && IsArticle(2)) {
-        const int p = FindWord(",", 4, 0);
-        if (p > 0 && Word(p + 1) == "then") {
-            const int q = Word(p + 2) == "either" ? p + 3 : p + 2;
-            if (IsPersonalPronoun(q)) words_[2] = "some";
+bool NaturalTranslator::FirstCommaAfter(int i) const {
+    const int p = FindWord(",", 1, 0);
+    return p == 0 || p > i;
+}
+
+// Inference and contrast markers, a leading "either" and "or else": words that carry no
+// logic. Expects I within the list; may shorten it.
+void NaturalTranslator::DropLogicFreeWords(int I) {
+    if (WordIs(I, {"hence", "therefore", "thus", "consequently", "nevertheless"})) {
+        DeleteWords(I, 1);
+        if (I == 1 && Word(I) == ",") DeleteWords(I, 1);
+    }
+    if (I == 1 && Word(I) == "either") {
+        const int p = FindWord(",", 2, 0);
+        if (p > 0 && Word(p + 1) == "or") DeleteWords(1, 1);
+    }
+    if (WordIs(I, {"otherwise", "else"}) && Word(I - 1) == "or") DeleteWords(I, 1);
+    if (WordIs(I, {"yet", "but"})) {
+        if (I == 1) {
+            DeleteWords(I, 1);
+        } else if (Word(I - 1) == ",") {
+            WordAt(I) = "and";
         }
     }
+}
 
+// ";", "whenever", "whoever"/"whatever" and "unless" become the canonical ", and", "if",
+// "everything that" and ", or". False when a word could not be inserted.
+bool NaturalTranslator::RewriteJoiners(int I) {
+    if (Word(I) == ";") {
+        WordAt(I) = ",";
+        if (!InsertWord("and", I + 1)) return false;
+        if (Word(I + 2) == "however") {
+            DeleteWords(I + 2, 1);
+            if (Word(I + 2) == ",") DeleteWords(I + 2, 1);
+        }
+    }
+    if (Word(I) == "whenever") WordAt(I) = "if";
+    if (WordIs(I, {"whoever", "whatever"}) && (I == 1 || Word(I - 1) == ",")) {
+        WordAt(I) = "everything";
+        if (!InsertWord("that", I + 1)) return false;
+    }
+    if (Word(I) == "unless") {
+        WordAt(I) = "or";
+        if (Word(I - 1) != "," && !InsertWord(",", I)) return false;
+    }
+    return true;
+}
+
+// "isn't", "he's", "no one's", "they're" and the like become two words. False when a word
+// could not be inserted.
+bool NaturalTranslator::ExpandContraction(int I) {
+    if (Word(I) == "aren't" || Word(I) == "isn't") {
+        WordAt(I) = Word(I) == "aren't" ? "are" : "is";
+        return InsertWord("not", I + 1);
+    }
+    if (WordIs(I, {"he's", "it's", "she's", "that's", "nothing's", "nobody's", "everything's",
+                   "everyone's", "everybody's", "something's", "someone's", "somebody's",
+                   "there's"})) {
+        WordAt(I).resize(WordAt(I).size() - 2);
+        return InsertWord("is", I + 1);
+    }
+    if (Word(I) == "no" && Word(I + 1) == "one's") {
+        WordAt(I) = "no one";
+        WordAt(I + 1) = "is";
+        return true;
+    }
+    if (Word(I) == "they're") {
+        WordAt(I) = "they";
+        return InsertWord("are", I + 1);
+    }
+    return true;
+}
+
+// A leading conditional needs its comma, and "then" after it (after the comma that ends a
+// second antecedent joined by "and"/"or"). False with nat.NatError when a comma is missing
+// or "then" could not be inserted.
+bool NaturalTranslator::CompleteLeadingIf(int I) {
+    if (I != 1 || Word(1) != "if") return true;
+    int p = FindWord(",", 2, 0);
+    if (p == 0) {
+        nat.NatError = true;
+        return false;
+    }
+    if (Word(p + 1) == "then") return true;
+    if (WordIs(p + 1, {"and", "or"})) {
+        p = FindWord(",", p + 2, 0);
+        if (p == 0) {
+            nat.NatError = true;
+            return false;
+        }
+    }
+    return Word(p + 1) == "then" || InsertWord("then", p + 1);
+}
+
+// "B only if A" reads "if B , then A"; I moves onto "then". False when "if" could not be
+// inserted.
+bool NaturalTranslator::RewriteOnlyIf(int& I) {
+    if (!MatchPhrase("only if", I) || I <= 1 || Word(I - 1) == "and" || !FirstCommaAfter(I)) {
+        return true;
+    }
+    if (!InsertWord("if", 1)) return false;
+    WordAt(I + 1) = ",";
+    WordAt(I + 2) = "then";
+    I += 2;
+    return true;
+}
+
+// "B if A" reads "B , or it is not true that A"; I moves onto "that". False when the words
+// could not be inserted.
+bool NaturalTranslator::RewriteTrailingIf(int& I) {
+    if (Word(I) != "if" || I <= 1 || Word(I - 1) == "only" || Word(I + 1) == "and" ||
+        !FirstCommaAfter(I)) {
+        return true;
+    }
+    WordAt(I) = ",";
+    if (!InsertWords({"or", "it", "is", "not", "true", "that"}, I + 1)) return false;
+    I += 6;
+    return true;
+}
+
+// "not every ..." reads "it is not true that every ..."; I moves onto "that". False when the
+// words could not be inserted.
+bool NaturalTranslator::RewriteNotEvery(int& I) {
+    if (Word(I) != "not" ||
+        !WordIs(I + 1, {"every", "all", "everything", "everyone", "everybody"})) {
+        return true;
+    }
+    WordAt(I) = "it";
+    if (!InsertWords({"is", "not", "true", "that"}, I + 1)) return false;
+    I += 4;
+    return true;
+}
+
+// "If a man is wise, then he ..." speaks of any man: the article becomes "some".
+void NaturalTranslator::ReadIndefiniteAntecedent() {
+    if (Word(1) != "if" || !IsArticle(2)) return;
+    const int p = FindWord(",", 4, 0);
+    if (p > 0 && Word(p + 1) == "then") {
+        const int q = Word(p + 2) == "either" ? p + 3 : p + 2;
+        if (IsPersonalPronoun(q)) WordAt(2) = "some";
+    }
+}
+
+// Deletes "it is true that" and "it is not true that"; the latter flips the negation flag of
+// the position where its clause now begins. The flags belong to positions, not to words.
+void NaturalTranslator::ApplySentenceNegations() {
     negFlag_.fill(false);
     int I = 1;
-    while (I <= wordCount_) {
+    while (I <= WordCount()) {
         if (MatchPhrase("it is true that", I)) {
             DeleteWords(I, 4);
         } else if (MatchPhrase("it is not true that", I)) {
             DeleteWords(I, 5);
-            negFlag_[I] = !negFlag_[I];
+            negFlag_[static_cast<size_t>(I - 1)] = !negFlag_[static_cast<size_t>(I - 1)];
         } else {
             ++I;
         }

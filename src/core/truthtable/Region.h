@@ -42,7 +42,8 @@ inline Region Restrict(Region r, std::uint32_t letters) {
 // Calls f(sign, letter) for each pair in the canonical order.
 template <typename F>
 void ForEachPair(Region r, F&& f) {
-    for (int b = 0; b < 26; ++b) {
+    for (std::uint32_t rest = r.letters(); rest != 0; rest &= rest - 1) {
+        const int b = std::countr_zero(rest);
         const std::uint32_t bit = 1u << b;
         if (r.pos & bit) f('+', static_cast<char>('A' + b));
         if (r.neg & bit) f('-', static_cast<char>('A' + b));
@@ -50,6 +51,14 @@ void ForEachPair(Region r, F&& f) {
 }
 
 [[nodiscard]] std::string RegionString(Region r);
+// Writes the written form from `out` on (two characters a pair) and returns its end.
+char* WriteRegionString(Region r, char* out);
+
+// An integer that orders consistent regions exactly as their written forms compare
+// character by character: the number of consistent regions whose written form sorts
+// before this one's. Lists of regions are sorted by it.
+[[nodiscard]] std::uint64_t RegionKey(Region r);
+[[nodiscard]] inline bool RegionLess(Region a, Region b) { return RegionKey(a) < RegionKey(b); }
 
 // The region as its letters only, a "'" after each negated letter and "&" between pairs
 // (drawn as an intersection sign): "+P-Q" gives "P&Q'".

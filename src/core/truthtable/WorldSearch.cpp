@@ -55,6 +55,18 @@ bool Satisfiable(Region r, std::span<const Region> empties, Region* witness) {
     return Solve(r, empties, witness);
 }
 
+Status CheckWorldLimits(int internalTerms, const std::vector<CandidateSummary>& locals) {
+    if (internalTerms > kMaxInternalTerms) return Status::Limit(kTooManyRegionsMessage);
+    for (const CandidateSummary& local : locals) {
+        if (local.maxPairs > kMaxRegionPairs) return Status::Limit(kRegionTooLongMessage);
+    }
+    long long rows = 1;
+    for (const CandidateSummary& local : locals) {
+        rows = std::min<long long>(rows * local.count, kMaxTruthCombos + 1LL);
+    }
+    return rows > kMaxTruthCombos ? Status::Limit(kTooManyRowsMessage) : Status{};
+}
+
 WorldSearch::WorldSearch(const std::vector<Region>& internal,
                          const std::vector<std::vector<Region>>& candidates, bool individualNamed)
     : internal_(internal),
@@ -167,13 +179,20 @@ Status WorldSearch::EmitPattern() {
         if (allowed_[j].empty()) return {};
     }
 
-    // Every combination of the allowed regions, the last individual changing fastest.
+    // Every combination of the allowed regions, the last individual changing fastest; a
+    // pattern whose combinations would pass the row limit stops before building them.
+    long long combinations = 1;
+    for (const std::vector<Region>& allowed : allowed_) {
+        combinations = std::min<long long>(combinations * static_cast<long long>(allowed.size()),
+                                           kMaxTruthCombos + 1LL);
+    }
+    if (out_->count + combinations > kMaxTruthCombos) return Status::Limit(kTooManyRowsMessage);
     std::fill(cursor_.begin(), cursor_.end(), 0);
     const int locals = static_cast<int>(allowed_.size());
     while (true) {
         out_->flags.push_back(flags_);
         for (int j = 0; j < locals; ++j) out_->cells.push_back(allowed_[j][cursor_[j]]);
-        if (++out_->count > kMaxTruthCombos) return Status::Limit(kTooManyRowsMessage);
+        ++out_->count;
         int j = locals - 1;
         while (j >= 0 && ++cursor_[j] == static_cast<int>(allowed_[j].size())) {
             cursor_[j] = 0;

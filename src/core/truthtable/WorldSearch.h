@@ -21,6 +21,7 @@
 
 #include "Outcome.h"
 #include "truthtable/Region.h"
+#include "truthtable/RegionList.h"
 
 namespace deducto {
 
@@ -29,6 +30,13 @@ class Computation;
 // True when region r still holds a possible individual after every region in `empties`
 // is emptied; `witness` receives an assignment of letters that shows it.
 [[nodiscard]] bool Satisfiable(Region r, std::span<const Region> empties, Region* witness);
+
+// The limits a table's worlds must keep, checked in the order they are reported: the
+// number of internal terms, the pairs of any candidate region, and the rows. With every
+// region inhabited each combination of candidates is a possible world, so the product of
+// the candidate counts is a lower bound on the rows, known before any world is built.
+[[nodiscard]] Status CheckWorldLimits(int internalTerms,
+                                      const std::vector<CandidateSummary>& locals);
 
 struct WorldRows {
     std::vector<std::uint32_t> flags;  // per row; internal term k is bit (n - 1 - k)

@@ -3,6 +3,9 @@
 // clsTruthTable_predicate.cpp, simplification in clsTruthTable_simplify.cpp.
 #include "truthtable/clsTruthTable.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <memory>
 
 #include "Progress.h"
@@ -12,8 +15,21 @@
 namespace deducto {
 
 namespace {
+
 constexpr const char* kStackEmptyMessage = "impossible error 996";
-}
+
+// kSpelled[v]: the letters "T" and "F" of the seven bits of v, highest first, and one more
+// byte so that each spelling is one 8-byte word.
+static_assert(kMaxPropositionalTerms == 14);
+constexpr auto kSpelled = [] {
+    std::array<std::array<char, 8>, 128> spelled{};
+    for (unsigned v = 0; v < spelled.size(); ++v) {
+        for (int j = 0; j < 7; ++j) spelled[v][j] = (v >> (6 - j)) & 1u ? 'T' : 'F';
+    }
+    return spelled;
+}();
+
+}  // namespace
 
 Status clsTruthTable::generateFromPolish(std::string_view PolishStr, Computation& work) {
     std::vector<std::unique_ptr<clsTruthTable>> stack;
@@ -130,24 +146,59 @@ Status clsTruthTable::generateFromBinary(const clsTruthTable& truthTable1,
 
 Status clsTruthTable::Simplify(Computation& work) {
     if (mode_ == Mode::Propositional) return SimplifyPropositional(work);
-    SimplifyPredicate();
-    return {};
+    return SimplifyPredicate(work);
 }
 
 std::string clsTruthTable::TruthCombo(int i) const {
-    std::string row;
-    if (mode_ == Mode::Propositional) {
-        const int n = nbrTerms();
-        const unsigned assignment = ((1u << n) - 1) - static_cast<unsigned>(i);
-        for (int j = 0; j < n; ++j) row += (assignment >> (n - 1 - j)) & 1u ? 'T' : 'F';
-        return row;
-    }
-    for (int k = 0; k < nbrIntTerms(); ++k) row += Inhabited(i, k) ? '1' : '0';
-    for (int j = 0; j < nbrLocTerms(); ++j) {
-        if (!row.empty() || j > 0) row += ' ';
-        row += RegionString(LocalRegion(i, j));
-    }
+    std::string row(static_cast<size_t>(TruthComboLength(i)), '\0');
+    WriteTruthCombo(i, row.data());
     return row;
+}
+
+int clsTruthTable::TruthComboLength(int i) const {
+    if (mode_ == Mode::Propositional) return nbrTerms();
+    int length = nbrIntTerms();
+    for (int j = 0; j < nbrLocTerms(); ++j) {
+        length += (length > 0 || j > 0 ? 1 : 0) + 2 * LocalRegion(i, j).pairCount();
+    }
+    return length;
+}
+
+int clsTruthTable::MaxTruthComboLength() const {
+    if (mode_ == Mode::Propositional) return nbrTerms();
+    int longest = 0;
+    for (int i = 0; i < nbrTruthCombos(); ++i) longest = std::max(longest, TruthComboLength(i));
+    return longest;
+}
+
+char* clsTruthTable::WriteTruthCombo(int i, char* out) const {
+    if (mode_ == Mode::Propositional) {
+        // Two 8-byte spellings of seven letters each, then the row's letters out of them.
+        const int n = nbrTerms();
+        const unsigned assignment = (((1u << n) - 1) - static_cast<unsigned>(i))
+                                    << (kMaxPropositionalTerms - n);
+        char spelled[16];
+        std::memcpy(spelled, &kSpelled[assignment >> 7], 8);
+        std::memcpy(spelled + 7, &kSpelled[assignment & 127u], 8);
+        // Two overlapping copies of a fixed size cover the n letters exactly.
+        if (n >= 8) {
+            std::memcpy(out, spelled, 8);
+            std::memcpy(out + n - 8, spelled + n - 8, 8);
+        } else if (n >= 4) {
+            std::memcpy(out, spelled, 4);
+            std::memcpy(out + n - 4, spelled + n - 4, 4);
+        } else {
+            for (int j = 0; j < n; ++j) out[j] = spelled[j];
+        }
+        return out + n;
+    }
+    char* const start = out;
+    for (int k = 0; k < nbrIntTerms(); ++k) *out++ = Inhabited(i, k) ? '1' : '0';
+    for (int j = 0; j < nbrLocTerms(); ++j) {
+        if (out > start || j > 0) *out++ = ' ';
+        out = WriteRegionString(LocalRegion(i, j), out);
+    }
+    return out;
 }
 
 bool clsTruthTable::Inhabited(int row, int k) const {

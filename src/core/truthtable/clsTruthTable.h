@@ -59,7 +59,7 @@ public:
     void generateNot(const clsTruthTable& truthTable1);
     [[nodiscard]] Status generateExists(const clsTruthTable& truthTable1, char variable,
                                         Computation& work);
-    // truthTable1 op truthTable2 for op '1', '2', '6' or '7'. With requireAntecedent every
+    // truthTable1 op truthTable2 for op::kAnd, kOr, kIff or kImplies. With requireAntecedent every
     // row in which truthTable1 is false gets '-'.
     [[nodiscard]] Status generateFromBinary(const clsTruthTable& truthTable1,
                                             const clsTruthTable& truthTable2, char op,
@@ -74,6 +74,11 @@ public:
     [[nodiscard]] const std::string& Term(int i) const { return terms_[i]; }
     [[nodiscard]] int nbrTruthCombos() const { return static_cast<int>(values_.size()); }
     [[nodiscard]] std::string TruthCombo(int i) const;
+    // For writers of whole tables, with no string per row: the length of row i's string,
+    // the longest over all rows, and row i written from `out` on (returning its end).
+    [[nodiscard]] int TruthComboLength(int i) const;
+    [[nodiscard]] int MaxTruthComboLength() const;
+    char* WriteTruthCombo(int i, char* out) const;
     [[nodiscard]] char TruthValue(int i) const { return values_[i]; }
 
     // Propositional: the value of the row in which exactly the listed letters are true;
@@ -107,6 +112,9 @@ private:
     };
 
     void SetPredicateTerms(std::vector<Region> internal, std::string localLetters);
+    // The distinct regions of the individual `letter` over all rows, sorted; none when
+    // this table does not name it.
+    [[nodiscard]] std::vector<Region> ColumnRegions(char letter) const;
     void RebuildTermNames();
     [[nodiscard]] WorldMap MapInto(const clsTruthTable& world, char placedLetter) const;
 
@@ -119,7 +127,7 @@ private:
     [[nodiscard]] Status BuildWorlds(const std::vector<std::vector<Region>>& candidates,
                                      Computation& work);
     [[nodiscard]] Status SimplifyPropositional(Computation& work);
-    void SimplifyPredicate();
+    [[nodiscard]] Status SimplifyPredicate(Computation& work);
 
     // This table's value in row `row` of the table `world`.
     // '\0' when `world` has no row of this table: an internal fault.

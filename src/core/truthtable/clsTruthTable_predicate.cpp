@@ -11,6 +11,7 @@
 
 #include "Progress.h"
 #include "formula/Operators.h"
+#include "truthtable/RegionList.h"
 #include "truthtable/WorldSearch.h"
 #include "truthtable/clsTruthTable.h"
 
@@ -19,17 +20,6 @@ namespace deducto {
 namespace {
 
 constexpr const char* kNoRowMessage = "Impossible error 992";
-
-bool RegionLess(Region a, Region b) { return RegionString(a) < RegionString(b); }
-
-void SortRegions(std::vector<Region>& regions) {
-    std::sort(regions.begin(), regions.end(), RegionLess);
-    regions.erase(std::unique(regions.begin(), regions.end()), regions.end());
-}
-
-void AddUnique(std::vector<Region>& list, Region r) {
-    if (std::find(list.begin(), list.end(), r) == list.end()) list.push_back(r);
-}
 
 }  // namespace
 
@@ -42,18 +32,31 @@ void clsTruthTable::SetPredicateTerms(std::vector<Region> internal, std::string 
     RebuildTermNames();
 }
 
+std::vector<Region> clsTruthTable::ColumnRegions(char letter) const {
+    RegionSet regions;
+    for (size_t j = 0; j < locals_.size(); ++j) {
+        if (locals_[j].letter != letter) continue;
+        for (int i = 0; i < nbrTruthCombos(); ++i) regions.Add(LocalRegion(i, static_cast<int>(j)));
+    }
+    return std::move(regions).Sorted();
+}
+
 Status clsTruthTable::BuildWorlds(const std::vector<std::vector<Region>>& candidates,
                                   Computation& work) {
-    if (nbrIntTerms() > kMaxInternalTerms) return Status::Limit(kTooManyRegionsMessage);
+    std::vector<CandidateSummary> summaries;
+    for (const std::vector<Region>& list : candidates) {
+        CandidateSummary summary{static_cast<long long>(list.size()), 0};
+        for (Region r : list) summary.maxPairs = std::max(summary.maxPairs, r.pairCount());
+        summaries.push_back(summary);
+    }
+    Status status = CheckWorldLimits(nbrIntTerms(), summaries);
+    if (!status.ok()) return status;
     for (size_t j = 0; j < locals_.size(); ++j) {
-        for (Region r : candidates[j]) {
-            if (r.pairCount() > kMaxRegionPairs) return Status::Limit(kRegionTooLongMessage);
-            locals_[j].letters |= r.letters();
-        }
+        for (Region r : candidates[j]) locals_[j].letters |= r.letters();
     }
     WorldRows rows;
     WorldSearch search(internal_, candidates, !dropped_.empty());
-    Status status = search.Run(work, rows);
+    status = search.Run(work, rows);
     if (!status.ok()) return status;
     flags_ = std::move(rows.flags);
     cells_ = std::move(rows.cells);
@@ -155,7 +158,7 @@ Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTa
                                        bool requireAntecedent, Computation& work) {
     *this = clsTruthTable(mode_);
     std::vector<Region> internal = t1.internal_;
-    for (Region r : t2.internal_) AddUnique(internal, r);
+    internal.insert(internal.end(), t2.internal_.begin(), t2.internal_.end());
     std::string letters;
     for (const LocalTerm& t : t1.locals_) letters += t.letter;
     for (const LocalTerm& t : t2.locals_) {
@@ -173,29 +176,22 @@ Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTa
         progress.step = Step::BuildingCombinations;
     }
 
-    // The regions each individual may take: its regions in both operands, merged.
-    std::vector<std::vector<Region>> candidates(locals_.size());
-    for (size_t j = 0; j < locals_.size(); ++j) {
-        const char letter = locals_[j].letter;
-        std::vector<Region> c1, c2;
-        for (const auto& [table, list] : {std::pair{&t1, &c1}, std::pair{&t2, &c2}}) {
-            for (int l = 0; l < table->nbrLocTerms(); ++l) {
-                if (table->locals_[l].letter != letter) continue;
-                for (int i = 0; i < table->nbrTruthCombos(); ++i) {
-                    AddUnique(*list, table->LocalRegion(i, l));
-                }
-            }
-        }
-        if (c1.empty() || c2.empty()) {
-            candidates[j] = c1.empty() ? c2 : c1;
-        } else {
-            for (Region a : c1) {
-                for (Region b : c2) candidates[j].push_back(MergeSigns(a, b));
-            }
-        }
-        SortRegions(candidates[j]);
+    // The regions each individual may take: its regions in both operands, merged. The
+    // limits are checked on their counts, before any of them is built.
+    std::vector<RegionMerge> merges;
+    std::vector<CandidateSummary> summaries;
+    for (const LocalTerm& local : locals_) {
+        merges.emplace_back(t1.ColumnRegions(local.letter), t2.ColumnRegions(local.letter));
+        summaries.push_back(merges.back().summary());
     }
-    Status status = BuildWorlds(candidates, work);
+    Status status = CheckWorldLimits(nbrIntTerms(), summaries);
+    if (!status.ok()) return status;
+    std::vector<std::vector<Region>> candidates;
+    for (const RegionMerge& merge : merges) {
+        candidates.push_back(merge.Regions());
+        if (work.CheckCancel()) return Status::Cancelled();
+    }
+    status = BuildWorlds(candidates, work);
     if (!status.ok()) return status;
     if (work.CheckCancel()) return Status::Cancelled();
 
@@ -207,6 +203,7 @@ Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTa
     const WorldMap map1 = t1.MapInto(*this, '\0');
     const WorldMap map2 = t2.MapInto(*this, '\0');
     for (int i = 0; i < nbrTruthCombos(); ++i) {
+        if (work.CheckCancel()) return Status::Cancelled();
         progress.progressCurrent = i + 1;
         const char a = t1.ValueInWorld(*this, i, map1);
         if (a == '\0') return Status::Internal(kNoRowMessage);
@@ -236,15 +233,19 @@ Status clsTruthTable::generateExists(const clsTruthTable& truthTable1, char vari
 
     // The regions the bound variable takes, and those in which the body can be true: each
     // of the latter becomes an internal term ("something lies there").
-    std::vector<Region> placements;
+    RegionSet placed;
     std::vector<Region> internal = truthTable1.internal_;
     if (bound >= 0) {
+        RegionSet inhabited;
         for (int i = 0; i < truthTable1.nbrTruthCombos(); ++i) {
             const Region r = truthTable1.LocalRegion(i, bound);
-            AddUnique(placements, r);
-            if (truthTable1.values_[i] == 'T') AddUnique(internal, r);
+            placed.Add(r);
+            if (truthTable1.values_[i] == 'T') inhabited.Add(r);
         }
+        const std::vector<Region> regions = std::move(inhabited).Sorted();
+        internal.insert(internal.end(), regions.begin(), regions.end());
     }
+    const std::vector<Region> placements = std::move(placed).Sorted();
     std::string letters;
     for (const LocalTerm& t : truthTable1.locals_) {
         if (t.letter != variable) letters += t.letter;
@@ -254,15 +255,9 @@ Status clsTruthTable::generateExists(const clsTruthTable& truthTable1, char vari
         if (c != variable) dropped_ += c;
     }
 
-    std::vector<std::vector<Region>> candidates(locals_.size());
-    for (size_t j = 0; j < locals_.size(); ++j) {
-        for (int l = 0; l < truthTable1.nbrLocTerms(); ++l) {
-            if (truthTable1.locals_[l].letter != locals_[j].letter) continue;
-            for (int i = 0; i < truthTable1.nbrTruthCombos(); ++i) {
-                AddUnique(candidates[j], truthTable1.LocalRegion(i, l));
-            }
-        }
-        SortRegions(candidates[j]);
+    std::vector<std::vector<Region>> candidates;
+    for (const LocalTerm& local : locals_) {
+        candidates.push_back(truthTable1.ColumnRegions(local.letter));
     }
     Status status = BuildWorlds(candidates, work);
     if (!status.ok()) return status;
@@ -271,11 +266,12 @@ Status clsTruthTable::generateExists(const clsTruthTable& truthTable1, char vari
     WorldMap map = truthTable1.MapInto(*this, bound >= 0 ? variable : '\0');
     std::vector<int> placementTerm;  // the internal term of each placement, or -1
     for (Region r : placements) {
-        const auto at = std::find(internal_.begin(), internal_.end(), r);
-        placementTerm.push_back(at == internal_.end() ? -1
-                                                      : static_cast<int>(at - internal_.begin()));
+        const auto at = std::lower_bound(internal_.begin(), internal_.end(), r, RegionLess);
+        placementTerm.push_back(
+            at == internal_.end() || !(*at == r) ? -1 : static_cast<int>(at - internal_.begin()));
     }
     for (int i = 0; i < nbrTruthCombos(); ++i) {
+        if (work.CheckCancel()) return Status::Cancelled();
         if (bound < 0) {
             values_[i] = truthTable1.ValueInWorld(*this, i, map);
             if (values_[i] == '\0') return Status::Internal(kNoRowMessage);

@@ -3,11 +3,12 @@
 // their values differ. Rows are compared through a hash of their unmasked cells.
 #include <vector>
 
+#include "Progress.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
 
-void clsTruthTable::SimplifyPredicate() {
+Status clsTruthTable::SimplifyPredicate(Computation& work) {
     const int nInt = nbrIntTerms();
     const int nLoc = nbrLocTerms();
     const int rows = nbrTruthCombos();
@@ -32,6 +33,8 @@ void clsTruthTable::SimplifyPredicate() {
     bool anyUnneeded = false;
     RowSet seen;
     for (int t = 0; t < nInt + nLoc; ++t) {
+        // Nothing has changed yet, so a cancel leaves the table as it was.
+        if (work.CheckCancel()) return Status::Cancelled();
         const bool internal = t < nInt;
         const std::uint32_t kept = internal ? flagsKept & ~(1u << (nInt - 1 - t)) : flagsKept;
         if (!internal) maskedLocal[t - nInt] = true;
@@ -49,7 +52,7 @@ void clsTruthTable::SimplifyPredicate() {
             anyUnneeded = true;
         }
     }
-    if (!anyUnneeded) return;
+    if (!anyUnneeded) return {};
 
     // Rebuild with the kept terms only; rows that now coincide are kept once, first first.
     std::vector<Region> internalKept;
@@ -96,6 +99,7 @@ void clsTruthTable::SimplifyPredicate() {
     values_ = std::move(values);
     rowIndex_.clear();
     RebuildTermNames();
+    return {};
 }
 
 }  // namespace deducto

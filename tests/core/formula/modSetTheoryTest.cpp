@@ -157,7 +157,11 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"x belongs A'' - '", 17, ""}, Failure{"forall A", 8, "Missing variable"},
         Failure{"forall (", 8, "Missing variable"}, Failure{"exists (x", 9, "Missing variable"},
         Failure{"forall (x A", 11, "Missing right parenthesis"},
-        Failure{"x belongs \xC3\xA9", 11, ""}, Failure{std::string("A\0B", 3), 2, ""}));
+        Failure{"x belongs \xC3\xA9", 11, ""}, Failure{std::string("A\0B", 3), 2, ""},
+        // Reading after the line was rewritten still marks the typed text.
+        Failure{"x    A", 6, ""}, Failure{"A union B B", 11, ""},
+        Failure{"A intersection B union", 22, ""},
+        Failure{"(A union B)' = (C", 17, "Missing right parenthesis"}));
 
 TEST(SetLimits, FifteenInclusionsAndEqualities) {
     const std::string fifteen = "A subset B" + Repeat(" and A = B", 14);

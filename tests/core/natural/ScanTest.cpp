@@ -1,4 +1,6 @@
 // Cutting a sentence into words and rewriting its connectives.
+#include <functional>
+
 #include "NaturalTestSupport.h"
 
 namespace deducto::testing {
@@ -123,6 +125,59 @@ TEST_F(ScanTest, APeriodAloneTranslatesToNothing) {
     EXPECT_EQ(r.text, "");
     EXPECT_EQ(r.errPos, 0);
     EXPECT_TRUE(messages.empty());
+}
+
+// The list operations at the edges of the list: positions are 1-based, 0 and positions past
+// the last word are clamped or read as "", as the rewriting rules rely on.
+struct ListEdit {
+    const char* what;
+    std::function<void(NaturalTranslator&)> edit;
+    const char* words;
+};
+void PrintTo(const ListEdit& e, std::ostream* os) { *os << e.what; }
+class WordListEdits : public NaturalTest, public ::testing::WithParamInterface<ListEdit> {};
+TEST_P(WordListEdits, KeepTheListsEdges) {
+    NaturalTranslator t(session, 1);
+    t.SetSentence("who a that b");
+    t.ScanSentence();
+    GetParam().edit(t);
+    EXPECT_EQ(Words(t), GetParam().words) << GetParam().what;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Edges, WordListEdits,
+    ::testing::Values(
+        ListEdit{"insert before the first", [](auto& list) { (void)list.InsertWord("x", 0); },
+                 "x who a that b"},
+        ListEdit{"insert past the end", [](auto& list) { (void)list.InsertWord("x", 9); },
+                 "who a that b x"},
+        ListEdit{"insert at the last", [](auto& list) { (void)list.InsertWord("x", 4); },
+                 "who a that x b"},
+        ListEdit{"delete none counts as one", [](auto& list) { list.DeleteWords(2, 0); },
+                 "who that b"},
+        ListEdit{"delete past the end", [](auto& list) { list.DeleteWords(3, 9); }, "who a"},
+        ListEdit{"delete at 0", [](auto& list) { list.DeleteWords(0, 1); }, "who a that b"},
+        ListEdit{"delete past the last", [](auto& list) { list.DeleteWords(5, 1); },
+                 "who a that b"}));
+
+TEST_F(ScanTest, SearchesGivePositionsFrom1AndZeroForNone) {
+    NaturalTranslator t(session, 1);
+    t.SetSentence("who a that b is c");
+    t.ScanSentence();
+    EXPECT_EQ(t.Word(0), "");
+    EXPECT_EQ(t.Word(7), "");
+    EXPECT_EQ(t.FindWord("who", 0, 0), 1);
+    EXPECT_EQ(t.FindWord("c", 2, 0), 6);  // to 0: the last word
+    EXPECT_EQ(t.FindWord("c", 2, 5), 0);
+    EXPECT_EQ(t.FindWhoThat(2, 0), 3);
+    EXPECT_EQ(t.LastWhoThat(1, 0), 1);  // to 0: from alone
+    EXPECT_EQ(t.LastWhoThat(1, 99), 3);
+    EXPECT_EQ(t.LastWhoThat(2, 2), 0);
+    EXPECT_TRUE(t.MatchPhrase("is c", 5));
+    EXPECT_FALSE(t.MatchPhrase("c d", 6));  // runs past the last word
+    EXPECT_EQ(t.LastCopula(1, 99), "is");
+    EXPECT_EQ(t.copulaPos, 5);
+    EXPECT_EQ(t.LastCopula(6, 6), "");
+    EXPECT_EQ(t.copulaPos, 0);
 }
 
 }  // namespace

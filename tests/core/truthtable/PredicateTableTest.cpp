@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RandomFormulas.h"
+#include "ModelCheck.h"
 #include "TableHelpers.h"
 #include "support/ScriptedPrompts.h"
 
@@ -72,43 +72,6 @@ TEST(PredicateSimplify, MasksTermsInOrderAndKeepsFirstRows) {
     EXPECT_EQ(RowsOf(*mixed), rows);
 }
 
-Verdict OracleVerdict(const std::vector<Formula>& premises, const Formula& conclusion,
-                      const std::string& predicates) {
-    std::set<char> individuals = conclusion.FreeVariables();
-    for (const Formula& p : premises) {
-        for (char v : p.FreeVariables()) individuals.insert(v);
-    }
-    const std::vector<char> named(individuals.begin(), individuals.end());
-    const int kinds = 1 << predicates.size();
-    bool someTrue = false;
-    bool someFalse = false;
-    for (std::uint32_t set = 0; set < (1u << kinds); ++set) {
-        Model model;
-        for (int k = 0; k < kinds; ++k) {
-            if (set & (1u << k)) model.inhabited.push_back(static_cast<std::uint32_t>(k));
-        }
-        if (!named.empty() && model.inhabited.empty()) continue;
-        std::vector<size_t> at(named.size(), 0);
-        while (true) {
-            for (size_t i = 0; i < named.size(); ++i) {
-                model.kindOf[named[i] - 'a'] = model.inhabited[at[i]];
-            }
-            bool premisesHold = true;
-            for (const Formula& p : premises) {
-                premisesHold = premisesHold && p.EvalMonadic(model, predicates);
-            }
-            if (premisesHold) {
-                (conclusion.EvalMonadic(model, predicates) ? someTrue : someFalse) = true;
-            }
-            size_t i = named.size();
-            while (i > 0 && ++at[i - 1] == model.inhabited.size()) at[--i] = 0;
-            if (i == 0) break;
-        }
-    }
-    if (someTrue) return someFalse ? Verdict::DoesNotFollow : Verdict::AlwaysTrue;
-    return someFalse ? Verdict::AlwaysFalse : Verdict::PremisesFalse;
-}
-
 // Verdicts on random monadic arguments agree with checking every small model. Individuals
 // (free letters) exist in every model; with none, the empty domain counts too.
 TEST(PredicateOracle, VerdictsAgreeWithEveryModel) {
@@ -129,7 +92,7 @@ TEST(PredicateOracle, VerdictsAgreeWithEveryModel) {
             ASSERT_TRUE(result.status.ok()) << result.status.message;
             std::string argument;
             for (const std::string& t : texts) argument += t + " ; ";
-            ASSERT_EQ(result.verdict, OracleVerdict(premises, conclusion, "PQR"))
+            ASSERT_EQ(result.verdict, MonadicVerdict(premises, conclusion, "PQR"))
                 << argument << "|- " << conclusion.Text();
         }
     }

@@ -44,6 +44,13 @@ public:
         return EvalPred(root, model, predicates, env);
     }
 
+    bool HasQuantifier() const {
+        for (const Node& n : nodes) {
+            if (n.kind == Node::Forall || n.kind == Node::Exists) return true;
+        }
+        return false;
+    }
+
     std::set<char> FreeVariables() const {
         std::set<char> free;
         CollectFree(root, std::set<char>{}, free);

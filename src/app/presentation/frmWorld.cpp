@@ -1,0 +1,72 @@
+#include "presentation/frmWorld.h"
+
+#include <QPushButton>
+
+#include "presentation/DrawWorld.h"
+#include "truthtable/clsTruthTable.h"
+
+namespace deducto {
+namespace {
+
+inline constexpr int kButtonsHeight = 500;  // the strip the buttons take above the drawing
+inline constexpr ui::TwipSize kPictureSize{30000, 12000};
+
+}  // namespace
+
+frmWorld::frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const Session& session,
+                   QWidget* parent)
+    : PictureWindow(QStringLiteral("World"), parent),
+      comparisonTable_(std::move(comparisonTable)),
+      lines_(session.lines),
+      terms_(session.lexicon.Terms),
+      cmdPrevious(new QPushButton(QStringLiteral("Previous"), this)),
+      cmdNext(new QPushButton(QStringLiteral("Next"), this)) {
+    setObjectName(QStringLiteral("frmWorld"));
+    cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    ui::SetTwipGeometry(*cmdPrevious, {100, 60, 1000, 360});
+    ui::SetTwipGeometry(*cmdNext, {1150, 60, 1000, 360});
+    connect(cmdPrevious, &QPushButton::clicked, this, &frmWorld::cmdPrevious_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmWorld::cmdNext_Click);
+
+    std::vector<const clsTruthTable*> tables{comparisonTable_.get()};
+    for (const ArgumentLine& line : lines_) tables.push_back(line.table.get());
+    frame_ = FrameOf(tables, comparisonTable_->mode());
+    rows_ = FailingRows(*comparisonTable_);
+    picBox->GrowTo(kPictureSize);
+    const QColor background = palette().color(QPalette::Window);
+    picBox->SetBackColor({background.red(), background.green(), background.blue()});
+    ShowCase(0);
+}
+
+void frmWorld::ShowCase(int index) {
+    index_ = std::clamp(index, 0, std::max(0, caseCount() - 1));
+    cmdPrevious->setEnabled(index_ > 0);
+    cmdNext->setEnabled(index_ + 1 < caseCount());
+    picBox->Cls();
+    world_.reset();
+    if (rows_.empty()) return;
+    world_ = WorldFromRow(*comparisonTable_, rows_[index_], frame_);
+    if (!world_) return;
+    WorldPicture picture;
+    picture.world = &*world_;
+    picture.terms = &terms_;
+    picture.caseNumber = index_ + 1;
+    picture.cases = caseCount();
+    // Premises in line order, then the conclusion.
+    for (int k = 1; k <= kLineCount; ++k) {
+        const ArgumentLine& line = lines_[k % kLineCount];
+        if (!line.table) continue;
+        picture.lines.push_back({k % kLineCount, line.tokens, ValueInWorld(*line.table, *world_)});
+    }
+    const ui::TwipSize needed = DrawWorld(*picBox, picture, kButtonsHeight + 100);
+    if (index == 0 && !isVisible()) FitToDrawing(needed);
+    cmdPrevious->raise();
+    cmdNext->raise();
+}
+
+void frmWorld::cmdPrevious_Click() { ShowCase(index_ - 1); }
+
+void frmWorld::cmdNext_Click() { ShowCase(index_ + 1); }
+
+}  // namespace deducto

@@ -1,0 +1,47 @@
+// The "World" window: the cases in which the conclusion fails, one at a time, each drawn
+// as a world; "Previous" and "Next" step through them in the order of the details list.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Session.h"
+#include "presentation/PictureWindow.h"
+#include "truthtable/World.h"
+
+class QPushButton;
+
+namespace deducto {
+
+class clsTruthTable;
+
+class frmWorld : public PictureWindow {
+    Q_OBJECT
+public:
+    // Takes what it draws from the session now: the lines may change while it is open.
+    frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const Session& session,
+             QWidget* parent = nullptr);
+
+    [[nodiscard]] int caseShown() const { return index_; }  // 0-based
+    [[nodiscard]] int caseCount() const { return static_cast<int>(rows_.size()); }
+    [[nodiscard]] const World* worldShown() const { return world_ ? &*world_ : nullptr; }
+
+private:
+    void ShowCase(int index);
+    void cmdPrevious_Click();
+    void cmdNext_Click();
+
+    std::shared_ptr<const clsTruthTable> comparisonTable_;
+    std::array<ArgumentLine, kLineCount> lines_;
+    std::vector<LangTerm> terms_;
+    WorldFrame frame_;
+    std::vector<int> rows_;  // the failing rows of the comparison
+    int index_ = 0;
+    std::optional<World> world_;
+    QPushButton* cmdPrevious;
+    QPushButton* cmdNext;
+};
+
+}  // namespace deducto
