@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "Grade.h"
 #include "formula/FormulaText.h"
 #include "formula/SymbolInput.h"
 
@@ -129,9 +130,17 @@ ReadArgument ParseArgumentText(std::string_view content) {
             const std::string_view text = TrimBlanks(value.substr(kindEnd + 1));
             if (text.empty()) return fail(AtLine(fileLine, "the term has no text"));
             argument.terms.push_back({kind, std::string(text), fileLine});
+        } else if (key == "expect") {
+            if (argument.expected) return fail(AtLine(fileLine, "a second Expect line"));
+            argument.expected = VerdictNamed(value);
+            if (!argument.expected) {
+                return fail(AtLine(fileLine, "unknown verdict " + Quoted(value) + " (expected " +
+                                                 kVerdictNames + " or a verdict's full text)"));
+            }
         } else {
             return fail(AtLine(fileLine, "unknown key " + Quoted(line.substr(0, colon)) +
-                                             " (expected Mode, Premise, Conclusion or Term)"));
+                                             " (expected Mode, Premise, Conclusion, Term or "
+                                             "Expect)"));
         }
     }
 

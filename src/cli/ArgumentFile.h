@@ -5,14 +5,17 @@
 //     Premise: <text>        (0 to 8, in order; an empty one leaves its slot empty)
 //     Conclusion: <text>
 //     Term: <kind>: <text>   (natural language only)
+//     Expect: <verdict>      (the answer key, for grading)
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Mode.h"
+#include "truthtable/modEvaluate.h"
 
 namespace deducto::cli {
 
@@ -37,6 +40,7 @@ struct ArgumentFile {
     Mode mode = Mode::Propositional;
     std::vector<InputLine> lines;  // Premise and Conclusion lines in file order
     std::vector<TermLine> terms;
+    std::optional<Verdict> expected;  // the verdict an Expect line names
 };
 
 struct ReadArgument {

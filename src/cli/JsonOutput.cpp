@@ -124,9 +124,11 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
 }  // namespace
 
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     const Explained& explained) {
+                     std::string_view file, const Explained& explained) {
     JsonWriter json(&out);
     json.BeginObject();
+    json.Key("file");
+    json.String(file);
     json.Key("mode");
     json.String(ModeName(report.mode));
     json.Key("status");

@@ -1,10 +1,11 @@
-// The checker's report as one JSON object, for programs: the mode, every Premise and
+// The checker's report as one JSON object, for programs: the file, the mode, every Premise and
 // Conclusion line of the file with what reading it gave (Polish string, token list, error
 // and its position, scope warning, truth table), the verdict, the failing cases and every
 // message the run would have shown.
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 #include "Check.h"
 #include "Explain.h"
@@ -13,6 +14,6 @@ namespace deducto::cli {
 
 // Writes the report to `out`, ending with a newline.
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     const Explained& explained = {});
+                     std::string_view file, const Explained& explained = {});
 
 }  // namespace deducto::cli

@@ -5,10 +5,10 @@
 
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "Check.h"
+#include "truthtable/TableExport.h"
 
 namespace deducto::cli {
 
@@ -17,16 +17,14 @@ struct TextOptions {
     std::vector<int> tables;         // line indices whose truth tables are printed
     std::string explanation;         // printed under the verdict when not empty
     std::vector<std::string> world;  // printed after the failing cases
+    // Text prints the tables after the report; any other format prints only the tables,
+    // so that the output can go straight into a spreadsheet or a document.
+    TableFormat format = TableFormat::Text;
 };
 
 // Natural-language remarks and messages go to `err`; everything else to `out`.
 void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
                const TextOptions& text, const Options& options);
-
-// One truth table: a column per term, a row per case that the options let through (rows
-// marked "-" never), and the formula heading the value column.
-void WriteTruthTable(std::ostream& out, const clsTruthTable& table, std::string_view heading,
-                     const Options& options);
 
 // "Premise 3" or "Conclusion".
 [[nodiscard]] std::string LineName(int index);

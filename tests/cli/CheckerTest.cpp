@@ -299,7 +299,20 @@ INSTANTIATE_TEST_SUITE_P(
                       Usage{{"-"}, "Mode: modal\nConclusion: p\n", "unknown mode \"modal\""},
                       Usage{{"-"}, "Conclusion: p\nConclusio: q\n", "line 2: unknown key"},
                       Usage{{"-"}, std::string("Conclusion: p\0q\n", 16), "NUL"},
-                      Usage{{"-"}, std::string(2 << 20, 'p'), "larger than"}));
+                      Usage{{"-"}, std::string(2 << 20, 'p'), "larger than"},
+                      Usage{{"-j", "0", "-"}, "Conclusion: p\n", "from 1 to 64"},
+                      Usage{{"--jobs=x", "-"}, "Conclusion: p\n", "from 1 to 64"},
+                      Usage{{"-", "-"}, "Conclusion: p\n", "only once"},
+                      Usage{{"--format", "csv", "-"}, "Conclusion: p\n", "--table"},
+                      Usage{{"--format=pdf", "--table", "0", "-"},
+                            "Conclusion: p\n",
+                            "unknown table format \"pdf\""},
+                      Usage{{"--grade", "--json", "-"}, "Conclusion: p\n", "--grade"},
+                      Usage{{"--details=yes", "-"}, "Conclusion: p\n", "takes no value"},
+                      Usage{{"-"}, "Conclusion: p\nExpect: yes\n", "line 2: unknown verdict"},
+                      Usage{{"-"},
+                            "Conclusion: p\nExpect: always true\nExpect: always true\n",
+                            "line 3: a second Expect line"}));
 
 }  // namespace
 }  // namespace deducto::cli::testing

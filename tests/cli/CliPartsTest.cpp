@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ArgumentFile.h"
+#include "Grade.h"
 #include "Json.h"
 #include "Notation.h"
 
@@ -64,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "line 1: expected \"Key: value\", found "
                  "\"just words\""},
         BadInput{"\x01\x02garbage\xff: x\n",
-                 "line 1: unknown key \"??garbage?\" (expected Mode, Premise, Conclusion or "
-                 "Term)"},
+                 "line 1: unknown key \"??garbage?\" (expected Mode, Premise, Conclusion, "
+                 "Term or Expect)"},
         BadInput{"Mode: natural language\nTerm: verb: run\nConclusion: p\n",
                  "line 2: expected \"Term: <kind>: <text>\" with the kind adjective, specific "
                  "noun, class noun or predicate"},
@@ -74,6 +75,32 @@ INSTANTIATE_TEST_SUITE_P(
                  "1)"},
         BadInput{"Conclusion: " + std::string(kMaxLineBytes, 'p') + "\n",
                  "line 1: longer than 4096 characters"}));
+
+struct VerdictName {
+    const char* text;
+    std::optional<Verdict> verdict;
+};
+void PrintTo(const VerdictName& c, std::ostream* os) { *os << c.text; }
+
+class VerdictNamedBy : public ::testing::TestWithParam<VerdictName> {};
+
+TEST_P(VerdictNamedBy, ShortNameOrFullText) {
+    EXPECT_EQ(VerdictNamed(GetParam().text), GetParam().verdict);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, VerdictNamedBy,
+    ::testing::Values(VerdictName{"always true", Verdict::AlwaysTrue},
+                      VerdictName{"ALWAYS  False", Verdict::AlwaysFalse},
+                      VerdictName{"does not follow.", Verdict::DoesNotFollow},
+                      VerdictName{"premises inconsistent", Verdict::PremisesFalse},
+                      VerdictName{
+                          "The conclusion follows because the premises are false or inconsistent.",
+                          Verdict::PremisesFalse},
+                      VerdictName{"the conclusion does not follow", Verdict::DoesNotFollow},
+                      VerdictName{"", std::nullopt}, VerdictName{"true", std::nullopt},
+                      VerdictName{"always true or false", std::nullopt},
+                      VerdictName{"The conclusion is always", std::nullopt}));
 
 struct Notation {
     const char* tokenList;

@@ -1,0 +1,26 @@
+// Checking the files of one command line: each file on its own (its own session, its own
+// report), in one process, on as many threads as asked, the reports written in file order.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "CommandLine.h"
+
+namespace deducto::cli {
+
+// One file's part of the output, and its exit status.
+struct FileCheck {
+    std::string out;  // for standard output
+    std::string err;  // for standard error
+    int status = kExitEvaluated;
+    bool passed = false;  // --grade: the verdict was the expected one
+};
+
+[[nodiscard]] FileCheck CheckFile(const std::string& path, const CommandLine& command);
+
+// Checks every file of `command` and writes the reports to `out` and `err` in file order,
+// then with --grade the summary. Returns the exit status: the highest of the files'.
+[[nodiscard]] int CheckFiles(const CommandLine& command, std::ostream& out, std::ostream& err);
+
+}  // namespace deducto::cli

@@ -1,0 +1,186 @@
+#include "Usage.h"
+
+#include <vector>
+
+namespace deducto::cli {
+
+namespace {
+
+constexpr const char* kSummary =
+    "tests whether the conclusion of an argument follows from its premises";
+
+constexpr const char* kSynopsis = "[options] FILE...";
+
+// Paragraphs of the description.
+constexpr const char* kDescription[] = {
+    "Checks each argument FILE the way the Deducto window does: the premises and then the "
+    "conclusion are read line by line, each turned into its formula and truth table, and the "
+    "argument is evaluated when every line was read. Files are checked in the order given, in "
+    "one process; with more than one, each report follows a line naming its file. "
+    "\"-\" reads standard input.",
+    "An argument file holds one \"Key: value\" a line; keys may be in any case, and blank "
+    "lines and lines starting with \"#\" are ignored. Without a Mode line the argument is "
+    "propositional. Argument files are UTF-8 and end in .deducto by convention.",
+};
+
+// The input keys, shown as they are written.
+constexpr const char* kInputFormat[] = {
+    "Mode: propositional | predicate | set theory | natural language",
+    "Premise: <text>        0 to 8, in order; an empty one leaves its slot empty",
+    "Conclusion: <text>     exactly one",
+    "Term: <kind>: <text>   natural language only: adjective, specific noun,",
+    "                       class noun or predicate",
+    "Expect: <verdict>      the answer key for --grade: always true, does not",
+    "                       follow, always false, premises inconsistent, or the",
+    "                       verdict's full text",
+};
+
+struct OptionHelp {
+    const char* names;     // "-j, --jobs"
+    const char* argument;  // "N", or empty
+    const char* text;
+};
+
+constexpr OptionHelp kOptions[] = {
+    {"--details", "", "list the cases in which the conclusion fails"},
+    {"--table", "N",
+     "print the truth table of line N (0 the conclusion, 1 to 8 the premises); may be given "
+     "more than once"},
+    {"--format", "FORMAT",
+     "write the tables of --table as text (the default), csv, markdown or latex; in any format "
+     "but text only the tables are printed"},
+    {"--true-only", "", "show only the table rows whose value is T"},
+    {"--false-only", "", "show only the table rows whose value is F"},
+    {"--no-simplify", "", "keep the columns the value does not depend on"},
+    {"--explain", "", "say which premises alone give the verdict"},
+    {"--world", "", "show the first case in which the conclusion fails as a world"},
+    {"--json", "", "print one JSON object per file, a line each, instead of text"},
+    {"--grade", "",
+     "compare each file's verdict with its Expect line: print one line per file, ok or what "
+     "was expected and what came, then \"N passed, M failed\""},
+    {"-j, --jobs", "N",
+     "check N files at a time, each in a thread of its own (default 1); the reports keep the "
+     "order of the files"},
+    {"--version", "", "print the version"},
+    {"-h, --help", "", "print this help"},
+};
+
+struct ExitHelp {
+    int status;
+    const char* text;
+};
+
+constexpr ExitHelp kExitStatus[] = {
+    {0, "every argument was evaluated (with --grade: every verdict was the expected one)"},
+    {1, "usage or file error: unknown option, unreadable or malformed file"},
+    {2, "a line could not be read; it is printed marked where reading stopped"},
+    {3, "a limit was reached (a formula too deep or too long, a table too large)"},
+    {4, "with --grade: a file's verdict was not the expected one, or it had none"},
+    {5, "an internal check failed: a fault of the program, please report it"},
+};
+
+constexpr const char* kExitNote =
+    "With several files the status is the highest of the files' statuses.";
+
+constexpr const char* kExample = "deducto-check --grade exercises/*.deducto";
+
+// Greedy word wrap of `text` into lines of at most `width` columns after `indent`.
+std::string Wrapped(std::string_view text, std::size_t indent, std::size_t width,
+                    std::size_t firstUsed) {
+    std::string out;
+    std::size_t used = firstUsed;
+    bool lineEmpty = true;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        const std::string_view word = text.substr(0, space);
+        text.remove_prefix(space == std::string_view::npos ? text.size() : space + 1);
+        if (!lineEmpty && used + 1 + word.size() > width) {
+            out += '\n' + std::string(indent, ' ');
+            used = indent;
+            lineEmpty = true;
+        }
+        if (!lineEmpty) {
+            out += ' ';
+            ++used;
+        }
+        out += word;
+        used += word.size();
+        lineEmpty = false;
+    }
+    return out + '\n';
+}
+
+// Text as roff: backslashes and hyphens escaped, a leading period or quote defused.
+std::string Roff(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\') {
+            out += "\\e";
+        } else if (c == '-') {
+            out += "\\-";
+        } else {
+            out += c;
+        }
+    }
+    if (!out.empty() && (out.front() == '.' || out.front() == '\'')) out.insert(0, "\\&");
+    return out;
+}
+
+}  // namespace
+
+std::string HelpText() {
+    constexpr std::size_t kWidth = 80;
+    constexpr std::size_t kTextColumn = 20;
+    std::string out = std::string("Usage: deducto-check ") + kSynopsis + '\n';
+    std::string summary = kSummary;
+    summary.front() = static_cast<char>(summary.front() - 'a' + 'A');
+    out += Wrapped(summary + '.', 0, kWidth, 0);
+    for (const char* paragraph : kDescription) out += '\n' + Wrapped(paragraph, 0, kWidth, 0);
+    out += '\n';
+    for (const char* line : kInputFormat) out += std::string("  ") + line + '\n';
+    out += "\nOptions:\n";
+    for (const OptionHelp& option : kOptions) {
+        std::string names = std::string("  ") + option.names;
+        if (*option.argument != '\0') names += std::string(" ") + option.argument;
+        if (names.size() + 2 > kTextColumn) {
+            out += names + '\n' + std::string(kTextColumn, ' ');
+        } else {
+            out += names + std::string(kTextColumn - names.size(), ' ');
+        }
+        out += Wrapped(option.text, kTextColumn, kWidth, kTextColumn);
+    }
+    out += "\nExit status:\n";
+    for (const ExitHelp& exit : kExitStatus) {
+        out += "  " + std::to_string(exit.status) + "   " + Wrapped(exit.text, 6, kWidth, 6);
+    }
+    out += Wrapped(kExitNote, 0, kWidth, 0);
+    out += std::string("\nExample:\n  ") + kExample + '\n';
+    return out;
+}
+
+std::string ManPage(std::string_view version) {
+    std::string out =
+        ".TH DEDUCTO-CHECK 1 \"\" \"Deducto " + std::string(version) + "\" \"User Commands\"\n";
+    out += ".SH NAME\ndeducto\\-check \\- " + Roff(kSummary) + '\n';
+    out += ".SH SYNOPSIS\n.B deducto\\-check\n" + Roff(kSynopsis) + '\n';
+    out += ".SH DESCRIPTION\n";
+    for (const char* paragraph : kDescription) out += ".PP\n" + Roff(paragraph) + '\n';
+    out += ".PP\n.nf\n.RS\n";
+    for (const char* line : kInputFormat) out += Roff(line) + '\n';
+    out += ".RE\n.fi\n";
+    out += ".SH OPTIONS\n";
+    for (const OptionHelp& option : kOptions) {
+        out += ".TP\n\\fB" + Roff(option.names) + "\\fR";
+        if (*option.argument != '\0') out += std::string(" \\fI") + option.argument + "\\fR";
+        out += '\n' + Roff(option.text) + '\n';
+    }
+    out += ".SH EXIT STATUS\n";
+    for (const ExitHelp& exit : kExitStatus) {
+        out += ".TP\n.B " + std::to_string(exit.status) + '\n' + Roff(exit.text) + '\n';
+    }
+    out += ".PP\n" + Roff(kExitNote) + '\n';
+    out += std::string(".SH EXAMPLE\n.nf\n.RS\n") + Roff(kExample) + "\n.RE\n.fi\n";
+    return out;
+}
+
+}  // namespace deducto::cli
