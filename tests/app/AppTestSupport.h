@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "support/ScriptedPrompts.h"
 
@@ -45,6 +46,32 @@ inline void DeleteAllWindows() {
 template <typename T>
 T* Find(const QObject* root, const char* name) {
     return root->findChild<T*>(QString::fromLatin1(name));
+}
+
+// The text box of line `line` (0 the conclusion) in the main window `main`.
+template <typename Box>
+Box* LineBox(const QObject* main, int line) {
+    return Find<Box>(main,
+                     line == 0 ? "txtConclusion" : ("txtCondition" + std::to_string(line)).c_str());
+}
+
+// Types `text` into `widget` key by key. ASCII characters are real key clicks; the others
+// have no key here and arrive as key events that carry only their text.
+inline void TypeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+// Shows a frame window and waits until it is the active one, as the user's window would be.
+[[nodiscard]] inline bool ShowActive(QWidget& frame) {
+    frame.show();
+    frame.activateWindow();
+    return QTest::qWaitForWindowActive(&frame);
 }
 
 // Every open top-level window of one class.

@@ -41,16 +41,6 @@ struct HookedSession {
     Session session{prompts, pump};
 };
 
-// Types as a keyboard with the symbols on it would: one key event per character.
-void TypeKeys(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
 QString Description(QObject* object) {
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Description);
 }
@@ -64,10 +54,7 @@ class KeyboardAccessTest : public QObject {
     std::unique_ptr<MDIForm1> frame_;
     Main* main_ = nullptr;
 
-    ui::LineEdit* Box(int line) {
-        return Find<ui::LineEdit>(
-            main_, line == 0 ? "txtConclusion" : ("txtCondition" + std::to_string(line)).c_str());
-    }
+    ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
     ui::PictureBox* Picture(int line) {
         return Find<ui::PictureBox>(main_, ("picBox" + std::to_string(line)).c_str());
     }
@@ -75,7 +62,7 @@ class KeyboardAccessTest : public QObject {
     void Type(int line, const QString& text, bool leave = true) {
         ui::LineEdit* box = Box(line);
         box->setFocus(Qt::MouseFocusReason);
-        TypeKeys(box, text);
+        testing::TypeKeys(box, text);
         if (leave) QTest::keyClick(box, Qt::Key_Tab);
     }
     frmTruthTable* OpenTable() {
@@ -93,9 +80,7 @@ private slots:
         app_ = std::make_unique<HookedSession>();
         frame_ = std::make_unique<MDIForm1>(app_->session);
         main_ = frame_->mainWindow();
-        frame_->show();
-        frame_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        QVERIFY(testing::ShowActive(*frame_));
     }
     void cleanup() {
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -133,7 +118,7 @@ private slots:
             QApplication::clipboard()->setText(typed);
             box->paste();
         } else {
-            TypeKeys(box, typed);
+            testing::TypeKeys(box, typed);
         }
         QCOMPARE(box->text(), shown);
         QCOMPARE(box->cursorPosition(), static_cast<int>(shown.size()));

@@ -52,10 +52,7 @@ class MainWindowTest : public QObject {
 
     Session& session() { return app_->session; }
     testing::ScriptedPrompts& prompts() { return app_->prompts; }
-    ui::LineEdit* Box(int line) {
-        return Find<ui::LineEdit>(
-            main_, line == 0 ? "txtConclusion" : ("txtCondition" + std::to_string(line)).c_str());
-    }
+    ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
     QPushButton* TableButton(int line) {
         return Find<QPushButton>(main_, ("cmdTruthTable" + std::to_string(line)).c_str());
     }
@@ -67,18 +64,11 @@ class MainWindowTest : public QObject {
     QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
     QString VerdictShown() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
 
-    // Types into a line as the user does, then leaves it with Tab. Characters beyond ASCII
-    // have no key of their own here: they arrive as key events that carry only their text.
+    // Types into a line as the user does, then leaves it with Tab.
     void Type(int line, const QString& text) {
         ui::LineEdit* box = Box(line);
         box->setFocus(Qt::MouseFocusReason);
-        for (const QChar c : text) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(box, c.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            }
-        }
+        testing::TypeKeys(box, text);
         QTest::keyClick(box, Qt::Key_Tab);
     }
     // Types a sentence in natural-language mode: its full stop leaves the line.
@@ -113,9 +103,7 @@ private slots:
         app_ = std::make_unique<testing::AppSession>();
         frame_ = std::make_unique<MDIForm1>(app_->session);
         main_ = frame_->mainWindow();
-        frame_->show();
-        frame_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        QVERIFY(testing::ShowActive(*frame_));
     }
     void cleanup() {
         for (QWidget* window : QApplication::topLevelWidgets()) {

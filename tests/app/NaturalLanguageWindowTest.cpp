@@ -48,10 +48,7 @@ class NaturalLanguageWindowTest : public QObject {
     void Define(const char* kind, const std::string& text) {
         QVERIFY2(DefineTerm(kind, text, *session_).ok(), text.c_str());
     }
-    ui::LineEdit* Box(int line) {
-        return Find<ui::LineEdit>(
-            main_, line == 0 ? "txtConclusion" : ("txtCondition" + std::to_string(line)).c_str());
-    }
+    ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
     QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
     ui::PictureBox* Panel() { return Find<ui::PictureBox>(main_, "picBoxSyntax"); }
     QString Verdict() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
@@ -79,9 +76,7 @@ private slots:
         session_ = std::make_unique<Session>(prompts_, pump_);
         frame_ = std::make_unique<MDIForm1>(*session_);
         main_ = frame_->mainWindow();
-        frame_->show();
-        frame_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        QVERIFY(testing::ShowActive(*frame_));
     }
     void cleanup() {
         frame_.reset();

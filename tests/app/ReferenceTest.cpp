@@ -80,10 +80,7 @@ class ReferenceTest : public QObject {
     ui::PictureBox& Panel() { return *Find<ui::PictureBox>(main_, "picBoxSyntax"); }
     QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
     QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
-    ui::LineEdit* Box(int line) {
-        return Find<ui::LineEdit>(
-            main_, line == 0 ? "txtConclusion" : ("txtCondition" + std::to_string(line)).c_str());
-    }
+    ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
     QString VerdictShown() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
     void SelectMode(const QString& option) {
         Find<QRadioButton>(main_, option.toLatin1().constData())->click();
@@ -101,9 +98,7 @@ private slots:
         app_ = std::make_unique<testing::AppSession>();
         frame_ = std::make_unique<MDIForm1>(app_->session);
         main_ = frame_->mainWindow();
-        frame_->show();
-        frame_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        QVERIFY(testing::ShowActive(*frame_));
         prompts().onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
     }
     void cleanup() {

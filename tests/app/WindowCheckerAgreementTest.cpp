@@ -98,9 +98,7 @@ private slots:
         app.prompts.onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
         MDIForm1 frame(app.session);
         Main* main = frame.mainWindow();
-        frame.show();
-        frame.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(testing::ShowActive(frame));
         Find<QRadioButton>(main, OptionName(argument.mode))->click();
         QCOMPARE(app.session.mode, argument.mode);
         app.prompts.messages.clear();
