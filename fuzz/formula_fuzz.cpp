@@ -2,25 +2,16 @@
 // and checks what must hold of any result: the error mark lies inside the text, a failure has
 // no Polish string, and a Polish string reads as one well-formed postfix formula.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "formula/modBuildPolish.h"
 #include "formula/modSetTheory.h"
 
 namespace {
 
 using namespace deducto;
-
-#define FUZZ_CHECK(cond)                                                                  \
-    do {                                                                                  \
-        if (!(cond)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
-            std::abort();                                                                 \
-        }                                                                                 \
-    } while (false)
 
 // Counts operands on a stack the way the truth-table reader does: every operator must find
 // its operands and exactly one formula must remain.

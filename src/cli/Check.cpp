@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "natural/CheckTermsModel.h"
+#include "natural/LanguageTermsModel.h"
 #include "natural/TermDefinition.h"
 
 namespace deducto::cli {
@@ -11,7 +12,7 @@ namespace {
 
 // Stands in for the user: every message is written down, every confirmation answered OK,
 // every suggested term kind accepted. Requests to define terms or supply missing forms are
-// declined, so a sentence that needs one fails with the translator's own messages.
+// written down as the window would show them, and declined.
 class RecordingPrompts : public UserPrompts {
 public:
     std::vector<std::string> messages;
@@ -23,7 +24,10 @@ public:
     }
     // Agrees with the suggested kind (an adjective when there is none).
     bool ConfirmTermWithUser(CheckTermsModel& dialog) override { return dialog.AcceptSuggestion(); }
-    bool EditLanguageTerms(LanguageTermsModel& /*window*/) override { return false; }
+    bool EditLanguageTerms(LanguageTermsModel& window) override {
+        messages.push_back(window.TermQuery());
+        return false;
+    }
 };
 
 // Nobody can press "&Cancel" here, so there are no events to let through.

@@ -98,7 +98,7 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
     StringOrNull(json, outcome.ok() ? DisplayFormula(parse.tokenList) : std::string());
     json.Key("error");
     if (line.failed()) {
-        json.String(parse.parseErrMsg);
+        json.String(parse.parseErrMsg.empty() ? outcome.message : parse.parseErrMsg);
     } else if (line.limited() || line.faulty()) {
         json.String(outcome.message);
     } else {

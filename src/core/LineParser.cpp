@@ -41,6 +41,7 @@ void TranslateAndParse(LineOutcome& out, int line, ReadKind kind, Session& sessi
             if (!translation.sentence.empty()) out.text = translation.sentence;
             if (!translation.ok()) {
                 out.parse.errPos = translation.errPos;
+                out.message = translation.declinedRequest;
                 return;
             }
             out.formulaText = translation.text;
@@ -138,7 +139,7 @@ LineOutcome ReadLine(std::string_view typed, int line, ReadKind kind, Session& s
         // The old table answers to an old formula: nothing of it may survive a failure.
         slot.table.reset();
         out.result = out.parse.limitReached ? LineResult::LimitReached : LineResult::SyntaxError;
-        out.message = out.parse.limitReached ? out.parse.parseErrMsg : std::string();
+        if (out.parse.limitReached) out.message = out.parse.parseErrMsg;
         MarkFailure(out, out.parse.errPos, session);
         return out;
     }

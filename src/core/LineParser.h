@@ -48,7 +48,9 @@ struct LineOutcome {
     std::string formulaText;  // what went to the parser (the translation in the worded modes)
     ParseResult parse;        // PolishStr without double negations; in set-theory mode
                               // tokenList is the translator's list in set notation
-    std::string message;      // LimitReached, InternalError: what was shown about it
+    std::string message;      // LimitReached, InternalError: what was shown about it;
+                              // SyntaxError in natural language: the request to define
+                              // terms that the user declined, when there was one
 
     [[nodiscard]] bool ok() const {
         return result == LineResult::Built || result == LineResult::Unchanged;

@@ -236,6 +236,21 @@ private slots:
         QCOMPARE(Box(4)->text(), QString(100, 'p'));
     }
 
+    // The limit counts characters: an accented letter or one outside the Basic Multilingual
+    // Plane (two UTF-16 units) is one character of the hundred.
+    void typingLimitCountsCharacters_data() {
+        QTest::addColumn<QString>("character");
+        QTest::newRow("ascii") << QStringLiteral("p");
+        QTest::newRow("latin-1") << QStringLiteral("\u00e9");
+        QTest::newRow("astral") << QString::fromUcs4(U"\U0001D45D");
+    }
+    void typingLimitCountsCharacters() {
+        QFETCH(QString, character);
+        Box(4)->setFocus(Qt::MouseFocusReason);
+        for (int i = 0; i < 101; ++i) Box(4)->insert(character);
+        QCOMPARE(Box(4)->text(), character.repeated(100));
+    }
+
     void aBlankLineDisablesItsButtons() {
         SelectMode("optPropositional");
         Type(0, "p");

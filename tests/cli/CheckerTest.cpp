@@ -186,6 +186,33 @@ TEST(Checker, NestingBeyondTheParserLimitStopsWithAClearMessage) {
     EXPECT_EQ(line["errorPos"].kind, Json::Kind::Number);
 }
 
+TEST(Checker, ATermLineThatConflictsSaysWhy) {
+    const CheckerRun run =
+        RunChecker({"-"},
+                   "Mode: natural language\nTerm: class noun: man\nTerm: adjective: nonman\n"
+                   "Conclusion: Socrates is a man.\n");
+    EXPECT_TRUE(Contains(run.err, "Term on line 3: Term conflicts with an existing term.\n"));
+    EXPECT_FALSE(Contains(run.err, "Missing variant"));
+}
+
+// The checker declines every request to define terms; what it declined is the line's error.
+TEST(Checker, ASentenceThatNeedsTermsShowsTheRequest) {
+    const std::string argument =
+        "Mode: natural language\nTerm: adjective: red\nConclusion: Every bus is red.\n";
+    const std::string request = "Please define the following terms:  BUS.";
+    const CheckerRun text = RunChecker({"-"}, argument);
+    EXPECT_EQ(text.exitStatus, kLineFailed);
+    EXPECT_TRUE(Contains(text.err, request));
+
+    const CheckerRun run = RunChecker({"--json", "-"}, argument);
+    EXPECT_EQ(run.exitStatus, kLineFailed);
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    EXPECT_EQ((*json)["lines"][0]["error"].string, request);
+    ASSERT_FALSE((*json)["messages"].array.empty());
+    EXPECT_EQ((*json)["messages"][0].string, request);
+}
+
 TEST(Checker, JsonReportHoldsEveryLineInFileOrder) {
     const CheckerRun run = RunChecker({"--json", "-"},
                                       "Mode: predicate\nConclusion: exists x Px\nPremise: Pa\n"

@@ -9,6 +9,15 @@
 namespace deducto::ui {
 namespace {
 
+// Characters as the user sees them: a surrogate pair is one character, not two.
+qsizetype CharacterCount(QStringView text) {
+    qsizetype count = 0;
+    for (const QChar c : text) {
+        if (!c.isLowSurrogate()) ++count;
+    }
+    return count;
+}
+
 // Refuses an edit that makes the text longer than the limit; edits that shorten it always
 // pass, so a text longer than the limit (with marks) can still be corrected. The box has
 // already taken the new text when it asks, so the old length is kept by the box itself.
@@ -18,10 +27,11 @@ public:
 
     State validate(QString& input, int&) const override {
         const int limit = box_->typingLimit();
-        if (limit <= 0 || input.size() <= box_->acceptedLength()) return Acceptable;
+        const qsizetype length = CharacterCount(input);
+        if (limit <= 0 || length <= box_->acceptedLength()) return Acceptable;
         const QString& uncounted = box_->uncountedText();
-        qsizetype counted = input.size();
-        if (!uncounted.isEmpty()) counted -= input.count(uncounted) * uncounted.size();
+        qsizetype counted = length;
+        if (!uncounted.isEmpty()) counted -= input.count(uncounted) * CharacterCount(uncounted);
         return counted > limit ? Invalid : Acceptable;
     }
 
@@ -36,7 +46,7 @@ LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
     // with the error mark inserted, so the limit is a validator instead.
     setValidator(new TypingLimit(this));
     connect(this, &QLineEdit::textChanged, this,
-            [this](const QString& text) { acceptedLength_ = text.size(); });
+            [this](const QString& text) { acceptedLength_ = CharacterCount(text); });
     // Connected before anyone else can be, so that listeners see the rewritten text.
     connect(this, &QLineEdit::textEdited, this, &LineEdit::RewriteInput);
 }

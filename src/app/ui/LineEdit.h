@@ -20,7 +20,7 @@ public:
     void SetTypingLimit(int limit, const QString& uncounted);
     [[nodiscard]] int typingLimit() const { return limit_; }
     [[nodiscard]] const QString& uncountedText() const { return uncounted_; }
-    // The length of the text before the edit being validated.
+    // The length of the text before the edit being validated, in characters.
     [[nodiscard]] qsizetype acceptedLength() const { return acceptedLength_; }
 
     // What the user types or pastes is passed through `rewrite` (given the text and the

@@ -8,8 +8,10 @@
 // position uses them, and Word(k) reads position 0 and every position past the last word as
 // "". The storage behind them (words_, negFlag_, wordEnd_) is 0-based: position k is index
 // k - 1, converted only in the accessors and the list searches. The list holds at most
-// kMaxWords words. ScanPos, a character position in the scanned text, is 1-based too, as
-// the error positions it becomes.
+// kMaxWords words. ScanPos, a position in the scanned text, is 1-based too, as the error
+// positions it becomes; it counts bytes, as every reader's error position does (the line
+// turns it into characters), and the scanned text has the sentence's byte positions: lower
+// case keeps every character's length.
 #pragma once
 
 #include <array>
@@ -196,12 +198,13 @@ public:
     int ScanPos = 1;  // 1-based position in the scanned text
     std::vector<std::string> Notes;
     SentenceType sentenceType = SentenceType::None;
-    WordRange A, B, C, D;        // clause ranges of the structure
-    ClauseSlots clause;          // the clause analysed last
-    ClauseSlots clauseA;         // clause A's slots, for SubjectHead
-    int copulaPos = 0;           // set by LastCopula
-    bool openForm = false;       // ClauseFormula left "forall x (D implies (P" for an iff to close
-    bool userCancelled = false;  // the user cancelled a Check Language Terms question
+    WordRange A, B, C, D;         // clause ranges of the structure
+    ClauseSlots clause;           // the clause analysed last
+    ClauseSlots clauseA;          // clause A's slots, for SubjectHead
+    int copulaPos = 0;            // set by LastCopula
+    bool openForm = false;        // ClauseFormula left "forall x (D implies (P" for an iff to close
+    bool userCancelled = false;   // the user cancelled a Check Language Terms question
+    std::string declinedRequest;  // the last request to define terms that the user declined
 
 private:
     Session& session_;

@@ -15,6 +15,18 @@ std::optional<TermKind> KindFromName(std::string_view name) {
     return std::nullopt;
 }
 
+// Keeps the first message the lexicon gives while a term is added.
+class ReasonOnly : public UserPrompts {
+public:
+    std::string reason;
+    void ShowMessage(std::string_view text) override {
+        if (reason.empty()) reason = text;
+    }
+    bool Confirm(std::string_view) override { return false; }
+    bool ConfirmTermWithUser(CheckTermsModel&) override { return false; }
+    bool EditLanguageTerms(LanguageTermsModel&) override { return false; }
+};
+
 }  // namespace
 
 TermDefinition DefineTerm(std::string_view kindName, std::string_view text, Session& session) {
@@ -29,21 +41,23 @@ TermDefinition DefineTerm(std::string_view kindName, std::string_view text, Sess
     const std::string quoted = "\"" + t + "\"";
     if (t.empty()) {
         result.error = "The term has no text";
-    } else if (IsCoreWord(t)) {
-        result.error = quoted + " is a core word and cannot be used as a term";
-    } else if (t == "," || t == ";") {
-        result.error = quoted + " is a recognized punctuation symbol and cannot be used as a term";
-    } else if (t.find('.') != std::string::npos) {
-        result.error = "Period not allowed within a term";
+    } else if (auto problem = TermTextProblem(t)) {
+        result.error = *problem;
     }
     if (!result.ok()) return result;
 
-    NatState nat(session.prompts());
+    // The term is defined as in the Check Language Terms dialog, so the lexicon gives its own
+    // reason for a refusal; that reason is the error, not a message of its own.
+    ReasonOnly reasons;
+    NatState nat(reasons);
+    nat.CheckDialogOpen = true;
     const int before = session.lexicon.TermCount();
     result.letter = session.lexicon.AddTerm(t, *kind, Number::Singular, false, nat);
     if (!nat.NatError) return result;
     result.letter.clear();
-    if (session.lexicon.FindTerm(t) && session.lexicon.TermCount() == before) {
+    if (!reasons.reason.empty()) {
+        result.error = reasons.reason;
+    } else if (session.lexicon.FindTerm(t) && session.lexicon.TermCount() == before) {
         result.error = quoted + " is already a term of another kind or number";
     } else if (nat.TermProblem) {
         result.error = "Missing variant(s) for " + quoted;

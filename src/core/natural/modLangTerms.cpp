@@ -218,6 +218,19 @@ std::string Lexicon::AddTerm(std::string_view text, TermKind kind, Number number
         }
     }
 
+    // A form the edit rules would refuse ("." read as a word) would make every later edit of
+    // the lexicon fail, so it is never entered, whoever asks.
+    for (const std::string_view form :
+         {std::string_view(t), std::string_view(given.singular),
+          std::string_view(given.compSingular), std::string_view(given.compPlural)}) {
+        if (form.empty()) continue;
+        if (const auto problem = TermTextProblem(form)) {
+            nat.ShowNatMessage(*problem);
+            nat.NatError = true;
+            return {};
+        }
+    }
+
     LangTerm term;
     term.Kind = kind;
     (plural ? (negative ? term.NegPlural : term.Plural)

@@ -139,6 +139,10 @@ struct TermTexts {
 };
 [[nodiscard]] int FormCount(TermKind kind);
 
+// Why a lower-case text on its own can never be a term form (a core word, "," or ";", a
+// period anywhere in it); nullopt when it can be one.
+[[nodiscard]] std::optional<std::string> TermTextProblem(std::string_view text);
+
 // Checks an edited table of terms. Each text is normalised in place as it is examined; the
 // first rule that fails gives its message and stops the check.
 [[nodiscard]] std::optional<std::string> ValidateTermTexts(std::vector<TermTexts>& table);
@@ -147,6 +151,8 @@ struct TermTexts {
 // Opens the Language Terms window asking for the given undefined words (each once, in the
 // order given); false at once when there are none, else whether the user accepted.
 bool RequestTermDefinitions(const std::vector<std::string>& undefinedWords, Session& session);
+// The request that window shows for those words.
+[[nodiscard]] std::string DefinitionRequest(const std::vector<std::string>& undefinedWords);
 // Fills every term's derivable forms; when some term still lacks a form, opens the Language
 // Terms window and returns true unless the user accepted it.
 bool RequestMissingForms(Session& session);

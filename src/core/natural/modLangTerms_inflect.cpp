@@ -39,22 +39,6 @@ std::string InflectFirstWord(std::string_view text, Inflect inflect) {
 
 }  // namespace
 
-std::string ToLower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
-std::string ToUpper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
-
 const std::vector<std::string_view>& CoreWords() {
     static const std::vector<std::string_view> words = {"a",
                                                         "an",

@@ -8,12 +8,15 @@
 
 namespace deducto {
 
-bool RequestTermDefinitions(const std::vector<std::string>& undefinedWords, Session& session) {
-    if (undefinedWords.empty()) return false;
+std::string DefinitionRequest(const std::vector<std::string>& undefinedWords) {
     std::string query = "Please define the following terms: ";
     for (const std::string& word : undefinedWords) query += " " + ToUpper(word);
-    query += ".";
-    LanguageTermsModel window(session, std::move(query));
+    return query + ".";
+}
+
+bool RequestTermDefinitions(const std::vector<std::string>& undefinedWords, Session& session) {
+    if (undefinedWords.empty()) return false;
+    LanguageTermsModel window(session, DefinitionRequest(undefinedWords));
     session.prompts().EditLanguageTerms(window);
     return window.TermsAccepted();
 }

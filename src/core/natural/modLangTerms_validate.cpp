@@ -47,6 +47,15 @@ std::optional<std::string> CheckWholeTerm(TermKind kind, const std::vector<std::
 
 }  // namespace
 
+std::optional<std::string> TermTextProblem(std::string_view text) {
+    if (IsCoreWord(text)) return Quoted(text) + " is a core word and cannot be used as a term";
+    if (text == ";" || text == ",") {
+        return Quoted(text) + " is a recognized punctuation symbol and cannot be used as a term";
+    }
+    if (text.find('.') != std::string_view::npos) return "Period not allowed within a term";
+    return std::nullopt;
+}
+
 std::optional<std::string> ValidateTermTexts(std::vector<TermTexts>& table) {
     struct Earlier {
         std::string text;
@@ -68,14 +77,7 @@ std::optional<std::string> ValidateTermTexts(std::vector<TermTexts>& table) {
                     return Quoted(text) + " conflicts with another term";
                 }
             }
-            if (IsCoreWord(text)) {
-                return Quoted(text) + " is a core word and cannot be used as a term";
-            }
-            if (text == ";" || text == ",") {
-                return Quoted(text) +
-                       " is a recognized punctuation symbol and cannot be used as a term";
-            }
-            if (text.find('.') != std::string::npos) return "Period not allowed within a term";
+            if (auto problem = TermTextProblem(text)) return problem;
             earlier.push_back({text, ti});
         }
         if (term.Kind != TermKind::SpecificNoun &&

@@ -84,6 +84,7 @@ Translation NaturalTranslator::Translate(std::string_view sentence) {
 
     const auto fail = [&](int errPos) {
         out.errPos = errPos;
+        out.declinedRequest = declinedRequest;
         if (!parseErrMsg.empty()) session_.prompts().ShowMessage(parseErrMsg);
         out.text.clear();
         return out;

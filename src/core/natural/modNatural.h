@@ -10,10 +10,12 @@ namespace deducto {
 class Session;
 
 struct Translation {
-    std::string text;      // predicate-calculus text; empty when the sentence failed
-    int errPos = 0;        // where the error mark goes, counted in `sentence`
-    std::string sentence;  // the typed text with its spacing normalised; after a success
-                           // the line shows this text
+    std::string text;             // predicate-calculus text; empty when the sentence failed
+    int errPos = 0;               // where the error mark goes: a byte offset into `sentence`
+    std::string sentence;         // the typed text with its spacing normalised; after a success
+                                  // the line shows this text
+    std::string declinedRequest;  // after a failure: the request to define terms that the
+                                  // user declined ("Please define the following terms: ...")
     [[nodiscard]] bool ok() const { return !text.empty(); }
 };
 

@@ -134,60 +134,60 @@ bool NaturalTranslator::Connective(const std::string& word, std::string& out) {
     return true;
 }
 
+// Words are entered as they are read, so a descriptor that fails part way keeps the terms
+// read before the fault, and the letters handed out later are the same as after a success.
 std::string NaturalTranslator::Descriptor(int from, int to, DescriptorKind kind) {
-    for (int k = from; k <= to; ++k) {
+    // In a class descriptor "not" is refused wherever it stands; in an adjectival one it is
+    // refused after a connective, and where the first adjective belongs it is no adjective.
+    for (int k = from; k <= to && kind != DescriptorKind::Adjectival; ++k) {
         if (Word(k) != "not") continue;
-        nat.ShowNatMessage(kind == DescriptorKind::Adjectival ? kNotInAdjectival : kNotInClass);
+        nat.ShowNatMessage(kNotInClass);
         FailSilently();
         return {};
     }
-    // The shape is checked before any word is entered in the lexicon, so a descriptor that
-    // cannot be read leaves no stray terms behind.
+    groups_.assign(1, Group{});
     std::string out;
-    for (const bool dryRun : {true, false}) {
-        groups_.assign(1, Group{});
-        out.clear();
-        int p = from;
+    int p = from;
+    OpenGroups(p, to, out);
+    for (;;) {
+        if (p > to) {  // a connective or group word with nothing after it
+            FailSilently();
+            return {};
+        }
+        int end = p;
+        if (kind != DescriptorKind::Adjectival) {
+            while (end < to && !WordIs(end + 1, {"and", "or"})) ++end;
+        }
+        out += PhraseFormula(p, end, kind);
+        if (nat.NatError) return {};
+        p = end + 1;
+        if (p > to) break;
+        if (!WordIs(p, {"and", "or"})) {
+            // Two adjectives in a row: perhaps a multi-word term still to be defined.
+            if (WordTermIndex(p).kind == WordKind::Undefined) nat.TermProblem = true;
+            FailSilently();
+            return {};
+        }
+        if (!Connective(Word(p), out)) {
+            ReportAmbiguous(from, to);
+            FailSilently();
+            return {};
+        }
+        ++p;
         OpenGroups(p, to, out);
-        for (;;) {
-            if (p > to) {  // a connective or group word with nothing after it
-                FailSilently();
-                return {};
-            }
-            int end = p;
-            if (kind != DescriptorKind::Adjectival) {
-                while (end < to && !WordIs(end + 1, {"and", "or"})) ++end;
-            }
-            if (!dryRun) {
-                out += PhraseFormula(p, end, kind);
-            } else if (kind == DescriptorKind::Class && (!IsArticle(p) || p == end)) {
-                FailSilently();  // each noun phrase begins with "a" or "an"
-            }
-            if (nat.NatError) return {};
-            p = end + 1;
-            if (p > to) break;
-            if (!WordIs(p, {"and", "or"})) {
-                // Two adjectives in a row: perhaps a multi-word term still to be defined.
-                if (WordTermIndex(p).kind == WordKind::Undefined) nat.TermProblem = true;
-                FailSilently();
-                return {};
-            }
-            if (!Connective(Word(p), out)) {
-                ReportAmbiguous(from, to);
-                FailSilently();
-                return {};
-            }
-            ++p;
-            OpenGroups(p, to, out);
+        if (kind == DescriptorKind::Adjectival && Word(p) == "not" && p <= to) {
+            nat.ShowNatMessage(kNotInAdjectival);
+            FailSilently();
+            return {};
         }
-        while (groups_.size() > 1) {
-            if (!groups_.back().seenOwn) {  // "both wise" without its "and"
-                FailSilently();
-                return {};
-            }
-            out += ")";
-            groups_.pop_back();
+    }
+    while (groups_.size() > 1) {
+        if (!groups_.back().seenOwn) {  // "both wise" without its "and"
+            FailSilently();
+            return {};
         }
+        out += ")";
+        groups_.pop_back();
     }
     return out;
 }

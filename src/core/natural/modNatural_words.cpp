@@ -50,7 +50,9 @@ bool NaturalTranslator::RequestTermDefinitions(int n) {
         for (int j = 1; j < i && !earlier; ++j) earlier = Word(j) == Word(i);
         if (!earlier) undefined.push_back(Word(i));
     }
-    return deducto::RequestTermDefinitions(undefined, session_);
+    const bool accepted = deducto::RequestTermDefinitions(undefined, session_);
+    if (!accepted && !undefined.empty()) declinedRequest = DefinitionRequest(undefined);
+    return accepted;
 }
 
 bool LooksPlural(std::string_view word) {

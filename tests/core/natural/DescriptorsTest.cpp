@@ -71,10 +71,12 @@ TEST_F(DescriptorTest, ANewVerbBecomesAPredicateOfTheSubjectsNumber) {
     EXPECT_FALSE(Describe("die", Number::Singular).has_value());  // the other number
 }
 
-TEST_F(DescriptorTest, MixedConnectivesAreAmbiguousAndLeaveNoTerms) {
+// Words are entered as the descriptor is read, so those before the fault stay terms.
+TEST_F(DescriptorTest, MixedConnectivesAreAmbiguousAndKeepTheTermsReadBefore) {
     EXPECT_FALSE(Describe("is wise and happy or rich", Number::Singular));
     EXPECT_EQ(messages, std::vector<std::string>{"\"wise and happy or rich\" is ambiguous."});
-    EXPECT_EQ(lexicon.TermCount(), 0);
+    EXPECT_EQ(lexicon.TermCount(), 2);
+    EXPECT_FALSE(lexicon.FindTerm("rich"));
 }
 
 TEST_F(DescriptorTest, NotIsRefusedInsideADescriptor) {
@@ -87,6 +89,19 @@ TEST_F(DescriptorTest, NotIsRefusedInsideADescriptor) {
                             "The word \"not\" is not permitted within an adjectival or class "
                             "descriptor."}));
     EXPECT_TRUE(Describe("is not a non-greek", Number::Singular));
+    messages.clear();
+    // "not" where the adjective belongs is no adjective: a silent failure.
+    EXPECT_FALSE(Describe("is not not wise", Number::Singular));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DescriptorTest, AWordTheLexiconWouldRefuseIsNotEntered) {
+    EXPECT_FALSE(Describe("is a rational . thing", Number::Singular));
+    EXPECT_EQ(messages, std::vector<std::string>{"Period not allowed within a term"});
+    EXPECT_FALSE(lexicon.FindTerm("."));
+    EXPECT_FALSE(lexicon.FindTerm("thing"));
+    EXPECT_FALSE(Describe("is , and wise", Number::Singular));
+    EXPECT_FALSE(lexicon.FindTerm(","));
 }
 
 TEST_F(DescriptorTest, GroupsMustGetTheirOwnConnective) {
@@ -98,7 +113,7 @@ TEST_F(DescriptorTest, GroupsMustGetTheirOwnConnective) {
 TEST_F(DescriptorTest, TwoUnknownWordsInARowAskForDefinitions) {
     EXPECT_FALSE(Describe("is well known", Number::Singular));
     EXPECT_TRUE(t.nat.TermProblem);
-    EXPECT_EQ(lexicon.TermCount(), 0);
+    EXPECT_EQ(lexicon.TermCount(), 1);  // "well", read as an adjective before "known"
 }
 
 TEST_F(DescriptorTest, AnUnknownPluralIsProposedAsAClassNoun) {

@@ -25,6 +25,16 @@ TEST_F(EnglishDetailsTest, TermPhrasesCarryAnArticleForClassNouns) {
     EXPECT_EQ(messages, std::vector<std::string>{"impossible error"});
 }
 
+TEST_F(EnglishDetailsTest, AnAccentedTermIsOneTermWhateverItsCase) {
+    Define("specific noun", "socrates");
+    const Translation lower = Translate("Socrates is \u00e9pique.", 1);
+    const Translation upper = Translate("Socrates is \u00c9pique.", 2);
+    EXPECT_FALSE(lower.text.empty());
+    EXPECT_EQ(upper.text, lower.text);
+    EXPECT_EQ(lexicon.TermCount(), 2);
+    EXPECT_EQ(TermPhrase(LetterOf("\u00e9pique"), session), "\u00c9PIQUE");
+}
+
 // The English texts of each column over all rows of the table of `formula`.
 std::vector<std::set<std::string>> ColumnTexts(Session& session, std::string_view formula) {
     session.options.eliminateUnneeded = false;

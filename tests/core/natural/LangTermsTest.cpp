@@ -96,6 +96,27 @@ TEST(NormaliseSpacing, CollapsesRunsAndDropsSpacesBeforePunctuation) {
     EXPECT_EQ(NormaliseSpacing("   "), "");
 }
 
+// Accented letters have their case mapped as plain ones do, keeping the text's byte length;
+// characters without a case, and bytes that are not UTF-8, are left as they are.
+TEST(CaseMapping, MapsAccentedLettersBothWays) {
+    const std::vector<std::pair<std::string, std::string>> pairs = {
+        {"\u00e9pique", "\u00c9PIQUE"},
+        {"na\u00efve \u00fcber", "NA\u00cfVE \u00dcBER"},
+        {"\u0161\u0165astn\u00fd", "\u0160\u0164ASTN\u00dd"},
+        {"\u013e\u017e\u0148", "\u013d\u017d\u0147"},
+        {"\u00ff", "\u0178"},
+        {"\u0153uvre", "\u0152UVRE"}};
+    for (const auto& [lower, upper] : pairs) {
+        EXPECT_EQ(ToUpper(lower), upper);
+        EXPECT_EQ(ToLower(upper), lower);
+        EXPECT_EQ(ToUpper(lower).size(), lower.size());
+    }
+    for (const std::string unchanged : {"\u00df \u00f7 \u00d7 \u0131 \u0130", "\u2200 \xff\xc3"}) {
+        EXPECT_EQ(ToUpper(unchanged), unchanged);
+        EXPECT_EQ(ToLower(unchanged), unchanged);
+    }
+}
+
 TEST(TermsOverlap, OnlyWholeLeadingWordsOverlap) {
     EXPECT_TRUE(TermsOverlap("wise", "wise man"));
     EXPECT_TRUE(TermsOverlap("wise man", "wise"));

@@ -38,8 +38,17 @@ TEST_F(TranslateSentenceTest, OnlyTheFirstAttemptAsksForDefinitions) {
     EXPECT_EQ(r.text, "");
     EXPECT_EQ(r.sentence, "Socrates is wise, and Plato is well known.");
     EXPECT_EQ(r.errPos, 43);  // past the end: the line marks its end
-    EXPECT_EQ(queries, std::vector<std::string>{"Please define the following terms:  WELL KNOWN."});
-    EXPECT_EQ(lexicon.TermCount(), 3);  // socrates, wise, plato
+    // "well" was read as an adjective before "known" stopped the descriptor.
+    EXPECT_EQ(queries, std::vector<std::string>{"Please define the following terms:  KNOWN."});
+    EXPECT_EQ(lexicon.TermCount(), 4);  // socrates, wise, plato, well
+}
+
+// The terms of a sentence that fails stay, and so do their letters.
+TEST_F(TranslateSentenceTest, TermsOfAFailedSentenceKeepTheirLetters) {
+    EXPECT_EQ(Translate("Socrates is wise and happy or rich.").text, "");
+    EXPECT_EQ(Translate("Socrates is witty.").text, "Xs");
+    EXPECT_EQ(LetterOf("wise"), 'W');
+    EXPECT_EQ(LetterOf("happy"), 'H');
 }
 
 TEST_F(TranslateSentenceTest, DefinitionRequestsNameEachUndefinedWordOnce) {
@@ -57,8 +66,11 @@ TEST_F(TranslateSentenceTest, DefinitionRequestsNameEachUndefinedWordOnce) {
 }
 
 TEST_F(TranslateSentenceTest, DefinedTermsAreUsedAtOnce) {
+    // "well" became an adjective before "known" stopped the sentence: the user makes it
+    // "well known".
     s.prompts.onEditTerms = [](LanguageTermsModel& window) {
-        window.Enter(*window.AddTerm(TermKind::Adjective), "well known");
+        window.Enter(BoxShowing(window, "WELL"), "well known");
+        window.Enter(BoxShowing(window, "NON-WELL"), "non-well known");
         return window.cmdUpdate_Click();
     };
     EXPECT_EQ(Translate("Socrates is well known.").text, "Ws");
