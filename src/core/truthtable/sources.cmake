@@ -6,6 +6,7 @@ target_sources(deducto_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable_propositional.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable_predicate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clsTruthTable_simplify.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TableExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modEvaluate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modExplain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/World.cpp

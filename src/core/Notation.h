@@ -1,5 +1,5 @@
-// Formulas and regions in logical notation, for a terminal: the token codes become the
-// usual symbols (¬ ∧ ∨ → ↔ ∀ ∃, and ∈ ∩ ∪ ⊆ ∅ ′ for set theory).
+// Formulas and regions in logical notation as plain text, for a terminal or an exported table:
+// the token codes become the usual symbols (¬ ∧ ∨ → ↔ ∀ ∃, and ∈ ∩ ∪ ⊆ ∅ ′ for set theory).
 #pragma once
 
 #include <cstddef>
@@ -8,7 +8,7 @@
 
 #include "truthtable/Region.h"
 
-namespace deducto::cli {
+namespace deducto {
 
 // A token list (tokens in reading order, as the parser or the set-theory translator left
 // it) written in logical notation, with spaces around the binary operators.
@@ -20,4 +20,4 @@ namespace deducto::cli {
 // Columns a UTF-8 text takes: one per character.
 [[nodiscard]] std::size_t DisplayWidth(std::string_view text);
 
-}  // namespace deducto::cli
+}  // namespace deducto

@@ -1,6 +1,6 @@
 #include "Notation.h"
 
-namespace deducto::cli {
+namespace deducto {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::size_t DisplayWidth(std::string_view text) {
     return width;
 }
 
-}  // namespace deducto::cli
+}  // namespace deducto
