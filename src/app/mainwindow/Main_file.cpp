@@ -82,7 +82,9 @@ void Main::CreateFileMenu() {
     mnuOpen = add("mnuOpen", "&Open...", QKeySequence::Open);
     mnuSave = add("mnuSave", "&Save", QKeySequence::Save);
     mnuSaveAs = add("mnuSaveAs", "Save &As...", QKeySequence::SaveAs);
-    mnuRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
+    // Owned by the window, as every menu is, not by the menu that shows it.
+    mnuRecent = new QMenu(QStringLiteral("Open &Recent"), this);
+    mnuFile->addMenu(mnuRecent);
     mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
     mnuFile->addSeparator();
     mnuPrint = add("mnuPrint", "&Print...", QKeySequence::Print);
