@@ -1,5 +1,7 @@
 // Deducto: a desktop teaching tool for elementary logic. One session, the frame window with
 // the main window in it, and the event loop.
+#include "mainwindow/Main.h"
+
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
@@ -23,5 +25,9 @@ int main(int argc, char* argv[]) {
     deducto::MDIForm1 frame(session);
     QObject::connect(&frame, &deducto::MDIForm1::closing, [&prompts] { prompts.Silence(); });
     frame.show();
+    // "deducto FILE", as a file manager starts it for a double-clicked argument.
+    if (const QStringList args = QApplication::arguments(); args.size() > 1) {
+        frame.mainWindow()->OpenArgumentFile(args[1]);
+    }
     return QApplication::exec();
 }

@@ -20,6 +20,11 @@ class clsTruthTable;
 class CheckTermsModel;
 class LanguageTermsModel;
 
+// What kind of file a file question asks for; the answer is a path, empty when cancelled.
+enum class FileQuestion { OpenArgument, SaveArgument, ExportTable, ExportPdf };
+// The three answers to "save your changes first?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // The engine's only way to ask the user anything. The app answers with real windows, the
 // checker and the tests with scripted answers.
 class UserPrompts {
@@ -33,6 +38,12 @@ public:
     virtual bool Confirm(std::string_view text) = 0;                 // OK / Cancel
     virtual bool ConfirmTermWithUser(CheckTermsModel& dialog) = 0;   // true when accepted
     virtual bool EditLanguageTerms(LanguageTermsModel& window) = 0;  // true on Update
+    // Only the window asks these; a session without a person keeps everything as it is.
+    virtual SaveChoice AskToSave(std::string_view /*text*/) { return SaveChoice::Cancel; }
+    // `suggested` is the path the question starts from.
+    virtual std::string ChooseFile(FileQuestion /*question*/, std::string_view /*suggested*/) {
+        return {};
+    }
 };
 
 struct Options {

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QUrl>
 
 #include "Session.h"
 #include "mainwindow/Main.h"
@@ -16,6 +18,7 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     : QMainWindow(parent), session_(session), Main_(new Main(session)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QString::fromLatin1(kCaption));
+    menuBar()->addMenu(Main_->mnuFile);
     menuBar()->addMenu(Main_->mnuTruthTableOptions);
     menuBar()->addMenu(Main_->mnuNaturalLanguage);
     menuBar()->addMenu(Main_->mnuHelp);
@@ -31,6 +34,8 @@ MDIForm1::MDIForm1(Session& session, QWidget* parent)
     setCentralWidget(area);
     connect(Main_, &Main::windowSizeChanged, this, &MDIForm1::FitToMain);
     connect(Main_, &Main::exitRequested, this, &MDIForm1::EndProgram);
+    connect(Main_, &Main::captionChanged, this, [this] { setWindowTitle(Main_->FileCaption()); });
+    setAcceptDrops(true);
     MDIForm_Load();
 }
 
@@ -67,8 +72,33 @@ void MDIForm1::changeEvent(QEvent* event) {
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
+    if (!ending_ && !Main_->MaybeSaveChanges()) {
+        event->ignore();
+        return;
+    }
     EndProgram();
     event->accept();
+}
+
+namespace {
+// The first local file of a drag, or an empty string.
+QString DroppedFile(const QMimeData* data) {
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return url.toLocalFile();
+    }
+    return {};
+}
+}  // namespace
+
+void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MDIForm1::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    Main_->OpenArgumentFile(path);
 }
 
 void MDIForm1::EndProgram() {

@@ -161,6 +161,7 @@ Main::Main(Session& session, QWidget* parent) : QWidget(parent), session_(sessio
     CreateControls();
     CreateMenus();
     Form_Load();
+    MarkSaved();  // the empty argument of a new session has nothing to lose
 }
 
 Main::~Main() = default;
@@ -369,6 +370,7 @@ void Main::CompleteInterruptedClick(QWidget* clicked) {
 }
 
 void Main::CreateMenus() {
+    CreateFileMenu();
     mnuTruthTableOptions = new QMenu(QStringLiteral("&Truth Table Options"), this);
     mnuTruthTableOptions->setObjectName(QStringLiteral("mnuTruthTableOptions"));
     mnuEliminateUnneededVariables =

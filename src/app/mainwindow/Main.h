@@ -11,10 +11,12 @@
 #include <QWidget>
 #include <array>
 #include <bitset>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Session.h"
 #include "ui/Twips.h"
@@ -33,6 +35,7 @@ class clsTruthTable;
 struct LineOutcome;
 struct TableBuildHooks;
 struct WorkedExample;
+struct PrintedArgument;
 namespace ui {
 class LineEdit;
 class PictureBox;
@@ -60,6 +63,7 @@ public:
     [[nodiscard]] bool processing() const;
 
     // The menus, for the frame's menu bar.
+    QMenu* mnuFile;
     QMenu* mnuTruthTableOptions;
     QMenu* mnuNaturalLanguage;
     QMenu* mnuHelp;
@@ -67,12 +71,24 @@ public:
     // Runs each time the window becomes the active one.
     void Form_Activate();
 
+    // Argument files (Main_file.cpp). Opening asks, as a worked example does, before it
+    // replaces what is entered; a file that is not an argument leaves the window as it was.
+    bool OpenArgumentFile(const QString& path);
+    // Whether the lines, mode or terms differ from what was last opened or saved.
+    [[nodiscard]] bool modified() const;
+    // Asks to save unsaved changes; false when the user chose to stay.
+    [[nodiscard]] bool MaybeSaveChanges();
+    // The frame's caption: the file's name and a mark for unsaved changes.
+    [[nodiscard]] QString FileCaption() const;
+
 signals:
     void windowSizeChanged();  // the frame follows the main window's size
     // "E&xit": the program is to end now.
     void exitRequested();
     // ShowTermsPanel ran: the listing of the lexicon is to be drawn in the large picture.
     void termsPanelShown();
+    // The file or its modified state changed: the frame's caption is to follow.
+    void captionChanged();
 
 private:
     // Building (Main.cpp)
@@ -137,6 +153,14 @@ private:
     void cmdShowExample_Click();
     void LoadExample(Mode mode);
     void ShowExample(const WorkedExample& example);
+    // The question asked before an argument of `mode` replaces the entries; none if nothing
+    // would be lost.
+    [[nodiscard]] const char* ReplaceQuestion(Mode mode) const;
+    // Types an argument into the lines as a user would: the mode selected with the panel
+    // left alone, `defineTerms` run, each line parsed. FinishArgument then evaluates it.
+    void TypeArgument(Mode mode, const std::array<std::string, kLineCount>& lines,
+                      const std::function<void()>& defineTerms);
+    void FinishArgument();
     void cmdToggle_Click();
     void mnuShowTerms_Click();
     void mnuContents_Click();
@@ -145,6 +169,21 @@ private:
     void GrowForTermsPanel(int y);
     void mnuAbout_Click();
     void mnuExit_Click();
+
+    // Argument files, printing and export (Main_file.cpp)
+    void CreateFileMenu();
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    bool mnuSave_Click();
+    bool mnuSaveAs_Click();
+    void mnuPrint_Click();
+    void mnuExport_Click();
+    bool SaveArgumentFile(const QString& path);
+    [[nodiscard]] std::string ArgumentFileText() const;
+    void MarkSaved();
+    void AddRecentFile(const QString& path);
+    void ShowRecentFiles();
+    [[nodiscard]] PrintedArgument ArgumentOnPaper();
 
     Session& session_;
 
@@ -186,6 +225,18 @@ private:
     QAction* mnuNatExample;
     QAction* mnuAbout;
     QAction* mnuExit;
+    QAction* mnuNew;
+    QAction* mnuOpen;
+    QAction* mnuSave;
+    QAction* mnuSaveAs;
+    QMenu* mnuRecent;
+    QAction* mnuPrint;
+    QAction* mnuExport;
+    QAction* mnuFileExit;
+
+    QString filePath_;       // the argument file shown; empty before one is opened or saved
+    std::string savedText_;  // the file's text as last opened or saved
+    std::vector<std::string> fileHeader_;  // its comment lines, written back on saving
 
     // Requests that arrived while a computation ran.
     std::optional<int> pendingTruthTable_;  // line whose window is to open

@@ -137,32 +137,34 @@ void Main::cmdShowExample_Click() { LoadExample(session_.mode); }
 
 void Main::LoadExample(Mode mode) {
     const WorkedExample& example = ExampleFor(mode);
-    bool anyText = false;
-    for (const ui::LineEdit* box : txt_) anyText = anyText || !box->text().isEmpty();
-    // The natural-language example also replaces the lexicon, so it asks about the terms too.
-    const char* question = nullptr;
-    if (mode != Mode::Natural) {
-        if (anyText) question = "This action will clear any entries already made.";
-    } else if (anyText) {
-        question = "This action will clear all terms and any entries already entered.";
-    } else if (session_.lexicon.TermCount() > 0) {
-        question = "This action will clear all terms.";
-    }
-    if (question != nullptr) {
+    if (const char* question = ReplaceQuestion(mode); question != nullptr) {
         if (!session_.prompts().Confirm(question)) return;
         cmdClear_Click();
     }
     ShowExample(example);
 }
 
+const char* Main::ReplaceQuestion(Mode mode) const {
+    bool anyText = false;
+    for (const ui::LineEdit* box : txt_) anyText = anyText || !box->text().isEmpty();
+    // A natural-language argument also replaces the lexicon, so it asks about the terms too.
+    if (mode != Mode::Natural) {
+        return anyText ? "This action will clear any entries already made." : nullptr;
+    }
+    if (anyText) return "This action will clear all terms and any entries already entered.";
+    if (session_.lexicon.TermCount() > 0) return "This action will clear all terms.";
+    return nullptr;
+}
+
 void Main::ShowExample(const WorkedExample& example) {
     DrawExampleProblem(*picBoxSyntax, example);
     exampleOnShow_ = true;
-    session_.exampleLoading = true;
-    // Every line is empty now, so switching mode has nothing to ask about.
-    session_.entriesMade = false;
-    OptionFor(example.mode)->setChecked(true);
-    if (example.mode == Mode::Natural) {
+    std::array<std::string, kLineCount> lines{};
+    lines[0] = example.conclusion;
+    const int premises = std::min(static_cast<int>(example.premises.size()), kLineCount - 1);
+    for (int line = 1; line <= premises; ++line) lines[line] = example.premises[line - 1];
+    TypeArgument(example.mode, lines, [this, &example] {
+        if (example.mode != Mode::Natural) return;
         cmdNatSyntaxHelp->hide();
         // Clear of the problem's title, as on the syntax panel.
         ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
@@ -172,20 +174,35 @@ void Main::ShowExample(const WorkedExample& example) {
             const TermDefinition defined = DefineTerm(term.kind, term.text, session_);
             if (!defined.ok()) session_.prompts().ShowMessage(defined.error);
         }
-    }
-    const int premises = std::min(static_cast<int>(example.premises.size()), kLineCount - 1);
-    for (int line = 1; line <= premises; ++line) {
-        txt_[line]->setText(QString::fromStdString(example.premises[line - 1]));
+    });
+    SetWindowSize(kExampleSize);
+    FinishArgument();
+}
+
+void Main::TypeArgument(Mode mode, const std::array<std::string, kLineCount>& lines,
+                        const std::function<void()>& defineTerms) {
+    session_.exampleLoading = true;
+    // Every line is empty now, so switching mode has nothing to ask about.
+    session_.entriesMade = false;
+    OptionFor(mode)->setChecked(true);
+    defineTerms();
+    for (int line = 1; line < kLineCount; ++line) {
+        if (lines[line].empty()) continue;
+        txt_[line]->setText(QString::fromStdString(lines[line]));
         txt_[line]->setCursorPosition(0);  // a long sentence shows its beginning
         ParseLine(line);
     }
-    txt_[0]->setText(QString::fromStdString(example.conclusion));
+    txt_[0]->setText(QString::fromStdString(lines[0]));
     txt_[0]->setCursorPosition(0);
-    for (int line = 1; line <= premises; ++line) cmdTruthTable_[line]->setEnabled(true);
+    for (int line = 1; line < kLineCount; ++line) {
+        if (!lines[line].empty()) cmdTruthTable_[line]->setEnabled(true);
+    }
     cmdTruthTable_[0]->setEnabled(true);
     cmdEvaluateConclusion->setEnabled(true);
     ParseLine(0);
-    SetWindowSize(kExampleSize);
+}
+
+void Main::FinishArgument() {
     session_.exampleLoading = false;
     cmdEvaluateConclusion_Click();
     cmdEvaluateConclusion->setFocus();
@@ -244,6 +261,7 @@ void Main::cmdNatSyntaxHelp_Click() { LaunchHelp(kHelpNaturalSentences); }
 void Main::mnuAbout_Click() { ShowAbout(session_.prompts()); }
 
 void Main::mnuExit_Click() {
+    if (!MaybeSaveChanges()) return;
     session_.progress.haltRequested = true;
     emit exitRequested();
 }

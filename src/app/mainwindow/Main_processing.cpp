@@ -40,7 +40,9 @@ void Main::BeginProcessing(std::string_view kind) {
         }
     }
     cmdClear->setEnabled(false);
-    for (QAction* example : {mnuPropExample, mnuPredExample, mnuSetExample, mnuNatExample}) {
+    // Opening a file would replace the lines inside this computation.
+    for (QAction* example :
+         {mnuPropExample, mnuPredExample, mnuSetExample, mnuNatExample, mnuNew, mnuOpen}) {
         example->setEnabled(false);
     }
     cmdShowExample->setEnabled(false);
@@ -58,7 +60,8 @@ void Main::EndProcessing() {
     Timer1->stop();
     frameProcessing->hide();
     for (ui::LineEdit* text : txt_) text->setEnabled(true);
-    for (QAction* example : {mnuPropExample, mnuPredExample, mnuSetExample, mnuNatExample}) {
+    for (QAction* example :
+         {mnuPropExample, mnuPredExample, mnuSetExample, mnuNatExample, mnuNew, mnuOpen}) {
         example->setEnabled(true);
     }
     cmdShowExample->setEnabled(true);

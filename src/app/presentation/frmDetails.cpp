@@ -6,6 +6,7 @@
 #include "Details.h"
 #include "Session.h"
 #include "presentation/DrawDetails.h"
+#include "presentation/TableExportActions.h"
 #include "presentation/frmWorld.h"
 #include "truthtable/clsTruthTable.h"
 
@@ -41,6 +42,31 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
     ui::SetTwipGeometry(*cmdShowWorld, {std::max(0, client.width - 1400), 60, 1300, 360});
     cmdShowWorld->raise();
     connect(cmdShowWorld, &QPushButton::clicked, this, &frmDetails::cmdShowWorld_Click);
+
+    // In words as listed here, or as the comparison table's failing rows for a spreadsheet
+    // or a document, headed by the argument the table tests.
+    std::string argument;
+    for (int line = 1; line < kLineCount; ++line) {
+        const std::string& tokens = session.lines[line].tokens;
+        if (tokens.empty()) continue;
+        argument += (argument.empty() ? "(" : "1(") + tokens + ")";
+    }
+    argument =
+        (argument.empty() ? "" : "(" + argument + ")7") + "(" + session.lines[0].tokens + ")";
+    Options failing = session.options;
+    failing.showFalseOnly = true;
+    failing.showTrueOnly = false;
+    AddTableExport(
+        *this, *picBox,
+        [table = comparisonTable_, cases, argument, failing](TableFormat format) {
+            if (format != TableFormat::Text) return ExportTable(*table, argument, failing, format);
+            std::string text = std::string(kDetailsHeading) + '\n';
+            for (const CaseText& found : cases) {
+                for (const std::string& line : found) text += line + '\n';
+            }
+            return text;
+        },
+        session.prompts());
 }
 
 void frmDetails::cmdShowWorld_Click() {

@@ -3,6 +3,7 @@
 
 #include "Session.h"
 #include "presentation/DrawTruthTable.h"
+#include "presentation/TableExportActions.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
@@ -22,6 +23,13 @@ frmTruthTable::frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::st
                        session.prompts(), &rows);
     FitToDrawing(needed);
     DescribePicture(QStringLiteral("Truth table"), rows);
+    // The filters in force when the window opened, as the drawing used them.
+    AddTableExport(
+        *this, *picBox,
+        [table = displayTable_, tokenList, options = session.options](TableFormat format) {
+            return ExportTable(*table, tokenList, options, format);
+        },
+        session.prompts());
 }
 
 }  // namespace deducto

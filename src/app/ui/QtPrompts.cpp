@@ -2,6 +2,7 @@
 #include "ui/QtPrompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace deducto::ui {
@@ -37,6 +38,52 @@ void QtPrompts::ShowTitledMessage(std::string_view title, std::string_view text)
 bool QtPrompts::Confirm(std::string_view text) {
     if (silent_) return false;
     return Ask(text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+SaveChoice QtPrompts::AskToSave(std::string_view text) {
+    if (silent_) return SaveChoice::Discard;
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+    }
+}
+
+std::string QtPrompts::ChooseFile(FileQuestion question, std::string_view suggested) {
+    if (silent_) return {};
+    static constexpr const char* kArguments = "Deducto arguments (*.deducto);;All files (*)";
+    QWidget* parent = QApplication::activeWindow();
+    const QString start = ToQString(suggested);
+    QString path;
+    switch (question) {
+        case FileQuestion::OpenArgument:
+            path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), start,
+                                                QString::fromLatin1(kArguments));
+            break;
+        case FileQuestion::SaveArgument:
+            path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), start,
+                                                QString::fromLatin1(kArguments));
+            break;
+        case FileQuestion::ExportTable:
+            // The format follows the name's ending, so the filters only help to pick one.
+            path = QFileDialog::getSaveFileName(
+                parent, QStringLiteral("Export"), start,
+                QStringLiteral("Plain text (*.txt);;CSV (*.csv);;Markdown (*.md);;LaTeX (*.tex)"));
+            break;
+        case FileQuestion::ExportPdf:
+            path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export as PDF"), start,
+                                                QStringLiteral("PDF (*.pdf)"));
+            break;
+    }
+    return path.toStdString();
 }
 
 void QtEventPump::ProcessPendingEvents() {

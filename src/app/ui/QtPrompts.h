@@ -17,6 +17,8 @@ public:
     void ShowMessage(std::string_view text) override;
     void ShowTitledMessage(std::string_view title, std::string_view text) override;
     bool Confirm(std::string_view text) override;
+    SaveChoice AskToSave(std::string_view text) override;
+    std::string ChooseFile(FileQuestion question, std::string_view suggested) override;
 
     void Silence() { silent_ = true; }
     [[nodiscard]] bool silenced() const { return silent_; }

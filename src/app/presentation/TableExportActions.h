@@ -1,0 +1,26 @@
+// "Copy" and "Export..." for a window that shows a table: the table goes to the clipboard as
+// plain text, or to a file whose name's ending picks the format.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "truthtable/TableExport.h"
+
+class QWidget;
+
+namespace deducto {
+
+class UserPrompts;
+
+// The table in `format`, as the window shows it but with all its rows.
+using TableWriter = std::function<std::string(TableFormat format)>;
+
+// Puts both actions in `picture`'s context menu; Ctrl+C copies while `window` is active.
+void AddTableExport(QWidget& window, QWidget& picture, TableWriter table, UserPrompts& prompts);
+
+// ".csv", ".md", ".tex" give their formats; anything else plain text.
+[[nodiscard]] TableFormat FormatForPath(const QString& path);
+
+}  // namespace deducto
