@@ -111,7 +111,7 @@ void InOrderOnThreads(std::size_t count, int jobs, Check check, Deliver deliver)
 
 }  // namespace
 
-FileCheck CheckFile(const std::string& path, const CommandLine& command) {
+FileCheck CheckFile(const std::string& path, const CommandLine& command, std::ostream* jsonOut) {
     const InputText input = ReadInput(path);
     if (!input.ok()) return FileError(path, input.error, command);
     const ReadArgument read = ParseArgumentText(input.text);
@@ -129,7 +129,9 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command) {
         return check;
     }
     const Explained explained = Explain(report, command.explain, command.world);
-    if (command.json) {
+    if (command.json && jsonOut != nullptr) {
+        WriteReportJson(*jsonOut, report, read.argument, path, explained);
+    } else if (command.json) {
         std::ostringstream out;
         WriteReportJson(out, report, read.argument, path, explained);
         check.out = out.str();
@@ -161,7 +163,9 @@ int CheckFiles(const CommandLine& command, std::ostream& out, std::ostream& err)
 
     const std::size_t jobs = std::min<std::size_t>(command.jobs, paths.size());
     if (jobs <= 1) {
-        for (std::size_t i = 0; i < paths.size(); ++i) deliver(i, check(i));
+        // One file at a time: each report can go straight out, in file order.
+        for (std::size_t i = 0; i < paths.size(); ++i)
+            deliver(i, CheckFile(paths[i], command, &out));
     } else {
         InOrderOnThreads(paths.size(), static_cast<int>(jobs), check, deliver);
     }

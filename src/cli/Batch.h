@@ -17,7 +17,11 @@ struct FileCheck {
     bool passed = false;  // --grade: the verdict was the expected one
 };
 
-[[nodiscard]] FileCheck CheckFile(const std::string& path, const CommandLine& command);
+// Checks one file. With `jsonOut`, a JSON report is written there as it is made instead of
+// into the result (a report of whole tables is megabytes: copying it again would cost more
+// than writing it); the other outputs always come back in the result.
+[[nodiscard]] FileCheck CheckFile(const std::string& path, const CommandLine& command,
+                                  std::ostream* jsonOut = nullptr);
 
 // Checks every file of `command` and writes the reports to `out` and `err` in file order,
 // then with --grade the summary. Returns the exit status: the highest of the files'.
