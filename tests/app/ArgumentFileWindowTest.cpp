@@ -75,6 +75,8 @@ constexpr const char* kEveryTermKind =
     "Term: specific noun: socrates\n"
     "Term: class noun: philosopher\n"
     "Term: predicate: is mortal\n"
+    "Term: class noun: datum | dataset | non-datum | non-dataset\n"
+    "Expect: The conclusion is always true.\n"
     "Premise: All philosophers are wise.\n"
     "Premise: Socrates is a philosopher.\n"
     "Premise: Every philosopher is mortal.\n"

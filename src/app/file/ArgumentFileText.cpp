@@ -1,7 +1,9 @@
 #include "file/ArgumentFileText.h"
 
 #include "formula/FormulaText.h"
+#include "natural/TermDefinition.h"
 #include "natural/modLangTerms.h"
+#include "truthtable/modEvaluate.h"
 
 namespace deducto {
 
@@ -105,6 +107,7 @@ ReadArgumentText ReadArgumentFile(std::string_view content) {
     argument.mode = read.argument.mode;
     argument.header = HeaderLines(content);
     argument.terms = read.argument.terms;
+    argument.expected = read.argument.expected;
     for (const cli::InputLine& line : read.argument.lines) {
         if (CharacterCount(line.text) > kLineLimit) {
             result.error = AtLine(line.fileLine, "longer than " + std::to_string(kLineLimit) +
@@ -123,6 +126,7 @@ std::string WriteArgumentFile(const ArgumentText& argument) {
     for (const cli::TermLine& term : argument.terms) {
         out += "Term: " + term.kind + ": " + term.text + '\n';
     }
+    if (argument.expected) out += std::string("Expect: ") + VerdictText(*argument.expected) + '\n';
     // Empty premises between filled ones keep their place; those after the last are left out.
     int lastPremise = 0;
     for (int k = 1; k < kLineCount; ++k) {
@@ -138,7 +142,7 @@ std::string WriteArgumentFile(const ArgumentText& argument) {
 std::vector<cli::TermLine> LexiconTerms(const Lexicon& lexicon) {
     std::vector<cli::TermLine> terms;
     for (const LangTerm& term : lexicon.Terms)
-        terms.push_back({KindName(term.Kind), term.Singular, 0});
+        terms.push_back({KindName(term.Kind), TermLineText(term), 0});
     return terms;
 }
 

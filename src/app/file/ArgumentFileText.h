@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,7 @@ struct ArgumentText {
     std::vector<std::string> header;
     std::vector<cli::TermLine> terms;             // in lexicon order
     std::array<std::string, kLineCount> lines{};  // [0] the conclusion, as typed
+    std::optional<Verdict> expected;              // a teacher's answer key, kept as it came
 };
 
 struct ReadArgumentText {

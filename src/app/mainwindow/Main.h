@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "Session.h"
+#include "truthtable/modEvaluate.h"
 #include "ui/Twips.h"
 
 class QAction;
@@ -237,6 +238,7 @@ private:
     QString filePath_;       // the argument file shown; empty before one is opened or saved
     std::string savedText_;  // the file's text as last opened or saved
     std::vector<std::string> fileHeader_;  // its comment lines, written back on saving
+    std::optional<Verdict> fileExpected_;  // its Expect line, written back on saving
 
     // Requests that arrived while a computation ran.
     std::optional<int> pendingTruthTable_;  // line whose window is to open

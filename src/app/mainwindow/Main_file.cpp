@@ -115,14 +115,11 @@ std::string Main::ArgumentFileText() const {
     ArgumentText argument;
     argument.mode = session_.mode;
     argument.header = fileHeader_;
+    argument.expected = fileExpected_;
     // The reader takes terms in natural-language files only; other modes leave the lexicon be.
     if (session_.modeNatural()) argument.terms = LexiconTerms(session_.lexicon);
     for (int line = 0; line < kLineCount; ++line) {
-        std::string text = txt_[line]->text().toStdString();
-        for (std::size_t at = text.find(kErrorMark); at != std::string::npos;
-             at = text.find(kErrorMark)) {
-            text.erase(at, std::string_view(kErrorMark).size());
-        }
+        const std::string text = RemoveErrorMarks(txt_[line]->text().toStdString());
         argument.lines[line] = std::string(Trim(text));
     }
     return WriteArgumentFile(argument);
@@ -162,6 +159,7 @@ void Main::mnuNew_Click() {
     cmdClear_Click();
     filePath_.clear();
     fileHeader_.clear();
+    fileExpected_.reset();
     MarkSaved();
 }
 
@@ -212,6 +210,7 @@ bool Main::OpenArgumentFile(const QString& path) {
     FinishArgument();
     filePath_ = QFileInfo(path).absoluteFilePath();
     fileHeader_ = argument.header;
+    fileExpected_ = argument.expected;
     AddRecentFile(filePath_);
     MarkSaved();
     return true;

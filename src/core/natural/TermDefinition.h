@@ -20,11 +20,17 @@ struct TermDefinition {
 
 // Adds a term of kind "adjective", "specific noun", "class noun" or "predicate". `text` is
 // its singular form (for a predicate the affirmative singular, "can fly"); the other forms
-// are derived. A term that is already defined with this form and kind is accepted as it is.
+// are derived, unless `text` goes on to give them after " | " in the order TermLineText
+// writes them ("man | men | non-man | non-men"). A term that is already defined with this
+// form and kind is accepted as it is.
 [[nodiscard]] TermDefinition DefineTerm(std::string_view kind, std::string_view text,
                                         Session& session);
 // The same from a whole line "Term: <kind>: <text>"; the "Term:" may be left out.
 [[nodiscard]] TermDefinition DefineTermFromLine(std::string_view line, Session& session);
+
+// The text of a term's "Term:" line: its singular, followed by its other forms only when
+// they are not the ones DefineTerm would derive, so that defining it again gives it back.
+[[nodiscard]] std::string TermLineText(const LangTerm& term);
 
 // One line per term, in lexicon order: its letter, its kind and its forms, for example
 // "M  class noun: man | men | non-man | non-men".

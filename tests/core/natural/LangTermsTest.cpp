@@ -260,6 +260,29 @@ TEST_F(LexiconTest, DefinitionsAreCheckedAndListed) {
                   "B  adjective: bus | non-bus"}));
 }
 
+// A term's line gives back exactly the term: derived forms are left out, corrected ones are
+// written and read again; forms the lexicon would refuse leave it as it was.
+TEST_F(LexiconTest, TermLinesCarryCorrectedForms) {
+    ASSERT_TRUE(DefineTerm("class noun", "man", session).ok());
+    EXPECT_EQ(TermLineText(lexicon.Terms[0]), "man");
+    lexicon.Terms[0].Plural = "menfolk";
+    EXPECT_EQ(TermLineText(lexicon.Terms[0]), "man | menfolk | non-man | non-men");
+
+    Session again(s.prompts, s.pump);
+    ASSERT_TRUE(DefineTerm("class noun", "Man | Menfolk | non-man | non-men", again).ok());
+    ASSERT_EQ(again.lexicon.TermCount(), 1);
+    EXPECT_EQ(again.lexicon.Terms[0].Plural, "menfolk");
+    EXPECT_EQ(TermLineText(again.lexicon.Terms[0]), "man | menfolk | non-man | non-men");
+
+    EXPECT_EQ(DefineTerm("adjective", "wise | non-wise | unwise", again).error,
+              "A adjective has 2 forms separated by \"|\"");
+    EXPECT_EQ(DefineTerm("adjective", "brave | menfolk", again).error,
+              "Term conflicts with an existing term.");
+    EXPECT_EQ(DefineTerm("adjective", "bold | non.bold", again).error,
+              "Period not allowed within a term");
+    EXPECT_EQ(again.lexicon.TermCount(), 1);  // nothing of the refused terms stays
+}
+
 struct Validation {
     std::vector<TermTexts> table;
     const char* message;  // "" when the table is valid
