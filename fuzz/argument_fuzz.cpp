@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     const Explained explained = Explain(report, true, true);
     std::ostringstream json;
-    WriteReportJson(json, report, read.argument, explained);
+    WriteReportJson(json, report, read.argument, "fuzz", explained);
     const std::string written = json.str();
     FUZZ_CHECK(written.size() >= 3 && written.front() == '{' && written.ends_with("}\n"));
 

@@ -257,7 +257,8 @@ std::string Lexicon::AddTerm(std::string_view text, TermKind kind, Number number
     const int i = TermCount() - 1;
 
     const bool conflict = TermConflicts(i, nat);
-    const bool missing = FillTermForms(i);
+    // A derived form the rules refuse ("he" from "hes") is no form: it must be given.
+    const bool missing = FillTermForms(i) || HasRefusedForm(Terms[i]);
     if (!conflict && !missing) {
         if (const auto letter = AssignTermLetter(kind, t, nat)) {
             Terms[i].Letter = *letter;
@@ -271,6 +272,13 @@ std::string Lexicon::AddTerm(std::string_view text, TermKind kind, Number number
     nat.TermProblem = true;
     Terms.pop_back();
     return {};
+}
+
+bool HasRefusedForm(const LangTerm& term) {
+    for (const std::string* form : term.ScanOrder()) {
+        if (!form->empty() && TermTextProblem(*form)) return true;
+    }
+    return false;
 }
 
 std::optional<char> Lexicon::AssignTermLetter(TermKind kind, std::string_view text, NatState& nat) {

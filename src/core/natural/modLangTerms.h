@@ -104,6 +104,9 @@ public:
     void ReturnLetter(TermKind kind, char letter);
 };
 
+// True when a form of the term is one the lexicon's rules refuse (a core word, a period...).
+[[nodiscard]] bool HasRefusedForm(const LangTerm& term);
+
 // True when a equals b or one is the other followed by a space and more words.
 [[nodiscard]] bool TermsOverlap(std::string_view a, std::string_view b);
 

@@ -167,6 +167,15 @@ TEST_F(LexiconTest, AnOverlappingTextIsRefusedWithItsMessage) {
     EXPECT_EQ(lexicon.TermCount(), 2);
 }
 
+// "hes" would make the class noun "he", a core word: the form must be given, not derived.
+TEST_F(LexiconTest, ADerivedFormTheRulesRefuseIsAMissingForm) {
+    NatState nat(s.prompts);
+    EXPECT_EQ(lexicon.AddTerm("hes", TermKind::ClassNoun, Number::Plural, false, nat), "");
+    EXPECT_TRUE(nat.NatError);
+    EXPECT_TRUE(nat.TermProblem);
+    EXPECT_EQ(lexicon.TermCount(), 0);
+}
+
 TEST_F(LexiconTest, AKnownFormOfTheWrongNumberOrKindFailsWithoutAMessage) {
     Define("class noun", "philosopher");
     for (const auto& [kind, number] : {std::pair{TermKind::ClassNoun, Number::Singular},
