@@ -30,10 +30,9 @@ std::string Normalised(std::string_view s) {
 }
 
 std::optional<Mode> ModeNamed(const std::string& name) {
-    if (name == "propositional") return Mode::Propositional;
-    if (name == "predicate") return Mode::Predicate;
-    if (name == "set theory") return Mode::SetTheory;
-    if (name == "natural language") return Mode::Natural;
+    for (const Mode mode : kModes) {
+        if (name == ModeName(mode)) return mode;
+    }
     return std::nullopt;
 }
 

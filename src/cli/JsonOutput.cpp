@@ -8,20 +8,6 @@ namespace deducto::cli {
 
 namespace {
 
-const char* ModeName(Mode mode) {
-    switch (mode) {
-        case Mode::Propositional:
-            return "propositional";
-        case Mode::Predicate:
-            return "predicate";
-        case Mode::SetTheory:
-            return "set theory";
-        case Mode::Natural:
-            return "natural language";
-    }
-    return "";
-}
-
 const char* ResultName(RunResult result) {
     switch (result) {
         case RunResult::Evaluated:

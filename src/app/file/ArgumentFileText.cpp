@@ -12,20 +12,6 @@ namespace {
 // The characters a line of the window accepts.
 constexpr int kLineLimit = 100;
 
-const char* ModeName(Mode mode) {
-    switch (mode) {
-        case Mode::Propositional:
-            return "propositional";
-        case Mode::Predicate:
-            return "predicate";
-        case Mode::SetTheory:
-            return "set theory";
-        case Mode::Natural:
-            return "natural language";
-    }
-    return "propositional";
-}
-
 // The length of the UTF-8 sequence starting at `text[at]`, 0 when none starts there.
 std::size_t SequenceLength(std::string_view text, std::size_t at) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
