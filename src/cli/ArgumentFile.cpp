@@ -16,18 +16,21 @@ namespace {
 // Blanks around keys and values: a file may come with tabs and Windows line ends.
 std::string_view TrimBlanks(std::string_view s) { return Trim(s, " \t\r"); }
 
-// Lower case with every run of spaces made one space, so "Set  Theory" names the mode too.
+}  // namespace
+
 std::string Normalised(std::string_view s) {
     std::string out;
     for (const char c : TrimBlanks(s)) {
         if (c == ' ' || c == '\t') {
             if (!out.empty() && out.back() != ' ') out += ' ';
         } else {
-            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+            out += AsciiLower(c);
         }
     }
     return out;
 }
+
+namespace {
 
 std::optional<Mode> ModeNamed(const std::string& name) {
     for (const Mode mode : kModes) {

@@ -61,6 +61,10 @@ struct InputText {
 // Reads a whole file, or standard input for "-", refusing more than kMaxInputBytes.
 [[nodiscard]] InputText ReadInput(const std::string& path);
 
+// Lower case with blanks trimmed and every run of them made one space, so that "Set  Theory"
+// names the mode and "The conclusion is ALWAYS true" the verdict.
+[[nodiscard]] std::string Normalised(std::string_view s);
+
 // `text` made safe to quote in a message: printable ASCII only, at most 40 characters.
 [[nodiscard]] std::string Quoted(std::string_view text);
 

@@ -70,6 +70,7 @@ Explained Explain(const CheckReport& report, bool explanation, bool world) {
     explained.explainAsked = explanation;
     explained.worldAsked = world;
     const Evaluation& evaluation = report.evaluation;
+    if (!explanation && !world) return explained;
     if (report.result != RunResult::Evaluated || !evaluation.status.ok()) return explained;
 
     std::vector<PremiseTable> premises;

@@ -1,5 +1,6 @@
 #include "Grade.h"
 
+#include "ArgumentFile.h"
 #include "Check.h"
 
 namespace deducto::cli {
@@ -25,16 +26,9 @@ const char* ShortName(Verdict verdict) {
     return "";
 }
 
-// Lower case, blanks made single spaces, no blanks or final period at either end.
+// A verdict as written, compared without regard to case, spacing or a final period.
 std::string Comparable(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == ' ' || c == '\t' || c == '\r') {
-            if (!out.empty() && out.back() != ' ') out += ' ';
-        } else {
-            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        }
-    }
+    std::string out = Normalised(text);
     while (!out.empty() && (out.back() == ' ' || out.back() == '.')) out.pop_back();
     return out;
 }

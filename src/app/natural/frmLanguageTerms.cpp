@@ -32,7 +32,7 @@ inline constexpr int kRoomBelow = 1500;   // canvas kept below the lowest add bu
 inline constexpr int kPreparedBoxes = 5;  // boxes and labels made before any is needed
 inline constexpr int kPreparedLabels = 3;
 
-struct ColumnSpec {
+struct ColumnLayout {
     const char* heading;
     const char* headingName;
     ui::TwipRect headingPlace;  // with a query line
@@ -43,7 +43,7 @@ struct ColumnSpec {
     int termHeight;  // from one term's first row to the next term's
 };
 
-constexpr std::array<ColumnSpec, 4> kColumnSpecs{{
+constexpr std::array<ColumnLayout, 4> kColumnLayouts{{
     {"ADJECTIVES / COMPLEMENTS",
      "lblAdjectives",
      {600, 960, 1575, 375},
@@ -144,14 +144,14 @@ frmLanguageTerms::frmLanguageTerms(LanguageTermsModel& model, QWidget* parent)
     lblQuery->setObjectName(QStringLiteral("lblQuery"));
     ui::SetTwipGeometry(*lblQuery, {105, 600, 11415, 255});
     for (int c = 0; c < kColumns; ++c) {
-        const ColumnSpec& spec = kColumnSpecs[static_cast<size_t>(c)];
-        heading_[c] = new QLabel(QString::fromLatin1(spec.heading), Picture1);
-        heading_[c]->setObjectName(QString::fromLatin1(spec.headingName));
+        const ColumnLayout& layout = kColumnLayouts[static_cast<size_t>(c)];
+        heading_[c] = new QLabel(QString::fromLatin1(layout.heading), Picture1);
+        heading_[c]->setObjectName(QString::fromLatin1(layout.headingName));
         heading_[c]->setFont(WindowFont(*this, true));
         heading_[c]->setWordWrap(true);
         heading_[c]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        cmdAdd_[c] = new QPushButton(QString::fromLatin1(spec.button), Picture1);
-        cmdAdd_[c]->setObjectName(QString::fromLatin1(spec.buttonName));
+        cmdAdd_[c] = new QPushButton(QString::fromLatin1(layout.button), Picture1);
+        cmdAdd_[c]->setObjectName(QString::fromLatin1(layout.buttonName));
         cmdAdd_[c]->setAutoDefault(false);
         const TermKind kind = kColumnKinds[static_cast<size_t>(c)];
         connect(cmdAdd_[c], &QPushButton::clicked, this, [this, kind] { cmdAdd_Click(kind); });
@@ -183,7 +183,7 @@ void frmLanguageTerms::Form_Load() {
     lblQuery->setVisible(query);
     const int shift = query ? 0 : kQueryShift;
     for (int c = 0; c < kColumns; ++c) {
-        ui::TwipRect place = kColumnSpecs[static_cast<size_t>(c)].headingPlace;
+        ui::TwipRect place = kColumnLayouts[static_cast<size_t>(c)].headingPlace;
         place.top -= shift;
         ui::SetTwipGeometry(*heading_[c], place);
     }
@@ -204,7 +204,7 @@ void frmLanguageTerms::LayOutTerm(int t) {
     const int column = ColumnOf(kind);
     const int top = nextRowTop_[static_cast<size_t>(column)];
     nextRowTop_[static_cast<size_t>(column)] +=
-        kColumnSpecs[static_cast<size_t>(column)].termHeight;
+        kColumnLayouts[static_cast<size_t>(column)].termHeight;
     const int first = model_.firstBox(t);
     for (int f = 0; f < FormCount(kind); ++f) {
         const int i = first + f;
@@ -246,9 +246,9 @@ QLabel* frmLanguageTerms::AddFormLabel(int k) {
 }
 
 void frmLanguageTerms::PlaceAddButton(Column column) {
-    const ColumnSpec& spec = kColumnSpecs[static_cast<size_t>(column)];
+    const ColumnLayout& layout = kColumnLayouts[static_cast<size_t>(column)];
     const int top = nextRowTop_[static_cast<size_t>(column)] + kButtonGap;
-    ui::SetTwipGeometry(*cmdAdd_[column], {spec.buttonLeft, top, spec.buttonWidth, 375});
+    ui::SetTwipGeometry(*cmdAdd_[column], {layout.buttonLeft, top, layout.buttonWidth, 375});
     // The canvas only grows: a shorter column never hides the rows of a longer one.
     contentHeight_ = std::max(contentHeight_, top + kRoomBelow);
 }

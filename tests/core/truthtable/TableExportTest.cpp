@@ -196,7 +196,7 @@ TEST_P(ExportsReadBack, AsMarkdown) {
     EXPECT_EQ(ReadMarkdown(Export(TableFormat::Markdown)), Expected(shown_));
 }
 
-// One tabular row per shown row, each with as many cells as the column specification says.
+// One tabular row per shown row, each with as many cells as the tabular header declares.
 TEST_P(ExportsReadBack, AsLatexTabular) {
     const std::string latex = Export(TableFormat::Latex);
     std::istringstream in(latex);
