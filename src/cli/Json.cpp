@@ -158,13 +158,31 @@ void JsonWriter::Null() {
     out_ += "null";
 }
 
-void JsonWriter::PassPiece(size_t length) {
+char* JsonWriter::Piece(size_t least) {
+    const size_t size = std::max(kPiece, least);
+    if (pieceSize_ < size) {
+        piece_ = std::make_unique_for_overwrite<char[]>(size);
+        pieceSize_ = size;
+    }
+    return piece_.get();
+}
+
+void JsonWriter::PassPiece(size_t length, size_t skip) {
+    const char* from = piece_.get() + skip;
+    length -= skip;
     if (sink_ == nullptr) {
-        out_.append(piece_.get(), length);
+        out_.append(from, length);
         return;
     }
     Finish();
-    sink_->write(piece_.get(), static_cast<std::streamsize>(length));
+    sink_->write(from, static_cast<std::streamsize>(length));
+}
+
+void JsonWriter::CharStringArray(std::string_view chars) {
+    PlainStringArray(static_cast<int>(chars.size()), 1, [next = chars.begin()](char* at) mutable {
+        *at = *next++;
+        return at + 1;
+    });
 }
 
 void JsonWriter::Finish() {

@@ -30,35 +30,45 @@ public:
     // The key of the next member of the open object.
     void Key(std::string_view key);
     void String(std::string_view text);
-    // An array of `count` strings of at most `maxLength` characters each, string i
-    // written by `write(i, at)` from `at` on, which returns where it ended. For the cells
-    // of whole tables: they hold only printable ASCII without quotes or backslashes, so
-    // nothing needs escaping, and they go straight into the output.
+    // An array of `count` strings of at most `maxLength` characters each, written one
+    // after another by `writeNext(at)`, which writes the next string from `at` on and
+    // returns where it ended. For the cells of whole tables: they hold only printable ASCII
+    // without quotes or backslashes, so nothing needs escaping, and they go straight into
+    // the output.
     template <typename F>
-    void PlainStringArray(int count, int maxLength, F&& write) {
+    void PlainStringArray(int count, int maxLength, F&& writeNext) {
         BeginArray();
-        // The strings are written into a piece of fixed size that is passed on whenever it
-        // may not hold the next one, so the memory they pass through stays small and warm.
+        // The strings are written into a piece of fixed size that is passed on when full,
+        // so the memory they pass through stays small and warm.
         const size_t most = static_cast<size_t>(maxLength) + 3;  // a comma and two quotes
-        const size_t size = std::max(kPiece, 2 * most);
-        if (pieceSize_ < size) {
-            piece_ = std::make_unique<char[]>(size);
-            pieceSize_ = size;
-        }
-        char* at = piece_.get();
-        for (int i = 0; i < count; ++i) {
-            if (static_cast<size_t>(at - piece_.get()) + most > pieceSize_) {
-                PassPiece(static_cast<size_t>(at - piece_.get()));
-                at = piece_.get();
+        char* const piece = Piece(2 * most);
+        char* at = piece;
+        // Every string is written after a comma; the first one's is never passed on.
+        size_t skip = count > 0 ? 1 : 0;
+        for (int left = count; left > 0;) {
+            // As many strings as surely fit, with no test of room between them.
+            const size_t room = pieceSize_ - static_cast<size_t>(at - piece);
+            const int fit = static_cast<int>(std::min<size_t>(room / most, left));
+            if (fit == 0) {
+                PassPiece(static_cast<size_t>(at - piece), skip);
+                skip = 0;
+                at = piece;
+                continue;
             }
-            if (i > 0) *at++ = ',';
-            *at++ = '"';
-            at = write(i, at);
-            *at++ = '"';
+            for (int k = 0; k < fit; ++k) {
+                *at++ = ',';
+                *at++ = '"';
+                at = writeNext(at);
+                *at++ = '"';
+            }
+            left -= fit;
         }
-        PassPiece(static_cast<size_t>(at - piece_.get()));
+        PassPiece(static_cast<size_t>(at - piece), skip);
         EndArray();
     }
+    // An array of one-character strings, one per character of `chars`, which must be
+    // plain as above.
+    void CharStringArray(std::string_view chars);
     void Int(long long number);
     void Null();
     void StringArray(const std::vector<std::string>& texts);
@@ -72,7 +82,10 @@ private:
     void Open(char bracket);
     void Close(char bracket);
     static constexpr size_t kPiece = 1 << 16;
-    void PassPiece(size_t length);  // the first `length` characters of piece_
+    // The piece, of at least kPiece and `least` characters.
+    char* Piece(size_t least);
+    // Passes on the first `length` characters of the piece, but the first `skip`.
+    void PassPiece(size_t length, size_t skip = 0);
 
     std::ostream* sink_;
     std::unique_ptr<char[]> piece_;

@@ -39,13 +39,11 @@ void WriteTable(JsonWriter& json, const clsTruthTable& table) {
     json.Key("internalTerms");
     json.Int(table.nbrIntTerms());
     json.Key("rows");
+    TruthComboWriter rows(table);
     json.PlainStringArray(table.nbrTruthCombos(), table.MaxTruthComboLength(),
-                          [&](int i, char* at) { return table.WriteTruthCombo(i, at); });
+                          [&rows](char* at) { return rows.WriteNext(at); });
     json.Key("values");
-    json.PlainStringArray(table.nbrTruthCombos(), 1, [&](int i, char* at) {
-        *at = table.TruthValue(i);
-        return at + 1;
-    });
+    json.CharStringArray(table.TruthValues());
     json.EndObject();
 }
 

@@ -1,7 +1,8 @@
 // The checker's parts on their own: the input reader, the logical notation and the JSON
-// string escaper.
+// writer.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "ArgumentFile.h"
@@ -161,6 +162,39 @@ TEST(JsonWriter, SeparatesMembersAndItems) {
     json.StringArray({"x", "y"});
     json.EndObject();
     EXPECT_EQ(json.text(), R"({"a":[1,null,{}],"b":["x","y"]})");
+}
+
+// Arrays of table cells are written in pieces; whether kept or passed on to a sink, they
+// must join into the same text as writing each string on its own.
+TEST(JsonWriter, PlainStringArraysJoinWholeAcrossPieces) {
+    constexpr int kCount = 40000;  // some 400 KB: several pieces
+    auto cell = [](int i) { return std::string(static_cast<size_t>(i % 17), 'T') + "F"; };
+    std::string expected = "{\"empty\":[],\"cells\":[";
+    for (int i = 0; i < kCount; ++i) expected += (i > 0 ? ",\"" : "\"") + cell(i) + "\"";
+    expected += "],\"chars\":[\"T\",\"F\",\"-\"]}";
+
+    auto write = [&](JsonWriter& json) {
+        json.BeginObject();
+        json.Key("empty");
+        json.PlainStringArray(0, 5, [](char* at) { return at; });
+        json.Key("cells");
+        int next = 0;
+        json.PlainStringArray(kCount, 17, [&](char* at) {
+            const std::string text = cell(next++);
+            return std::copy(text.begin(), text.end(), at);
+        });
+        json.Key("chars");
+        json.CharStringArray("TF-");
+        json.EndObject();
+        json.Finish();
+    };
+    JsonWriter kept;
+    write(kept);
+    EXPECT_TRUE(kept.text() == expected);
+    std::ostringstream sink;
+    JsonWriter passed(&sink);
+    write(passed);
+    EXPECT_TRUE(sink.str() == expected);
 }
 
 }  // namespace

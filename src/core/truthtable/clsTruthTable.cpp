@@ -4,8 +4,6 @@
 #include "truthtable/clsTruthTable.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
 #include <memory>
 
 #include "Progress.h"
@@ -17,17 +15,6 @@ namespace deducto {
 namespace {
 
 constexpr const char* kStackEmptyMessage = "impossible error 996";
-
-// kSpelled[v]: the letters "T" and "F" of the seven bits of v, highest first, and one more
-// byte so that each spelling is one 8-byte word.
-static_assert(kMaxPropositionalTerms == 14);
-constexpr auto kSpelled = [] {
-    std::array<std::array<char, 8>, 128> spelled{};
-    for (unsigned v = 0; v < spelled.size(); ++v) {
-        for (int j = 0; j < 7; ++j) spelled[v][j] = (v >> (6 - j)) & 1u ? 'T' : 'F';
-    }
-    return spelled;
-}();
 
 }  // namespace
 
@@ -172,26 +159,7 @@ int clsTruthTable::MaxTruthComboLength() const {
 }
 
 char* clsTruthTable::WriteTruthCombo(int i, char* out) const {
-    if (mode_ == Mode::Propositional) {
-        // Two 8-byte spellings of seven letters each, then the row's letters out of them.
-        const int n = nbrTerms();
-        const unsigned assignment = (((1u << n) - 1) - static_cast<unsigned>(i))
-                                    << (kMaxPropositionalTerms - n);
-        char spelled[16];
-        std::memcpy(spelled, &kSpelled[assignment >> 7], 8);
-        std::memcpy(spelled + 7, &kSpelled[assignment & 127u], 8);
-        // Two overlapping copies of a fixed size cover the n letters exactly.
-        if (n >= 8) {
-            std::memcpy(out, spelled, 8);
-            std::memcpy(out + n - 8, spelled + n - 8, 8);
-        } else if (n >= 4) {
-            std::memcpy(out, spelled, 4);
-            std::memcpy(out + n - 4, spelled + n - 4, 4);
-        } else {
-            for (int j = 0; j < n; ++j) out[j] = spelled[j];
-        }
-        return out + n;
-    }
+    if (mode_ == Mode::Propositional) return row_spelling::SpellRow(nbrTerms(), i, out);
     char* const start = out;
     for (int k = 0; k < nbrIntTerms(); ++k) *out++ = Inhabited(i, k) ? '1' : '0';
     for (int j = 0; j < nbrLocTerms(); ++j) {

@@ -24,13 +24,14 @@
 #include "Outcome.h"
 #include "truthtable/Region.h"
 #include "truthtable/RowSet.h"
+#include "truthtable/RowSpelling.h"
 
 namespace deducto {
 
 class Computation;
 
 inline constexpr int kMaxTruthCombos = 16384;  // rows in one table
-inline constexpr int kMaxPropositionalTerms = 14;
+inline constexpr int kMaxPropositionalTerms = row_spelling::kMaxLetters;
 inline constexpr int kMaxPendingTables = 500;  // operand stack of generateFromPolish
 inline constexpr int kMaxInternalTerms = 30;   // 2^n flag patterns must stay countable
 
@@ -80,6 +81,8 @@ public:
     [[nodiscard]] int MaxTruthComboLength() const;
     char* WriteTruthCombo(int i, char* out) const;
     [[nodiscard]] char TruthValue(int i) const { return values_[i]; }
+    // Every row's value in order, one character each.
+    [[nodiscard]] std::string_view TruthValues() const { return {values_.data(), values_.size()}; }
 
     // Propositional: the value of the row in which exactly the listed letters are true;
     // letters that are not terms of this table are ignored.
@@ -153,6 +156,24 @@ private:
     [[nodiscard]] std::uint64_t RowHash(int row) const;
     mutable RowSet rowIndex_;
     mutable std::vector<Region> keyScratch_;
+};
+
+// Writes a table's rows one after another from row 0, as WriteTruthCombo would: for
+// writers of whole tables, as a propositional row is spelled from the one before.
+class TruthComboWriter {
+public:
+    explicit TruthComboWriter(const clsTruthTable& table)
+        : table_(table), countdown_(table.mode() == Mode::Propositional ? table.nbrTerms() : 0) {}
+
+    char* WriteNext(char* out) {
+        if (table_.mode() == Mode::Propositional) return countdown_.WriteNext(out);
+        return table_.WriteTruthCombo(next_++, out);
+    }
+
+private:
+    const clsTruthTable& table_;
+    row_spelling::Countdown countdown_;
+    int next_ = 0;
 };
 
 }  // namespace deducto

@@ -23,6 +23,7 @@ TEST_P(PredicateTable, WorldsInRowOrder) {
     const auto table = TableOf(s.text, ss.session);
     EXPECT_EQ(TermsOf(*table), s.terms) << s.text;
     EXPECT_EQ(RowsOf(*table), s.rows) << s.text;
+    EXPECT_EQ(RowsInSequence(*table), s.rows) << s.text;
     EXPECT_EQ(ValuesOf(*table), s.values) << s.text;
 }
 

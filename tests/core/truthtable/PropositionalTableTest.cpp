@@ -108,6 +108,27 @@ TEST(PropositionalCombine, RequireAntecedentExcludesRowsWhereTheFirstIsFalse) {
     EXPECT_EQ(p->TruthResultProp("zq"), 'F');
 }
 
+// Rows are spelled from their index (and, for writers of whole tables, from the row before):
+// row i of n letters is the binary count-down 2^n - 1 - i, first letter highest.
+TEST(PropositionalRows, SpellTheCountDownForEveryNumberOfLetters) {
+    ScriptedSession ss;
+    std::string text = "a";
+    for (int n = 1; n <= kMaxPropositionalTerms; ++n) {
+        if (n > 1) text += std::string(" and ") + static_cast<char>('a' + n - 1);
+        const auto table = TableOf(text, ss.session);
+        ASSERT_EQ(table->nbrTruthCombos(), 1 << n);
+        std::vector<std::string> expected;
+        for (int i = 0; i < (1 << n); ++i) {
+            const unsigned assignment = (1u << n) - 1 - static_cast<unsigned>(i);
+            std::string row;
+            for (int j = n - 1; j >= 0; --j) row += (assignment >> j) & 1u ? 'T' : 'F';
+            expected.push_back(row);
+        }
+        ASSERT_EQ(RowsOf(*table), expected) << n << " letters";
+        ASSERT_EQ(RowsInSequence(*table), expected) << n << " letters";
+    }
+}
+
 TEST(PropositionalLimits, FourteenLettersFitFifteenStopWithAMessage) {
     ScriptedSession ss;
     const auto fourteen = TableOf(
