@@ -137,7 +137,18 @@ bool WorldSearch::InhabitedStillPossible(Region emptied, bool firstEmpty) {
         Inhabited& h = inhabited_[i];
         if (!firstEmpty && h.checked && KeptOut(h.witness, emptied)) continue;
         undo_.push_back(Undo{i, h});
-        // Extending the old witness is cheap and usually enough; otherwise start afresh.
+        // The old witness lies outside every other empty region, and giving it one more
+        // letter keeps it there: a letter of the emptied region that it leaves free, with
+        // the opposite sign, is enough (the same witness Solve would find first).
+        if (!firstEmpty && h.checked) {
+            const std::uint32_t free = emptied.letters() & ~h.witness.letters();
+            if (free != 0) {
+                const std::uint32_t bit = free & (~free + 1);
+                (emptied.pos & bit ? h.witness.neg : h.witness.pos) |= bit;
+                continue;
+            }
+        }
+        // Otherwise extending the old witness may still work; failing that, start afresh.
         Region witness;
         if (!(h.checked && Solve(h.witness, empties_, &witness)) &&
             !Satisfiable(internal_[h.term], empties_, &witness)) {
