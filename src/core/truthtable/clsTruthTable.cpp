@@ -169,10 +169,6 @@ char* clsTruthTable::WriteTruthCombo(int i, char* out) const {
     return out;
 }
 
-bool clsTruthTable::Inhabited(int row, int k) const {
-    return (flags_[row] >> (nbrIntTerms() - 1 - k)) & 1u;
-}
-
 void clsTruthTable::RebuildTermNames() {
     terms_.clear();
     terms_.reserve(internal_.size() + locals_.size());

@@ -90,7 +90,9 @@ public:
 
     // Predicate tables, cell by cell: the flag of internal term k in row i, the region of
     // local term j in row i, and the terms as regions and letters.
-    [[nodiscard]] bool Inhabited(int row, int k) const;
+    [[nodiscard]] bool Inhabited(int row, int k) const {
+        return (flags_[row] >> (nbrIntTerms() - 1 - k)) & 1u;
+    }
     [[nodiscard]] Region LocalRegion(int row, int j) const {
         return cells_[row * locals_.size() + j];
     }
@@ -152,9 +154,16 @@ private:
 
     std::vector<char> values_;
 
-    // Row lookup by world, built on first use; Simplify drops it.
+    // Row lookup by world, built on first use; Simplify drops it. A table of flags alone
+    // over few internal terms (syllogisms, set theory) finds rows by their flags directly,
+    // through 2^n entries that stay in cache; other tables by a hash of the whole row.
+    static constexpr int kDirectFlagBits = 16;
+    [[nodiscard]] bool RowsKeyedByFlags() const {
+        return locals_.empty() && nbrIntTerms() <= kDirectFlagBits;
+    }
     [[nodiscard]] std::uint64_t RowHash(int row) const;
     mutable RowSet rowIndex_;
+    mutable std::vector<int> rowByFlags_;
     mutable std::vector<Region> keyScratch_;
 };
 

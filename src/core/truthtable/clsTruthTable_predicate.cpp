@@ -93,6 +93,19 @@ std::uint64_t clsTruthTable::RowHash(int row) const {
 
 int clsTruthTable::FindRowByKey(const clsTruthTable& world, int row, const WorldMap& map) const {
     const size_t nLoc = locals_.size();
+    const int n = nbrIntTerms();
+    std::uint32_t flags = 0;
+    for (int k = 0; k < n; ++k) {
+        if (map.internal[k] < 0) return -1;
+        if (world.Inhabited(row, map.internal[k])) flags |= 1u << (n - 1 - k);
+    }
+    if (RowsKeyedByFlags()) {
+        if (rowByFlags_.empty()) {
+            rowByFlags_.assign(size_t{1} << n, -1);
+            for (int i = nbrTruthCombos() - 1; i >= 0; --i) rowByFlags_[flags_[i]] = i;
+        }
+        return rowByFlags_[flags];
+    }
     if (rowIndex_.empty()) {
         rowIndex_.Reset(nbrTruthCombos());
         for (int i = 0; i < nbrTruthCombos(); ++i) {
@@ -102,12 +115,6 @@ int clsTruthTable::FindRowByKey(const clsTruthTable& world, int row, const World
                        std::equal(cells, cells + nLoc, cells_.begin() + other * nLoc);
             });
         }
-    }
-    const int n = nbrIntTerms();
-    std::uint32_t flags = 0;
-    for (int k = 0; k < n; ++k) {
-        if (map.internal[k] < 0) return -1;
-        if (world.Inhabited(row, map.internal[k])) flags |= 1u << (n - 1 - k);
     }
     keyScratch_.resize(nLoc);
     std::uint64_t hash = HashMix(0, flags);

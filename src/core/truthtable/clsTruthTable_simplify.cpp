@@ -1,6 +1,8 @@
 // Predicate simplification: terms are masked one at a time, in order; a term is unneeded
 // when, with it and the unneeded terms before it masked, no two rows look alike while
-// their values differ. Rows are compared through a hash of their unmasked cells.
+// their values differ. Rows are compared through a hash of their unmasked cells, or, in a
+// table of flags alone over few terms, by their masked flags directly.
+#include <algorithm>
 #include <vector>
 
 #include "Progress.h"
@@ -30,22 +32,41 @@ Status clsTruthTable::SimplifyPredicate(Computation& work) {
         return true;
     };
 
-    bool anyUnneeded = false;
+    // True when two rows look alike with the flags outside `kept` and the masked locals
+    // hidden, while their values differ. Where rows are keyed by their flags, the masked
+    // flags index one byte per flag pattern: the value of the first row seen with them.
     RowSet seen;
+    std::vector<char> valueByFlags(RowsKeyedByFlags() ? size_t{1} << nInt : 0);
+    auto conflictWhenMasked = [&](std::uint32_t kept) {
+        if (!valueByFlags.empty()) {
+            std::fill(valueByFlags.begin(), valueByFlags.end(), '\0');
+            for (int i = 0; i < rows; ++i) {
+                char& first = valueByFlags[flags_[i] & kept];
+                if (first == '\0') {
+                    first = values_[i];
+                } else if (first != values_[i]) {
+                    return true;
+                }
+            }
+            return false;
+        }
+        seen.Reset(rows);
+        for (int i = 0; i < rows; ++i) {
+            const int twin = seen.FindOrInsert(
+                maskedHash(i, kept), i, [&](int other) { return maskedEqual(i, other, kept); });
+            if (twin >= 0 && values_[twin] != values_[i]) return true;
+        }
+        return false;
+    };
+
+    bool anyUnneeded = false;
     for (int t = 0; t < nInt + nLoc; ++t) {
         // Nothing has changed yet, so a cancel leaves the table as it was.
         if (work.CheckCancel()) return Status::Cancelled();
         const bool internal = t < nInt;
         const std::uint32_t kept = internal ? flagsKept & ~(1u << (nInt - 1 - t)) : flagsKept;
         if (!internal) maskedLocal[t - nInt] = true;
-        seen.Reset(rows);
-        bool conflict = false;
-        for (int i = 0; i < rows && !conflict; ++i) {
-            const int twin = seen.FindOrInsert(
-                maskedHash(i, kept), i, [&](int other) { return maskedEqual(i, other, kept); });
-            conflict = twin >= 0 && values_[twin] != values_[i];
-        }
-        if (conflict) {
+        if (conflictWhenMasked(kept)) {
             if (!internal) maskedLocal[t - nInt] = false;
         } else {
             flagsKept = kept;
@@ -98,6 +119,7 @@ Status clsTruthTable::SimplifyPredicate(Computation& work) {
     cells_ = std::move(cells);
     values_ = std::move(values);
     rowIndex_.clear();
+    rowByFlags_.clear();
     RebuildTermNames();
     return {};
 }

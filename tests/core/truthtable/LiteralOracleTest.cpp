@@ -330,6 +330,37 @@ TEST_P(LiteralOracle, Arguments) {
     EXPECT_LT(skipped, compared / 5);
 }
 
+// Tables of regions alone over more than sixteen of them are looked up and simplified by
+// hash, smaller ones directly by their flags. Every region over the letters A to D, with
+// +E and +A+E, makes seventeen; a region can be inhabited only when every region over
+// fewer of its letters is, which keeps the worlds few (482).
+TEST(LiteralOracleWide, SeventeenRegionsAlone) {
+    std::vector<std::string> some;  // "exists x (Ax and Cx)" and so on
+    for (const char* letters : {"A", "B", "C", "D", "AB", "AC", "AD", "BC", "BD", "CD", "ABC",
+                                "ABD", "ACD", "BCD", "ABCD", "E", "AE"}) {
+        std::string inner;
+        for (const char* l = letters; *l != '\0'; ++l) {
+            inner += std::string(inner.empty() ? "" : " and ") + *l + "x";
+        }
+        some.push_back("exists x (" + inner + ")");
+    }
+    std::string chain = some[0];  // the first sixteen joined by "iff", left to right
+    for (int k = 1; k < 16; ++k) chain = "(" + chain + ") iff " + some[k];
+    // The seventeenth region changes no value, so simplification may drop it.
+    const std::string text = "(" + chain + ") and (" + some[16] + " or not " + some[16] + ")";
+    ScriptedSession ss(Mode::Predicate);
+    const std::string polish = PolishOf(text, Mode::Predicate);
+    auto real = RealTable(polish, ss.session, false);
+    ASSERT_EQ(real->nbrIntTerms(), 17);
+    ASSERT_EQ(real->nbrTruthCombos(), 482);
+    LiteralTable reference = ReferenceTable(polish, Mode::Predicate, false);
+    EXPECT_EQ(Difference(*real, reference), "");
+    ASSERT_TRUE(real->Simplify(ss.session.computation).ok());
+    reference.Simplify();
+    EXPECT_LT(real->nbrIntTerms(), 17);
+    EXPECT_EQ(Difference(*real, reference), "");
+}
+
 struct TypedArgument {
     Mode mode;
     std::vector<std::string> premises;
