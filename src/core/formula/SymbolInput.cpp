@@ -64,7 +64,16 @@ size_t CharacterLength(std::string_view text, size_t at) {
     return end - at;
 }
 
+// kStartsSymbol[b]: some symbol begins with byte b. Most characters of a line begin none,
+// and are passed over without comparing them with every symbol.
+constexpr auto kStartsSymbol = [] {
+    std::array<bool, 256> starts{};
+    for (const Symbol& s : kSymbols) starts[static_cast<unsigned char>(s.text.front())] = true;
+    return starts;
+}();
+
 const Symbol* SymbolAt(std::string_view text, size_t at, Mode mode) {
+    if (!kStartsSymbol[static_cast<unsigned char>(text[at])]) return nullptr;
     for (const Symbol& s : kSymbols) {
         if (text.substr(at, s.text.size()) == s.text && KeywordExists(s.needs, mode)) return &s;
     }
