@@ -118,8 +118,9 @@ void clsTruthTable::generateNot(const clsTruthTable& truthTable1) {
     flags_ = truthTable1.flags_;
     cells_ = truthTable1.cells_;
     dropped_ = truthTable1.dropped_;
-    values_.reserve(truthTable1.values_.size());
-    for (char v : truthTable1.values_) values_.push_back(v == 'T' ? 'F' : 'T');
+    values_.resize(truthTable1.values_.size());
+    std::transform(truthTable1.values_.begin(), truthTable1.values_.end(), values_.begin(),
+                   [](char v) { return v == 'T' ? 'F' : 'T'; });
 }
 
 Status clsTruthTable::generateFromBinary(const clsTruthTable& truthTable1,

@@ -3,6 +3,8 @@
 // operand's row for a row of the combined table is therefore a matter of moving bits.
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <type_traits>
 
 #include "Progress.h"
 #include "formula/Operators.h"
@@ -20,17 +22,18 @@ public:
     RowGather(const std::vector<std::string>& part, const std::vector<std::string>& whole) {
         const int n = static_cast<int>(whole.size());
         const int m = static_cast<int>(part.size());
-        std::vector<unsigned> bitOf(m);  // bit of part's term j in a whole assignment
-        for (int j = 0; j < m; ++j) {
-            const auto at = std::lower_bound(whole.begin(), whole.end(), part[j]);
-            bitOf[j] = 1u << (n - 1 - static_cast<int>(at - whole.begin()));
+        // ownBit[b]: the bit of the part's assignment that bit b of the whole's becomes (none
+        // when the part lacks that letter). Both lists are sorted, so one pass pairs them.
+        std::array<unsigned, 14> ownBit{};
+        for (int j = 0, w = 0; j < m; ++j) {
+            while (whole[w] != part[j]) ++w;
+            ownBit[n - 1 - w] = 1u << (m - 1 - j);
         }
-        for (unsigned chunk = 0; chunk < 128; ++chunk) {
-            for (int j = 0; j < m; ++j) {
-                const unsigned own = 1u << (m - 1 - j);
-                if (chunk & bitOf[j]) low_[chunk] |= own;
-                if ((chunk << 7) & bitOf[j]) high_[chunk] |= own;
-            }
+        // Each chunk is the one without its lowest bit, plus that bit's image.
+        for (unsigned chunk = 1; chunk < 128; ++chunk) {
+            const int lowest = std::countr_zero(chunk);
+            low_[chunk] = low_[chunk & (chunk - 1)] | ownBit[lowest];
+            high_[chunk] = high_[chunk & (chunk - 1)] | ownBit[lowest + 7];
         }
         all_ = (1u << m) - 1;
     }
@@ -63,18 +66,36 @@ Status clsTruthTable::CombinePropositional(const clsTruthTable& t1, const clsTru
     static_assert(kMaxPropositionalTerms <= 14, "RowGather covers 14 letters");
     const RowGather gather1(t1.terms_, terms_);
     const RowGather gather2(t2.terms_, terms_);
+    // Operands hold only "T" and "F" ("-" marks rows of a comparison, which is never
+    // combined again), so the result is looked up by the operands' two truths.
+    std::array<char, 4> truth{};
+    for (unsigned k = 0; k < truth.size(); ++k) {
+        truth[k] = op::BinaryTruth(k & 2u ? 'T' : 'F', k & 1u ? 'T' : 'F', op);
+    }
     const int rows = 1 << nbrTerms();
     const unsigned all = static_cast<unsigned>(rows - 1);
     values_.resize(rows);
-    for (int i = 0; i < rows; ++i) {
-        const unsigned assignment = all - static_cast<unsigned>(i);
-        const char a = t1.values_[gather1.RowOf(assignment)];
-        if (a == 'F' && requireAntecedent) {
-            values_[i] = '-';
-            continue;
+    // Plain pointers, and one loop per kind of comparison: the stores of one character
+    // could otherwise alias every vector, and the loop would reload them all on each row.
+    const char* const values1 = t1.values_.data();
+    const char* const values2 = t2.values_.data();
+    char* const out = values_.data();
+    auto combine = [&](auto requireTag) {
+        for (int i = 0; i < rows; ++i) {
+            const unsigned assignment = all - static_cast<unsigned>(i);
+            const bool a = values1[gather1.RowOf(assignment)] == 'T';
+            if (decltype(requireTag)::value && !a) {
+                out[i] = '-';
+                continue;
+            }
+            const bool b = values2[gather2.RowOf(assignment)] == 'T';
+            out[i] = truth[(a ? 2u : 0u) | (b ? 1u : 0u)];
         }
-        const char b = t2.values_[gather2.RowOf(assignment)];
-        values_[i] = op::BinaryTruth(a, b, op);
+    };
+    if (requireAntecedent) {
+        combine(std::true_type{});
+    } else {
+        combine(std::false_type{});
     }
     return {};
 }
