@@ -1,5 +1,7 @@
 #include "Details.h"
 
+#include <algorithm>
+
 #include "Session.h"
 #include "natural/modEnglishDetails.h"
 #include "truthtable/clsTruthTable.h"
@@ -8,23 +10,71 @@ namespace deducto {
 
 namespace {
 
+// The cell's description appended to `text`, as DescribeCell gives it.
+void AppendCell(std::string& text, const clsTruthTable& table, int row, int column, Mode mode) {
+    const bool setTheory = mode == Mode::SetTheory;
+    if (column < table.nbrIntTerms()) {
+        text += table.Inhabited(row, column) ? "exists x (" : "not exists x (";
+        bool first = true;
+        ForEachPair(table.InternalRegion(column), [&](char sign, char letter) {
+            if (!first) text += " and ";
+            first = false;
+            if (sign == '-') text += "not ";
+            if (setTheory) {
+                text += "x belongs ";
+                text += letter;
+            } else {
+                text += letter;
+                text += 'x';
+            }
+        });
+        text += ')';
+        return;
+    }
+    const int local = column - table.nbrIntTerms();
+    const char individual = table.LocalLetter(local);
+    const size_t start = text.size();
+    bool first = true;
+    ForEachPair(table.LocalRegion(row, local), [&](char sign, char letter) {
+        if (!first) text += " and ";
+        first = false;
+        if (sign == '-') text += "not ";
+        if (setTheory) {
+            text += individual;
+            text += " belongs ";
+            text += letter;
+        } else {
+            text += letter;
+            text += individual;
+        }
+    });
+    // Anything but one plain pair ("Pa") is put in parentheses.
+    if (text.size() - start > 2) {
+        text.insert(start, 1, '(');
+        text += ')';
+    }
+}
+
+// The one-line layouts are written into `line`, whose room is kept from case to case.
+
 // ">> p is true, q is false"
-std::string PropositionalCase(const clsTruthTable& table, int row) {
+const std::string& PropositionalCase(const clsTruthTable& table, int row, std::string& line) {
     const std::string combo = table.TruthCombo(row);
-    std::string line = ">> ";
+    line = ">> ";
     for (int j = 0; j < table.nbrTerms(); ++j) {
         if (j > 0) line += ", ";
-        line += table.Term(j) + " is " + (combo[j] == 'T' ? "true" : "false");
+        line += table.Term(j);
+        line += combo[j] == 'T' ? " is true" : " is false";
     }
     return line;
 }
 
 // ">> exists x (Px and not Qx), (Pa) is true"
-std::string FormulaCase(const clsTruthTable& table, int row, Mode mode) {
-    std::string line = ">> ";
+const std::string& FormulaCase(const clsTruthTable& table, int row, Mode mode, std::string& line) {
+    line = ">> ";
     for (int c = 0; c < table.nbrTerms(); ++c) {
         if (c > 0) line += ", ";
-        line += DescribeCell(table, row, c, mode);
+        AppendCell(line, table, row, c, mode);
         if (c >= table.nbrIntTerms()) line += " is true";
     }
     return line;
@@ -48,59 +98,30 @@ CaseText EnglishCase(const clsTruthTable& table, int row, Session& session) {
 }  // namespace
 
 std::string DescribeCell(const clsTruthTable& table, int row, int column, Mode mode) {
-    const bool setTheory = mode == Mode::SetTheory;
     std::string text;
-    if (column < table.nbrIntTerms()) {
-        text = table.Inhabited(row, column) ? "exists x (" : "not exists x (";
-        bool first = true;
-        ForEachPair(table.InternalRegion(column), [&](char sign, char letter) {
-            if (!first) text += " and ";
-            first = false;
-            if (sign == '-') text += "not ";
-            if (setTheory) {
-                text += "x belongs ";
-                text += letter;
-            } else {
-                text += letter;
-                text += 'x';
-            }
-        });
-        return text + ")";
-    }
-    const int local = column - table.nbrIntTerms();
-    const char individual = table.LocalLetter(local);
-    bool first = true;
-    ForEachPair(table.LocalRegion(row, local), [&](char sign, char letter) {
-        if (!first) text += " and ";
-        first = false;
-        if (sign == '-') text += "not ";
-        if (setTheory) {
-            text += individual;
-            text += " belongs ";
-            text += letter;
-        } else {
-            text += letter;
-            text += individual;
-        }
-    });
-    return text.size() > 2 ? "(" + text + ")" : text;
+    AppendCell(text, table, row, column, mode);
+    return text;
 }
 
 std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison, Session& session) {
+    const std::string_view values = comparison.TruthValues();
     std::vector<CaseText> cases;
+    std::string scratch;
+    cases.reserve(static_cast<size_t>(std::count(values.begin(), values.end(), 'F')));
     for (int row = 0; row < comparison.nbrTruthCombos(); ++row) {
-        if (comparison.TruthValue(row) != 'F') continue;
+        if (values[row] != 'F') continue;
         // The table's own mode decides the layout: its rows are written in that mode's form.
         switch (comparison.mode()) {
             case Mode::Propositional:
-                cases.push_back({PropositionalCase(comparison, row)});
+                cases.emplace_back().push_back(PropositionalCase(comparison, row, scratch));
                 break;
             case Mode::Natural:
                 cases.push_back(EnglishCase(comparison, row, session));
                 break;
             case Mode::Predicate:
             case Mode::SetTheory:
-                cases.push_back({FormulaCase(comparison, row, comparison.mode())});
+                cases.emplace_back().push_back(
+                    FormulaCase(comparison, row, comparison.mode(), scratch));
                 break;
         }
     }
