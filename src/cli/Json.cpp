@@ -3,6 +3,7 @@
 #include <cassert>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace deducto::cli {
 
@@ -47,6 +48,29 @@ bool Plain(char c) {
     return u >= 0x20 && u < 0x7F && c != '"' && c != '\\';
 }
 
+// Whether all eight bytes of `word` are plain, tested together: a byte below 0x20, a byte
+// from 0x7F on, a quote or a backslash each leaves its top bit set in the result.
+bool AllPlain(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kTops = 0x8080808080808080ULL;
+    const auto hasZero = [](std::uint64_t v) { return (v - kOnes) & ~v & kTops; };
+    const std::uint64_t below = (word - kOnes * 0x20) & ~word;  // bytes under 0x20
+    const std::uint64_t high = word + kOnes * 0x01;             // 0x7F carries into the top
+    const std::uint64_t special = hasZero(word ^ (kOnes * '"')) | hasZero(word ^ (kOnes * '\\'));
+    return ((below | high | word | special) & kTops) == 0;
+}
+
+// The length of the run of plain characters at the start of `text`.
+std::size_t PlainRun(std::string_view text) {
+    std::size_t plain = 0;
+    for (std::uint64_t word; plain + 8 <= text.size(); plain += 8) {
+        std::memcpy(&word, text.data() + plain, 8);
+        if (!AllPlain(word)) break;
+    }
+    while (plain < text.size() && Plain(text[plain])) ++plain;
+    return plain;
+}
+
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -54,8 +78,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
     while (!text.empty()) {
         // Plain runs go over whole.
-        std::size_t plain = 0;
-        while (plain < text.size() && Plain(text[plain])) ++plain;
+        const std::size_t plain = PlainRun(text);
         out.append(text.substr(0, plain));
         text.remove_prefix(plain);
         if (text.empty()) break;
@@ -144,6 +167,8 @@ void JsonWriter::Key(std::string_view key) {
 void JsonWriter::String(std::string_view text) {
     Value();
     AppendJsonString(out_, text);
+    // Many strings (the failing cases of a large table) are passed on as they pile up.
+    if (out_.size() >= kPiece) Finish();
 }
 
 void JsonWriter::Int(long long number) {

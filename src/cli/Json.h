@@ -19,8 +19,8 @@ void AppendJsonString(std::string& out, std::string_view text);
 
 class JsonWriter {
 public:
-    // Without a sink the text collects in text(); with one, large arrays are passed on in
-    // pieces as they are written, so a large report is never held whole.
+    // Without a sink the text collects in text(); with one, it is passed on in pieces as
+    // it is written, so a large report is never held whole.
     explicit JsonWriter(std::ostream* sink = nullptr) : sink_(sink) {}
 
     void BeginObject() { Open('{'); }

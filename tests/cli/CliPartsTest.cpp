@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "ArgumentFile.h"
 #include "Grade.h"
@@ -147,6 +148,23 @@ INSTANTIATE_TEST_SUITE_P(
                       Escape{"\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},  // a surrogate
                       Escape{"\xf4\x90\x80\x80",
                              R"("\ufffd\ufffd\ufffd\ufffd")"}));  // beyond U+10FFFF
+
+// Long plain runs are passed over eight bytes at a time: a character that needs escaping
+// must be found at every place within and across those words.
+TEST(JsonString, FindsEveryEscapeInsideLongPlainRuns) {
+    const std::vector<std::string> specials = {"\"",   "\\",   "\n",       "\x1f", "\x7f",
+                                               "\x80", "\xff", "\xc3\xa9", " ",    "~"};
+    for (const std::string& special : specials) {
+        const std::string escaped = JsonString(special);  // short: one byte at a time
+        for (size_t at = 0; at <= 20; ++at) {
+            const std::string before(at, 'a');
+            const std::string after(20 - at, 'z');
+            EXPECT_EQ(JsonString(before + special + after),
+                      "\"" + before + escaped.substr(1, escaped.size() - 2) + after + "\"")
+                << escaped << " at " << at;
+        }
+    }
+}
 
 TEST(JsonWriter, SeparatesMembersAndItems) {
     JsonWriter json;
