@@ -171,6 +171,16 @@ void JsonWriter::String(std::string_view text) {
     if (out_.size() >= kPiece) Finish();
 }
 
+void JsonWriter::Raw(std::string_view json) {
+    Value();
+    if (sink_ == nullptr) {
+        out_.append(json);
+        return;
+    }
+    Finish();
+    sink_->write(json.data(), static_cast<std::streamsize>(json.size()));
+}
+
 void JsonWriter::Int(long long number) {
     Value();
     char digits[24];

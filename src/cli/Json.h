@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace deducto::cli {
@@ -69,11 +70,16 @@ public:
     // An array of one-character strings, one per character of `chars`, which must be
     // plain as above.
     void CharStringArray(std::string_view chars);
+    // A value already written as JSON, by another writer.
+    void Raw(std::string_view json);
     void Int(long long number);
     void Null();
     void StringArray(const std::vector<std::string>& texts);
 
     [[nodiscard]] const std::string& text() const { return out_; }
+    // Without a sink: room for `size` characters of text, and the text taken whole.
+    void Reserve(size_t size) { out_.reserve(size); }
+    [[nodiscard]] std::string TakeText() && { return std::move(out_); }
     // Passes what is left on to the sink.
     void Finish();
 

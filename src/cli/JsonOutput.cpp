@@ -1,5 +1,9 @@
 #include "JsonOutput.h"
 
+#include <array>
+#include <string>
+#include <utility>
+
 #include "Json.h"
 #include "Notation.h"
 #include "truthtable/clsTruthTable.h"
@@ -30,22 +34,49 @@ void StringOrNull(JsonWriter& json, const std::string& text) {
     }
 }
 
-void WriteTable(JsonWriter& json, const clsTruthTable& table) {
-    json.BeginObject();
-    json.Key("terms");
-    json.BeginArray();
-    for (int j = 0; j < table.nbrTerms(); ++j) json.String(table.Term(j));
-    json.EndArray();
-    json.Key("internalTerms");
-    json.Int(table.nbrIntTerms());
-    json.Key("rows");
+void WriteRows(JsonWriter& json, const clsTruthTable& table) {
     TruthComboWriter rows(table);
     json.PlainStringArray(table.nbrTruthCombos(), table.MaxTruthComboLength(),
                           [&rows](char* at) { return rows.WriteNext(at); });
-    json.Key("values");
-    json.CharStringArray(table.TruthValues());
-    json.EndObject();
 }
+
+// Writes line tables. A propositional table's rows depend on its number of letters alone,
+// so the text of their array is made once per size and given again for each table of that
+// size (an argument's tables often share all their letters).
+class TableWriter {
+public:
+    void Write(JsonWriter& json, const clsTruthTable& table) {
+        json.BeginObject();
+        json.Key("terms");
+        json.BeginArray();
+        for (int j = 0; j < table.nbrTerms(); ++j) json.String(table.Term(j));
+        json.EndArray();
+        json.Key("internalTerms");
+        json.Int(table.nbrIntTerms());
+        json.Key("rows");
+        if (table.mode() == Mode::Propositional) {
+            std::string& rows = propositionalRows_[static_cast<size_t>(table.nbrTerms())];
+            if (rows.empty()) {
+                // Made at its final size: a text this large that grew by doubling would
+                // cost the process more fresh pages than writing it.
+                const size_t count = static_cast<size_t>(table.nbrTruthCombos());
+                JsonWriter text;
+                text.Reserve(count * (static_cast<size_t>(table.nbrTerms()) + 3) + 2);
+                WriteRows(text, table);
+                rows = std::move(text).TakeText();
+            }
+            json.Raw(rows);
+        } else {
+            WriteRows(json, table);
+        }
+        json.Key("values");
+        json.CharStringArray(table.TruthValues());
+        json.EndObject();
+    }
+
+private:
+    std::array<std::string, kMaxPropositionalTerms + 1> propositionalRows_;
+};
 
 void WriteTerm(JsonWriter& json, const LangTerm& term) {
     json.BeginObject();
@@ -64,7 +95,7 @@ void WriteTerm(JsonWriter& json, const LangTerm& term) {
     json.EndObject();
 }
 
-void WriteLine(JsonWriter& json, const LineReport& line) {
+void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables) {
     const LineOutcome& outcome = line.outcome;
     const ParseResult& parse = outcome.parse;
     json.BeginObject();
@@ -98,7 +129,7 @@ void WriteLine(JsonWriter& json, const LineReport& line) {
     StringOrNull(json, parse.scopeWarning);
     json.Key("table");
     if (line.table) {
-        WriteTable(json, *line.table);
+        tables.Write(json, *line.table);
     } else {
         json.Null();
     }
@@ -119,7 +150,8 @@ void WriteReportJson(std::ostream& out, const CheckReport& report, const Argumen
     json.String(ResultName(report.result));
     json.Key("lines");
     json.BeginArray();
-    for (const LineReport& line : report.lines) WriteLine(json, line);
+    TableWriter tables;
+    for (const LineReport& line : report.lines) WriteLine(json, line, tables);
     json.EndArray();
     json.Key("verdict");
     StringOrNull(json, VerdictText(report.verdict));

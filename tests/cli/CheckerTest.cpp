@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -242,6 +243,30 @@ TEST(Checker, JsonReportHoldsEveryLineInFileOrder) {
     EXPECT_EQ(table["terms"].array.size(), 1u);
     EXPECT_EQ(table["rows"].array.size(), table["values"].array.size());
     EXPECT_EQ(json["messages"].array.size(), 0u);
+}
+
+// Propositional rows are written once per number of letters and given again for each
+// later table of that size: every table must still show its own full count-down.
+TEST(Checker, JsonRowsOfTablesOfEverySize) {
+    const CheckerRun run = RunChecker({"--json", "-"},
+                                      "Premise: p or q\nPremise: r and s\nPremise: p\n"
+                                      "Premise: a or b or c or d or e or f or g or h or i\n"
+                                      "Conclusion: q implies p\n");
+    EXPECT_EQ(run.exitStatus, kEvaluated) << run.err;
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    for (const Json& line : (*json)["lines"].array) {
+        const Json& table = line["table"];
+        const size_t n = table["terms"].array.size();
+        const Json& rows = table["rows"];
+        ASSERT_EQ(rows.array.size(), size_t{1} << n) << line["text"].string;
+        for (size_t i = 0; i < rows.array.size(); ++i) {
+            std::string expected;
+            for (size_t j = 0; j < n; ++j) expected += (i >> (n - 1 - j)) & 1 ? 'F' : 'T';
+            ASSERT_EQ(rows[i].string, expected) << line["text"].string << " row " << i;
+        }
+        EXPECT_EQ(table["values"].array.size(), rows.array.size());
+    }
 }
 
 TEST(Checker, JsonReportStaysValidWhateverBytesTheLineHolds) {
