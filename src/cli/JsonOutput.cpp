@@ -35,9 +35,9 @@ void StringOrNull(JsonWriter& json, const std::string& text) {
 }
 
 void WriteRows(JsonWriter& json, const clsTruthTable& table) {
-    TruthComboWriter rows(table);
-    json.PlainStringArray(table.nbrTruthCombos(), table.MaxTruthComboLength(),
-                          [&rows](char* at) { return rows.WriteNext(at); });
+    json.PlainStringArray(
+        table.nbrTruthCombos(), table.MaxTruthComboLength(),
+        [&table, row = 0](char* at) mutable { return table.WriteTruthCombo(row++, at); });
 }
 
 // Writes line tables. A propositional table's rows depend on its number of letters alone,

@@ -4,6 +4,8 @@
 #include "truthtable/clsTruthTable.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <memory>
 
 #include "Progress.h"
@@ -15,6 +17,38 @@ namespace deducto {
 namespace {
 
 constexpr const char* kStackEmptyMessage = "impossible error 996";
+
+static_assert(kMaxPropositionalTerms <= 16, "SpellRow covers 16 letters");
+
+// kSpelled[v]: the letters "T" and "F" of the eight bits of v, highest first, as one
+// 8-byte word.
+constexpr auto kSpelled = [] {
+    std::array<std::array<char, 8>, 256> spelled{};
+    for (unsigned v = 0; v < spelled.size(); ++v) {
+        for (int j = 0; j < 8; ++j) spelled[v][j] = (v >> (7 - j)) & 1u ? 'T' : 'F';
+    }
+    return spelled;
+}();
+
+// Row i over n letters (n <= 14), written from `out` on: the assignment 2^n - 1 - i,
+// highest letter first. Returns the end.
+char* SpellRow(int n, unsigned i, char* out) {
+    const unsigned assignment = (((1u << n) - 1) - i) << (16 - n);
+    char spelled[16];
+    std::memcpy(spelled, &kSpelled[assignment >> 8], 8);
+    std::memcpy(spelled + 8, &kSpelled[assignment & 255u], 8);
+    // Two overlapping copies of a fixed size cover the n letters exactly.
+    if (n >= 8) {
+        std::memcpy(out, spelled, 8);
+        std::memcpy(out + n - 8, spelled + n - 8, 8);
+    } else if (n >= 4) {
+        std::memcpy(out, spelled, 4);
+        std::memcpy(out + n - 4, spelled + n - 4, 4);
+    } else {
+        for (int j = 0; j < n; ++j) out[j] = spelled[j];
+    }
+    return out + n;
+}
 
 }  // namespace
 
@@ -160,7 +194,7 @@ int clsTruthTable::MaxTruthComboLength() const {
 }
 
 char* clsTruthTable::WriteTruthCombo(int i, char* out) const {
-    if (mode_ == Mode::Propositional) return row_spelling::SpellRow(nbrTerms(), i, out);
+    if (mode_ == Mode::Propositional) return SpellRow(nbrTerms(), static_cast<unsigned>(i), out);
     char* const start = out;
     for (int k = 0; k < nbrIntTerms(); ++k) *out++ = Inhabited(i, k) ? '1' : '0';
     for (int j = 0; j < nbrLocTerms(); ++j) {

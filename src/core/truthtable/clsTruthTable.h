@@ -24,14 +24,13 @@
 #include "Outcome.h"
 #include "truthtable/Region.h"
 #include "truthtable/RowSet.h"
-#include "truthtable/RowSpelling.h"
 
 namespace deducto {
 
 class Computation;
 
 inline constexpr int kMaxTruthCombos = 16384;  // rows in one table
-inline constexpr int kMaxPropositionalTerms = row_spelling::kMaxLetters;
+inline constexpr int kMaxPropositionalTerms = 14;
 inline constexpr int kMaxPendingTables = 500;  // operand stack of generateFromPolish
 inline constexpr int kMaxInternalTerms = 30;   // 2^n flag patterns must stay countable
 
@@ -165,24 +164,6 @@ private:
     mutable RowSet rowIndex_;
     mutable std::vector<int> rowByFlags_;
     mutable std::vector<Region> keyScratch_;
-};
-
-// Writes a table's rows one after another from row 0, as WriteTruthCombo would: for
-// writers of whole tables, as a propositional row is spelled from the one before.
-class TruthComboWriter {
-public:
-    explicit TruthComboWriter(const clsTruthTable& table)
-        : table_(table), countdown_(table.mode() == Mode::Propositional ? table.nbrTerms() : 0) {}
-
-    char* WriteNext(char* out) {
-        if (table_.mode() == Mode::Propositional) return countdown_.WriteNext(out);
-        return table_.WriteTruthCombo(next_++, out);
-    }
-
-private:
-    const clsTruthTable& table_;
-    row_spelling::Countdown countdown_;
-    int next_ = 0;
 };
 
 }  // namespace deducto

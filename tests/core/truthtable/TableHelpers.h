@@ -42,15 +42,14 @@ inline std::vector<std::string> RowsOf(const clsTruthTable& table) {
     return rows;
 }
 
-// The rows as a writer of whole tables gets them, one after another. Each is written into
-// a buffer marked past its end, which must stay untouched.
+// The rows as a writer of whole tables gets them, written in place one after another. Each
+// is written into a buffer marked past its end, which must stay untouched.
 inline std::vector<std::string> RowsInSequence(const clsTruthTable& table) {
     std::vector<std::string> rows;
-    TruthComboWriter writer(table);
     for (int i = 0; i < table.nbrTruthCombos(); ++i) {
         const size_t length = static_cast<size_t>(table.TruthComboLength(i));
         std::string buffer(length + 8, '#');
-        const char* end = writer.WriteNext(buffer.data());
+        const char* end = table.WriteTruthCombo(i, buffer.data());
         EXPECT_EQ(end, buffer.data() + length) << "row " << i;
         EXPECT_EQ(buffer.substr(length), "########") << "row " << i;
         rows.push_back(buffer.substr(0, length));
