@@ -10,7 +10,8 @@ namespace deducto {
 
 namespace {
 
-// The cell's description appended to `text`, as DescribeCell gives it.
+// The formula-layout text of one cell (predicate and set-theory modes), appended to
+// `text`: `column` is a term index of `table`, `row` a row index.
 void AppendCell(std::string& text, const clsTruthTable& table, int row, int column, Mode mode) {
     const bool setTheory = mode == Mode::SetTheory;
     if (column < table.nbrIntTerms()) {
@@ -96,12 +97,6 @@ CaseText EnglishCase(const clsTruthTable& table, int row, Session& session) {
 }
 
 }  // namespace
-
-std::string DescribeCell(const clsTruthTable& table, int row, int column, Mode mode) {
-    std::string text;
-    AppendCell(text, table, row, column, mode);
-    return text;
-}
 
 std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison, Session& session) {
     const std::string_view values = comparison.TruthValues();

@@ -24,8 +24,4 @@ using CaseText = std::vector<std::string>;
 [[nodiscard]] std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison,
                                                          Session& session);
 
-// The formula-layout text of one cell (predicate and set-theory modes): `column` is a term
-// index of `table`, `row` a row index.
-[[nodiscard]] std::string DescribeCell(const clsTruthTable& table, int row, int column, Mode mode);
-
 }  // namespace deducto
