@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "Mode.h"
-
 namespace deducto {
 
 class Session;
