@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "ArgumentFile.h"
-#include "Check.h"
 #include "Explain.h"
 #include "FuzzCheck.h"
 #include "JsonOutput.h"
+#include "RunCheck.h"
 #include "TextOutput.h"
 #include "formula/FormulaText.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Check.h"
 #include "Json.h"
+#include "RunCheck.h"
 #include "truthtable/World.h"
 #include "truthtable/modExplain.h"
 

@@ -1,7 +1,7 @@
 #include "Grade.h"
 
 #include "ArgumentFile.h"
-#include "Check.h"
+#include "RunCheck.h"
 
 namespace deducto::cli {
 

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "Check.h"
 #include "Explain.h"
+#include "RunCheck.h"
 
 namespace deducto::cli {
 

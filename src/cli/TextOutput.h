@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Check.h"
+#include "RunCheck.h"
 #include "truthtable/TableExport.h"
 
 namespace deducto::cli {

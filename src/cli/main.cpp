@@ -2,7 +2,7 @@
 // the verdicts for a person, as JSON, or graded against an answer key.
 #include <iostream>
 
-#include "Batch.h"
+#include "CheckFiles.h"
 #include "CommandLine.h"
 #include "DeductoVersion.h"
 #include "Usage.h"

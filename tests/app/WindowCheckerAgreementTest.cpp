@@ -13,7 +13,7 @@
 
 #include "AppTestSupport.h"
 #include "ArgumentFile.h"
-#include "Check.h"
+#include "RunCheck.h"
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
 #include "natural/CheckTermsModel.h"

@@ -1,4 +1,4 @@
-#include "Batch.h"
+#include "CheckFiles.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "ArgumentFile.h"
-#include "Check.h"
 #include "Explain.h"
 #include "Grade.h"
 #include "Json.h"
 #include "JsonOutput.h"
+#include "RunCheck.h"
 
 namespace deducto::cli {
 

@@ -1,4 +1,4 @@
-#include "Check.h"
+#include "RunCheck.h"
 
 #include <algorithm>
 
