@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "ArgumentFile.h"
 #include "Explain.h"
 #include "FuzzCheck.h"
 #include "JsonOutput.h"
 #include "RunCheck.h"
 #include "TextOutput.h"
+#include "file/ArgumentFile.h"
 #include "formula/FormulaText.h"
 
 using namespace deducto;

@@ -9,12 +9,13 @@
 #include <thread>
 #include <vector>
 
-#include "ArgumentFile.h"
 #include "Explain.h"
 #include "Grade.h"
 #include "Json.h"
 #include "JsonOutput.h"
 #include "RunCheck.h"
+#include "file/ArgumentFile.h"
+#include "file/ReadInput.h"
 
 namespace deducto::cli {
 

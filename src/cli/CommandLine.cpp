@@ -5,7 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "ArgumentFile.h"
+#include "Lines.h"
+#include "file/ArgumentFile.h"
 
 namespace deducto::cli {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "ArgumentFile.h"
 #include "Details.h"
 #include "LineParser.h"
 #include "Outcome.h"
 #include "Session.h"
+#include "file/ArgumentFile.h"
 #include "natural/modLangTerms.h"
 #include "truthtable/modEvaluate.h"
 

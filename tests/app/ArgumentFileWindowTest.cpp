@@ -13,6 +13,7 @@
 
 #include "AppTestSupport.h"
 #include "LineParser.h"
+#include "file/ArgumentFile.h"
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
 #include "presentation/frmTruthTable.h"
@@ -66,6 +67,15 @@ QList<QStringList> ReadCsv(const QString& text) {
         }
     }
     return records;
+}
+
+// An argument file of exactly `size` bytes: a conclusion, then comment lines to fill it.
+QByteArray FileOfSize(qsizetype size) {
+    QByteArray bytes("Mode: propositional\nConclusion: p\n");
+    const QByteArray comment = "# " + QByteArray(97, 'x') + "\n";
+    while (bytes.size() + comment.size() <= size) bytes += comment;
+    if (bytes.size() < size) bytes += "#" + QByteArray(size - bytes.size() - 1, 'x');
+    return bytes;
 }
 
 constexpr const char* kEveryTermKind =
@@ -148,9 +158,18 @@ private slots:
         QTest::newRow("nine premises")
             << premise.repeated(9) + "Conclusion: p\n"
             << QStringLiteral("bad.deducto: line 9: more than 8 premises");
+        QTest::newRow("not UTF-8 after a byte order mark")
+            << QByteArray("\xEF\xBB\xBF# Title\r\n# Caf\xE9\r\nConclusion: p\r\n")
+            << QStringLiteral("bad.deducto: line 2: not UTF-8 text");
         QTest::newRow("101 characters")
             << "Premise: " + QByteArray(101, 'p') + "\nConclusion: p\n"
             << QStringLiteral("bad.deducto: line 1: longer than 100 characters");
+        QTest::newRow("101 characters, not bytes")
+            << "Conclusion: p\nPremise: " + QByteArray("\xC3\xA9").repeated(101) + "\n"
+            << QStringLiteral("bad.deducto: line 2: longer than 100 characters");
+        QTest::newRow("one byte too large")
+            << FileOfSize(static_cast<qsizetype>(kMaxInputBytes) + 1)
+            << QStringLiteral("bad.deducto: too large for an argument file");
         QTest::newRow("refused term")
             << QByteArray("Mode: natural language\nTerm: adjective: all\nConclusion: x\n")
             << QStringLiteral("bad.deducto: line 2: ");
@@ -171,6 +190,13 @@ private slots:
         QCOMPARE(premise->text(), QStringLiteral("p and q"));
         QCOMPARE(app_->session.mode, Mode::Propositional);
         QVERIFY(Find<QRadioButton>(main_, "optPropositional")->isChecked());
+    }
+
+    void fileAtTheSizeLimitOpens() {
+        const QString path = dir_.filePath(QStringLiteral("large.deducto"));
+        WriteAll(path, FileOfSize(static_cast<qsizetype>(kMaxInputBytes)));
+        QVERIFY(main_->OpenArgumentFile(path));
+        QCOMPARE(Find<ui::LineEdit>(main_, "txtConclusion")->text(), QStringLiteral("p"));
     }
 
     void missingFileIsNamed() {

@@ -12,8 +12,9 @@
 #include <memory>
 
 #include "AppTestSupport.h"
-#include "ArgumentFile.h"
 #include "RunCheck.h"
+#include "file/ArgumentFile.h"
+#include "file/ReadInput.h"
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
 #include "natural/CheckTermsModel.h"
@@ -86,11 +87,11 @@ private slots:
     }
     void windowAndCheckerAgree() {
         QFETCH(QString, path);
-        const cli::InputText input = cli::ReadInput(path.toStdString());
+        const InputText input = ReadInput(path.toStdString());
         QVERIFY(input.ok());
-        const cli::ReadArgument read = cli::ParseArgumentText(input.text);
+        const ReadArgument read = ParseArgumentText(input.text);
         QVERIFY2(read.ok(), read.error.c_str());
-        const cli::ArgumentFile& argument = read.argument;
+        const ArgumentFile& argument = read.argument;
         const cli::CheckReport report = cli::RunCheck(argument, Options{});
 
         // The window, answering the term questions as the checker does.
@@ -102,7 +103,7 @@ private slots:
         Find<QRadioButton>(main, OptionName(argument.mode))->click();
         QCOMPARE(app.session.mode, argument.mode);
         app.prompts.messages.clear();
-        for (const cli::TermLine& term : argument.terms) {
+        for (const TermLine& term : argument.terms) {
             const TermDefinition added = DefineTerm(term.kind, term.text, app.session);
             QVERIFY2(added.ok(), added.error.c_str());
         }

@@ -269,8 +269,9 @@ TEST(Checker, JsonRowsOfTablesOfEverySize) {
     }
 }
 
-TEST(Checker, JsonReportStaysValidWhateverBytesTheLineHolds) {
-    const CheckerRun run = RunChecker({"--json", "-"}, "Conclusion: p\x01\xff\xe2\x88 \"q\\\t(\n");
+TEST(Checker, JsonReportStaysValidWhateverCharactersTheLineHolds) {
+    const CheckerRun run =
+        RunChecker({"--json", "-"}, "Conclusion: p\x01\x7f\xe2\x88\x85 \"q\\\t(\n");
     EXPECT_EQ(run.exitStatus, kLineFailed);
     const std::optional<Json> json = ParseJson(run.out);
     ASSERT_TRUE(json) << run.out;
@@ -278,6 +279,74 @@ TEST(Checker, JsonReportStaysValidWhateverBytesTheLineHolds) {
     EXPECT_EQ(line["error"].string, "Invalid character");
     EXPECT_EQ(line["errorPos"].number, 2);
     EXPECT_EQ((*json)["verdict"].kind, Json::Kind::Null);
+}
+
+// A file that is not UTF-8 is refused before anything is read from it, the file and the
+// line named, as the window refuses it: its bytes never reach a report.
+struct NotUtf8 {
+    const char* name;
+    std::vector<std::string> options;
+    std::string content;
+    int exitStatus;
+    const char* out;  // "<file>" stands for the file's path
+    const char* err;
+};
+
+class NotUtf8Files : public ::testing::TestWithParam<NotUtf8> {};
+
+TEST_P(NotUtf8Files, AreRefusedWithTheirFileAndLine) {
+    const NotUtf8& n = GetParam();
+    const std::string path = TempFile(n.content);
+    std::vector<std::string> args = n.options;
+    args.push_back(path);
+    const CheckerRun run = RunChecker(args);
+    const auto filled = [&path](std::string text) {
+        for (std::size_t at; (at = text.find("<file>")) != std::string::npos;) {
+            text.replace(at, 6, path);
+        }
+        return text;
+    };
+    EXPECT_EQ(run.exitStatus, n.exitStatus);
+    EXPECT_EQ(run.out, filled(n.out));
+    EXPECT_EQ(run.err, filled(n.err));
+}
+
+constexpr const char* kLatin1 = "# Caf\xe9 logic\nMode: propositional\nConclusion: p\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, NotUtf8Files,
+    ::testing::Values(
+        NotUtf8{"Latin1Comment",
+                {},
+                kLatin1,
+                kUsage,
+                "",
+                "deducto-check: <file>: line 1: not UTF-8 text\n"},
+        NotUtf8{"Latin1Conclusion",
+                {"--details"},
+                "\xEF\xBB\xBFPremise: p\r\nConclusion: p \xe0 q\r\n",
+                kUsage,
+                "",
+                "deducto-check: <file>: line 2: not UTF-8 text\n"},
+        NotUtf8{"Json",
+                {"--json"},
+                kLatin1,
+                kUsage,
+                "{\"file\":\"<file>\",\"status\":\"file error\",\"error\":\"<file>: line 1: not "
+                "UTF-8 text\"}\n",
+                "deducto-check: <file>: line 1: not UTF-8 text\n"},
+        NotUtf8{"Grade",
+                {"--grade"},
+                std::string(kLatin1) + "Expect: always true\n",
+                4,
+                "<file>: error: <file>: line 1: not UTF-8 text\n0 passed, 1 failed\n",
+                ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(Checker, StandardInputThatIsNotUtf8IsNamed) {
+    const CheckerRun run = RunChecker({"-"}, "Conclusion: p\nPremise: \xff\n");
+    EXPECT_EQ(run.exitStatus, kUsage);
+    EXPECT_EQ(run.err, "deducto-check: <stdin>: line 2: not UTF-8 text\n");
 }
 
 struct TableCase {

@@ -1,108 +1,15 @@
-// The checker's parts on their own: the input reader, the logical notation and the JSON
-// writer.
+// The checker's parts on their own: the logical notation and the JSON writer.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "ArgumentFile.h"
-#include "Grade.h"
 #include "Json.h"
 #include "Notation.h"
 
 namespace deducto::cli {
 namespace {
-
-TEST(ParseArgumentText, ReadsKeysInAnyCaseSkippingCommentsAndKeepingEmptySlots) {
-    const ReadArgument read = ParseArgumentText(
-        "\xEF\xBB\xBF# a comment\r\n\r\nMODE:  Set   Theory \r\n"
-        "premise: A subset B\r\nPremise:\r\n  Conclusion :x belongs B  \r\nPremise: x belongs A");
-    ASSERT_TRUE(read.ok()) << read.error;
-    const ArgumentFile& argument = read.argument;
-    EXPECT_EQ(argument.mode, Mode::SetTheory);
-    ASSERT_EQ(argument.lines.size(), 4u);
-    const int indices[] = {1, 2, 0, 3};
-    const char* texts[] = {"A subset B", "", "x belongs B", "x belongs A"};
-    const int fileLines[] = {4, 5, 6, 7};
-    for (std::size_t i = 0; i < argument.lines.size(); ++i) {
-        EXPECT_EQ(argument.lines[i].index, indices[i]);
-        EXPECT_EQ(argument.lines[i].text, texts[i]);
-        EXPECT_EQ(argument.lines[i].fileLine, fileLines[i]);
-    }
-}
-
-TEST(ParseArgumentText, KeepsTermsInOrderInNaturalLanguage) {
-    const ReadArgument read = ParseArgumentText(
-        "Term: Class  Noun: number\nTerm: predicate: can be expressed as a fraction\n"
-        "Mode: natural language\nConclusion: Every number is real.\n");
-    ASSERT_TRUE(read.ok()) << read.error;
-    ASSERT_EQ(read.argument.terms.size(), 2u);
-    EXPECT_EQ(read.argument.terms[0].kind, "class noun");
-    EXPECT_EQ(read.argument.terms[0].text, "number");
-    EXPECT_EQ(read.argument.terms[1].kind, "predicate");
-}
-
-struct BadInput {
-    std::string text;
-    const char* error;
-};
-void PrintTo(const BadInput& c, std::ostream* os) { *os << c.text; }
-
-class ParseArgumentTextFails : public ::testing::TestWithParam<BadInput> {};
-
-TEST_P(ParseArgumentTextFails, NamesTheProblemAndItsLine) {
-    const ReadArgument read = ParseArgumentText(GetParam().text);
-    EXPECT_EQ(read.error, GetParam().error);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, ParseArgumentTextFails,
-    ::testing::Values(
-        BadInput{"Mode: predicate\nMode: predicate\nConclusion: Pa\n",
-                 "line 2: the mode is given twice"},
-        BadInput{"Conclusion: p\nConclusion: q\n", "line 2: a second conclusion"},
-        BadInput{"Conclusion:   \n", "line 1: the conclusion is empty"},
-        BadInput{"just words\nConclusion: p\n",
-                 "line 1: expected \"Key: value\", found "
-                 "\"just words\""},
-        BadInput{"\x01\x02garbage\xff: x\n",
-                 "line 1: unknown key \"??garbage?\" (expected Mode, Premise, Conclusion, "
-                 "Term or Expect)"},
-        BadInput{"Mode: natural language\nTerm: verb: run\nConclusion: p\n",
-                 "line 2: expected \"Term: <kind>: <text>\" with the kind adjective, specific "
-                 "noun, class noun or predicate"},
-        BadInput{"Mode: predicate\nTerm: adjective: red\nConclusion: Pa\n",
-                 "line 2: Term lines belong to natural language mode (the mode is set on line "
-                 "1)"},
-        BadInput{"Conclusion: " + std::string(kMaxLineBytes, 'p') + "\n",
-                 "line 1: longer than 4096 characters"}));
-
-struct VerdictName {
-    const char* text;
-    std::optional<Verdict> verdict;
-};
-void PrintTo(const VerdictName& c, std::ostream* os) { *os << c.text; }
-
-class VerdictNamedBy : public ::testing::TestWithParam<VerdictName> {};
-
-TEST_P(VerdictNamedBy, ShortNameOrFullText) {
-    EXPECT_EQ(VerdictNamed(GetParam().text), GetParam().verdict);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, VerdictNamedBy,
-    ::testing::Values(VerdictName{"always true", Verdict::AlwaysTrue},
-                      VerdictName{"ALWAYS  False", Verdict::AlwaysFalse},
-                      VerdictName{"does not follow.", Verdict::DoesNotFollow},
-                      VerdictName{"premises inconsistent", Verdict::PremisesFalse},
-                      VerdictName{
-                          "The conclusion follows because the premises are false or inconsistent.",
-                          Verdict::PremisesFalse},
-                      VerdictName{"the conclusion does not follow", Verdict::DoesNotFollow},
-                      VerdictName{"", std::nullopt}, VerdictName{"true", std::nullopt},
-                      VerdictName{"always true or false", std::nullopt},
-                      VerdictName{"The conclusion is always", std::nullopt}));
 
 struct Notation {
     const char* tokenList;

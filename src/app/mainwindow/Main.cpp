@@ -190,7 +190,7 @@ void Main::CreateControls() {
         const std::string name =
             line == 0 ? "txtConclusion" : "txtCondition" + std::to_string(line);
         txt_[line] = Make<ui::LineEdit>(this, name.c_str(), {1320, LineY(line), 6015, 375});
-        txt_[line]->SetTypingLimit(kTypingLimit, QString::fromLatin1(kErrorMark));
+        txt_[line]->SetTypingLimit(kMaxLineCharacters, QString::fromLatin1(kErrorMark));
         txt_[line]->SetInputRewrite([this](const QString& text, int cursor) {
             return ReadSymbols(text, cursor, session_.mode);
         });

@@ -46,7 +46,6 @@ inline constexpr const char* kCaption = "Deducto - the Inferator";
 inline constexpr ui::TwipSize kMainSize{15400, 9100};
 inline constexpr int kWhyHeight = 300;                     // lblWhy, by which the window is taller
 inline constexpr ui::TwipSize kExampleSize{15400, 10000};  // while a worked example shows
-inline constexpr int kTypingLimit = 100;                   // characters a line accepts
 inline constexpr const char* kProcessCanceled = "Process canceled by user";
 inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
 inline constexpr const char* kTablesOnly = "T";  // BeginProcessing kind: the lines stay usable

@@ -12,9 +12,8 @@
 #include <QSaveFile>
 #include <QSettings>
 
-#include "ArgumentFile.h"
 #include "LineParser.h"
-#include "file/ArgumentFileText.h"
+#include "file/ArgumentFile.h"
 #include "file/ArgumentPrint.h"
 #include "formula/FormulaText.h"
 #include "mainwindow/Main.h"
@@ -50,9 +49,9 @@ std::string TermProblem(const ArgumentText& argument) {
     NoPump pump;
     Session trial(prompts, pump);
     trial.mode = argument.mode;
-    for (const cli::TermLine& term : argument.terms) {
+    for (const TermLine& term : argument.terms) {
         const TermDefinition defined = DefineTerm(term.kind, term.text, trial);
-        if (!defined.ok()) return "line " + std::to_string(term.fileLine) + ": " + defined.error;
+        if (!defined.ok()) return AtLine(term.fileLine, defined.error);
     }
     return {};
 }
@@ -64,7 +63,7 @@ std::string CannotOpen(const QString& path, const std::string& why) {
 }
 
 // The window never holds more than this, so a larger file is not an argument file.
-constexpr qint64 kMaxFileBytes = static_cast<qint64>(cli::kMaxInputBytes);
+constexpr qint64 kMaxFileBytes = static_cast<qint64>(kMaxInputBytes);
 
 }  // namespace
 
@@ -200,7 +199,7 @@ bool Main::OpenArgumentFile(const QString& path) {
         if (argument.mode != Mode::Natural) return;
         ClearLexicon();
         // Tried out above: every term goes in.
-        for (const cli::TermLine& term : argument.terms) {
+        for (const TermLine& term : argument.terms) {
             [[maybe_unused]] const TermDefinition defined =
                 DefineTerm(term.kind, term.text, session_);
         }

@@ -7,14 +7,6 @@ namespace deducto {
 
 namespace {
 
-std::optional<TermKind> KindFromName(std::string_view name) {
-    for (TermKind kind :
-         {TermKind::Adjective, TermKind::SpecificNoun, TermKind::ClassNoun, TermKind::Predicate}) {
-        if (name == KindName(kind)) return kind;
-    }
-    return std::nullopt;
-}
-
 // Keeps the first message the lexicon gives while a term is added.
 class ReasonOnly : public UserPrompts {
 public:
@@ -98,8 +90,8 @@ TermDefinition DefineTerm(std::string_view kindName, std::string_view text, Sess
     TermDefinition result;
     const auto kind = KindFromName(ToLower(Trim(kindName)));
     if (!kind) {
-        result.error = "Unknown kind of term \"" + std::string(Trim(kindName)) +
-                       "\" (expected adjective, specific noun, class noun or predicate)";
+        result.error = "Unknown kind of term \"" + std::string(Trim(kindName)) + "\" (expected " +
+                       KindNameList() + ")";
         return result;
     }
     const std::vector<std::string> forms = FormsOf(text);

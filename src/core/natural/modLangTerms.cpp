@@ -3,6 +3,7 @@
 #include "natural/modLangTerms.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace deducto {
 
@@ -37,18 +38,42 @@ std::optional<TermKind> KindFromLetter(char letter) {
     }
 }
 
+namespace {
+
+struct NamedKind {
+    TermKind kind;
+    const char* name;
+};
+// The one spelling of each kind's name, in the order messages list them.
+constexpr NamedKind kKindNames[] = {{TermKind::Adjective, "adjective"},
+                                    {TermKind::SpecificNoun, "specific noun"},
+                                    {TermKind::ClassNoun, "class noun"},
+                                    {TermKind::Predicate, "predicate"}};
+
+}  // namespace
+
 const char* KindName(TermKind kind) {
-    switch (kind) {
-        case TermKind::Adjective:
-            return "adjective";
-        case TermKind::ClassNoun:
-            return "class noun";
-        case TermKind::Predicate:
-            return "predicate";
-        case TermKind::SpecificNoun:
-            return "specific noun";
+    for (const NamedKind& named : kKindNames) {
+        if (named.kind == kind) return named.name;
     }
     return "";
+}
+
+std::optional<TermKind> KindFromName(std::string_view name) {
+    for (const NamedKind& named : kKindNames) {
+        if (name == named.name) return named.kind;
+    }
+    return std::nullopt;
+}
+
+std::string KindNameList() {
+    constexpr std::size_t kCount = std::size(kKindNames);
+    std::string list;
+    for (std::size_t i = 0; i < kCount; ++i) {
+        if (i > 0) list += i + 1 == kCount ? " or " : ", ";
+        list += kKindNames[i].name;
+    }
+    return list;
 }
 
 bool LangTerm::HasForm(std::string_view text) const {

@@ -37,8 +37,12 @@ enum class Number { Unknown, Singular, Plural };
 
 [[nodiscard]] inline char KindLetter(TermKind kind) { return static_cast<char>(kind); }
 [[nodiscard]] std::optional<TermKind> KindFromLetter(char letter);
-// "adjective", "specific noun", "class noun", "predicate".
+// "adjective", "specific noun", "class noun", "predicate": how files and messages name a kind.
 [[nodiscard]] const char* KindName(TermKind kind);
+// The kind whose name `name` is, exactly as KindName spells it; nullopt for any other text.
+[[nodiscard]] std::optional<TermKind> KindFromName(std::string_view name);
+// "adjective, specific noun, class noun or predicate", for messages that list the kinds.
+[[nodiscard]] std::string KindNameList();
 
 // One term. The six forms are lower-case; a form that does not apply to the kind is empty.
 struct LangTerm {

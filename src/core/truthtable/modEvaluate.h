@@ -2,6 +2,7 @@
 // simplified, and compared with the conclusion; the verdict is read from the comparison.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,27 @@ enum class Verdict { None, PremisesFalse, AlwaysTrue, AlwaysFalse, DoesNotFollow
             return "The conclusion is always false.";
         case Verdict::DoesNotFollow:
             return "The conclusion does not follow.";
+    }
+    return "";
+}
+
+// The verdicts an evaluation gives, in the order messages list them.
+inline constexpr std::array<Verdict, 4> kVerdicts = {Verdict::AlwaysTrue, Verdict::DoesNotFollow,
+                                                     Verdict::AlwaysFalse, Verdict::PremisesFalse};
+
+// The verdict's short name, as an answer key and a grade give it.
+[[nodiscard]] constexpr const char* VerdictShortName(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::None:
+            return "";
+        case Verdict::PremisesFalse:
+            return "premises inconsistent";
+        case Verdict::AlwaysTrue:
+            return "always true";
+        case Verdict::AlwaysFalse:
+            return "always false";
+        case Verdict::DoesNotFollow:
+            return "does not follow";
     }
     return "";
 }
