@@ -3,6 +3,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "file/ArgumentFile.h"
 #include "formula/FormulaText.h"
@@ -86,22 +87,28 @@ std::optional<Mode> ModeNamed(const std::string& name) {
     return std::nullopt;
 }
 
-// One file's reading: what the lines read so far have set. Each handler reads the value of
-// its key and returns why the line is refused, or nothing.
+// One file's reading: what the lines read so far have set. Each key's handler reads its
+// value and returns why the line is refused, or nothing.
 class Reader {
 public:
     explicit Reader(ArgumentFile& argument) : argument_(argument) {}
+
+    // Reads one line of the file, without its "\n"; the message when it is refused.
+    std::string ReadFileLine(std::string_view raw, int fileLine);
+    // What can only be judged once every line is read.
+    std::string Finish();
 
     std::string ReadMode(std::string_view value, int fileLine);
     std::string ReadPremise(std::string_view value, int fileLine);
     std::string ReadConclusion(std::string_view value, int fileLine);
     std::string ReadTerm(std::string_view value, int fileLine);
     std::string ReadExpect(std::string_view value, int fileLine);
-    // What can only be judged once every line is read; the message names its own line.
-    std::string Finish();
 
 private:
+    std::string ReadKeyLine(std::string_view line, int fileLine);
+
     ArgumentFile& argument_;
+    bool inHeader_ = true;
     int modeLine_ = 0;  // the Mode line; 0 while there is none
     int premises_ = 0;
     bool conclusionSeen_ = false;
@@ -171,7 +178,39 @@ std::string Reader::ReadExpect(std::string_view value, int /*fileLine*/) {
     return {};
 }
 
+std::string Reader::ReadKeyLine(std::string_view line, int fileLine) {
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) return "expected \"Key: value\", found " + Quoted(line);
+    const std::string key = Normalised(line.substr(0, colon));
+    for (const Key& known : kKeys) {
+        if (key == known.name) {
+            return (this->*known.read)(TrimBlanks(line.substr(colon + 1)), fileLine);
+        }
+    }
+    return "unknown key " + Quoted(line.substr(0, colon)) +
+           " (expected Mode, Premise, Conclusion, Term or Expect)";
+}
+
+std::string Reader::ReadFileLine(std::string_view raw, int fileLine) {
+    if (raw.size() > kMaxLineBytes) {
+        return AtLine(fileLine, "longer than " + std::to_string(kMaxLineBytes) + " characters");
+    }
+    const std::string_view unended = raw.ends_with('\r') ? raw.substr(0, raw.size() - 1) : raw;
+    inHeader_ = inHeader_ && IsHeaderLine(unended);
+    if (inHeader_) argument_.header.emplace_back(unended);
+
+    const std::string_view line = TrimBlanks(raw);
+    if (line.empty() || line.front() == '#') return {};
+    const std::string why = ReadKeyLine(line, fileLine);
+    return why.empty() ? why : AtLine(fileLine, why);
+}
+
 std::string Reader::Finish() {
+    // Blank lines just before the first key only set the header apart; the writer puts
+    // them back itself.
+    std::vector<std::string>& header = argument_.header;
+    while (!header.empty() && Trim(header.back(), " \t").empty()) header.pop_back();
+
     if (!conclusionSeen_) return "no Conclusion line: there is nothing to test";
     // The mode may come last, so symbols are read as keywords once the whole file is known.
     for (InputLine& line : argument_.lines) {
@@ -186,18 +225,15 @@ std::string Reader::Finish() {
     return {};
 }
 
-// Reads one line that is neither blank nor a comment.
-std::string ReadKeyLine(Reader& reader, std::string_view line, int fileLine) {
-    const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) return "expected \"Key: value\", found " + Quoted(line);
-    const std::string key = Normalised(line.substr(0, colon));
-    for (const Key& known : kKeys) {
-        if (key == known.name) {
-            return (reader.*known.read)(TrimBlanks(line.substr(colon + 1)), fileLine);
-        }
+// Why `content` cannot be an argument file's text at all; empty when it can.
+std::string TextProblem(std::string_view content) {
+    if (const int line = FirstNonUtf8Line(content); line != 0) {
+        return AtLine(line, "not UTF-8 text");
     }
-    return "unknown key " + Quoted(line.substr(0, colon)) +
-           " (expected Mode, Premise, Conclusion, Term or Expect)";
+    if (content.find('\0') != std::string_view::npos) {
+        return "the input is not a text file (it holds NUL bytes)";
+    }
+    return {};
 }
 
 }  // namespace
@@ -247,49 +283,17 @@ std::optional<Verdict> VerdictNamed(std::string_view text) {
 
 ReadArgument ParseArgumentText(std::string_view content) {
     ReadArgument result;
-    if (const int line = FirstNonUtf8Line(content); line != 0) {
-        result.error = AtLine(line, "not UTF-8 text");
-        return result;
-    }
-    if (content.find('\0') != std::string_view::npos) {
-        result.error = "the input is not a text file (it holds NUL bytes)";
-        return result;
-    }
-    if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        content.remove_prefix(kByteOrderMark.size());
-    }
+    result.error = TextProblem(content);
+    if (!result.ok()) return result;
+    if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
 
-    ArgumentFile& argument = result.argument;
-    Reader reader(argument);
-    bool inHeader = true;
-    int fileLine = 0;
-    while (!content.empty()) {
-        ++fileLine;
+    Reader reader(result.argument);
+    for (int fileLine = 1; !content.empty() && result.ok(); ++fileLine) {
         const std::size_t end = content.find('\n');
-        const std::string_view raw = content.substr(0, end);
+        result.error = reader.ReadFileLine(content.substr(0, end), fileLine);
         content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
-        if (raw.size() > kMaxLineBytes) {
-            result.error =
-                AtLine(fileLine, "longer than " + std::to_string(kMaxLineBytes) + " characters");
-            return result;
-        }
-        const std::string_view unended = raw.ends_with('\r') ? raw.substr(0, raw.size() - 1) : raw;
-        inHeader = inHeader && IsHeaderLine(unended);
-        if (inHeader) argument.header.emplace_back(unended);
-
-        const std::string_view line = TrimBlanks(raw);
-        if (line.empty() || line.front() == '#') continue;
-        if (std::string why = ReadKeyLine(reader, line, fileLine); !why.empty()) {
-            result.error = AtLine(fileLine, why);
-            return result;
-        }
     }
-    // Blank lines just before the first key only set the header apart; the writer puts
-    // them back itself.
-    while (!argument.header.empty() && Trim(argument.header.back(), " \t").empty()) {
-        argument.header.pop_back();
-    }
-    result.error = reader.Finish();
+    if (result.ok()) result.error = reader.Finish();
     return result;
 }
 
