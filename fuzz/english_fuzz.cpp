@@ -177,11 +177,6 @@ private:
     FuzzedDataProvider& data_;
 };
 
-class NoEvents : public EventPump {
-public:
-    void ProcessPendingEvents() override {}
-};
-
 bool RefusedByTheLexicon(const std::string& form) {
     return form.find('.') != std::string::npos || form == "," || form == ";" || IsCoreWord(form);
 }
@@ -218,14 +213,13 @@ void CheckLexicon(const Lexicon& lexicon) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
     FuzzedPrompts prompts(data);
-    NoEvents pump;
-    Session session(prompts, pump);
+    Session session(prompts);
     session.mode = Mode::Natural;
 
     const int predefined = data.ConsumeIntegralInRange(0, 6);
     for (int i = 0; i < predefined; ++i) {
         const char* kind = data.PickValueInArray(kKinds);
-        (void)DefineTerm(kind, prompts.Word(), session);
+        (void)DefineTerm(kind, prompts.Word(), session.lexicon);
         CheckLexicon(session.lexicon);
     }
     const int sentences = data.ConsumeIntegralInRange(1, 4);

@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     deducto::TermWindowPrompts prompts;
     deducto::ui::QtEventPump pump;
     deducto::Session session(prompts, pump);
-    deducto::MDIForm1 frame(session);
+    deducto::MDIForm1 frame(session, prompts);
     QObject::connect(&frame, &deducto::MDIForm1::closing, [&prompts] { prompts.Silence(); });
     frame.show();
     // "deducto FILE", as a file manager starts it for a double-clicked argument.

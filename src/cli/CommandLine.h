@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Session.h"
+#include "Options.h"
 #include "TextOutput.h"
 
 namespace deducto::cli {

@@ -15,11 +15,6 @@ namespace {
 // Regions are listed one by one for as many predicates as a diagram shows.
 constexpr int kListedPredicates = 4;
 
-class NoEvents : public EventPump {
-public:
-    void ProcessPendingEvents() override {}
-};
-
 std::string ValueName(char value) { return value == 'T' ? "true" : "false"; }
 
 std::string CellName(Region cell, const CheckReport& report) {
@@ -89,8 +84,7 @@ Explained Explain(const CheckReport& report, bool explanation, bool world) {
               [](const PremiseTable& a, const PremiseTable& b) { return a.line < b.line; });
 
     if (explanation && conclusion != nullptr) {
-        NoEvents pump;
-        Computation work(pump);
+        Computation work;  // nobody can cancel it
         explained.explanation = ExplainVerdict(premises, *conclusion, evaluation.verdict, work);
     }
     if (world && evaluation.doesNotFollow()) {

@@ -30,12 +30,6 @@ public:
     }
 };
 
-// Nobody can press "&Cancel" here, so there are no events to let through.
-class NoEvents : public EventPump {
-public:
-    void ProcessPendingEvents() override {}
-};
-
 // The first line of the report for which `test` holds, or none.
 const LineReport* FirstWhere(const std::vector<LineReport>& lines,
                              bool (LineReport::*test)() const) {
@@ -58,8 +52,8 @@ void ReadLine(LineReport& report, Session& session, RecordingPrompts& prompts) {
 
 CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
     RecordingPrompts prompts;
-    NoEvents pump;
-    Session session(prompts, pump);
+    // Nobody can press "&Cancel" here, so there are no events to let through.
+    Session session(prompts);
     session.mode = argument.mode;
     session.options = options;
 
@@ -67,7 +61,7 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
     report.mode = argument.mode;
     // Predefined terms go into the lexicon in file order, before any line is read.
     for (const TermLine& term : argument.terms) {
-        const TermDefinition added = DefineTerm(term.kind, term.text, session);
+        const TermDefinition added = DefineTerm(term.kind, term.text, session.lexicon);
         if (!added.ok()) {
             prompts.ShowMessage("Term on line " + std::to_string(term.fileLine) + ": " +
                                 added.error);
@@ -98,12 +92,14 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
         report.result = RunResult::LineFailed;
         report.stopMessage = "The conclusion holds no formula.";
     } else {
-        const Evaluation evaluation = EvaluateArgument(session);
+        const Evaluation evaluation =
+            EvaluateArgument(session.lines, session.mode, session.computation);
         if (evaluation.status.ok()) {
             report.verdict = evaluation.verdict;
             report.evaluation = evaluation;
             if (evaluation.doesNotFollow()) {
-                report.details = DescribeFailingCases(*evaluation.comparisonTable, session);
+                report.details =
+                    DescribeFailingCases(*evaluation.comparisonTable, session.lexicon, prompts);
             }
         } else {
             // Nobody can cancel here: only a limit or an internal fault stops an evaluation.

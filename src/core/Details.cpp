@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "Session.h"
 #include "natural/modEnglishDetails.h"
 #include "truthtable/clsTruthTable.h"
 
@@ -82,7 +81,8 @@ const std::string& FormulaCase(const clsTruthTable& table, int row, Mode mode, s
 }
 
 // The first column after ">> ", each further one on a line of its own after "     and ".
-CaseText EnglishCase(const clsTruthTable& table, int row, Session& session) {
+CaseText EnglishCase(const clsTruthTable& table, int row, const Lexicon& lexicon,
+                     UserPrompts& prompts) {
     CaseText lines;
     std::string line = ">> ";
     for (int c = 0; c < table.nbrTerms(); ++c) {
@@ -90,7 +90,7 @@ CaseText EnglishCase(const clsTruthTable& table, int row, Session& session) {
             lines.push_back(line + ",");
             line = "     and ";
         }
-        line += DescribeCellEnglish(table, row, c, session);
+        line += DescribeCellEnglish(table, row, c, lexicon, prompts);
     }
     lines.push_back(line);
     return lines;
@@ -98,7 +98,8 @@ CaseText EnglishCase(const clsTruthTable& table, int row, Session& session) {
 
 }  // namespace
 
-std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison, Session& session) {
+std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison, const Lexicon& lexicon,
+                                           UserPrompts& prompts) {
     const std::string_view values = comparison.TruthValues();
     std::vector<CaseText> cases;
     std::string scratch;
@@ -111,7 +112,7 @@ std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison, Sess
                 cases.emplace_back().push_back(PropositionalCase(comparison, row, scratch));
                 break;
             case Mode::Natural:
-                cases.push_back(EnglishCase(comparison, row, session));
+                cases.push_back(EnglishCase(comparison, row, lexicon, prompts));
                 break;
             case Mode::Predicate:
             case Mode::SetTheory:

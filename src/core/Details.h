@@ -8,7 +8,8 @@
 
 namespace deducto {
 
-class Session;
+class Lexicon;
+class UserPrompts;
 class clsTruthTable;
 
 inline constexpr const char* kDetailsHeading = "The conclusion is false in the following case(s):";
@@ -18,8 +19,10 @@ inline constexpr const char* kDetailsMore = "** and other cases not shown **";
 using CaseText = std::vector<std::string>;
 
 // Every 'F' row of the comparison table, in row order, in the layout of the table's mode.
-// A lexicon letter without an entry shows "impossible error" through session.prompts().
+// English cases name the terms of `lexicon`; a letter without an entry shows "impossible
+// error" through `prompts`.
 [[nodiscard]] std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison,
-                                                         Session& session);
+                                                         const Lexicon& lexicon,
+                                                         UserPrompts& prompts);
 
 }  // namespace deducto

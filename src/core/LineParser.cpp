@@ -12,8 +12,8 @@ namespace deducto {
 
 namespace {
 
-void ShowIfAny(Session& session, const std::string& message) {
-    if (!message.empty()) session.prompts().ShowMessage(message);
+void ShowIfAny(UserPrompts& prompts, const std::string& message) {
+    if (!message.empty()) prompts.ShowMessage(message);
 }
 
 // Translates `text` for the session's mode and parses the result. Messages of the parser
@@ -27,7 +27,7 @@ void TranslateAndParse(LineOutcome& out, int line, ReadKind kind, Session& sessi
                 out.parse.errPos = translation.errPos;
                 out.parse.parseErrMsg = translation.setErrMsg;
                 out.parse.limitReached = translation.limitReached;
-                ShowIfAny(session, translation.setErrMsg);
+                ShowIfAny(session.prompts(), translation.setErrMsg);
                 return;
             }
             out.formulaText = translation.text;
@@ -56,14 +56,14 @@ void TranslateAndParse(LineOutcome& out, int line, ReadKind kind, Session& sessi
             out.parse = BuildPolish(out.formulaText, session.mode);
             break;
     }
-    ShowIfAny(session, out.parse.parseErrMsg);
+    ShowIfAny(session.prompts(), out.parse.parseErrMsg);
     out.parse.PolishStr = RemoveDoubleNegations(out.parse.PolishStr);
 }
 
 // Inserts the error mark where reading stopped: never past the end of the text, and never
 // inside a character (readers stop just after a byte; a character may have several).
-void MarkFailure(LineOutcome& out, int at, Session& session) {
-    if (CharacterCount(out.text) >= kLongLine) session.prompts().ShowMessage(kSyntaxError);
+void MarkFailure(LineOutcome& out, int at, UserPrompts& prompts) {
+    if (CharacterCount(out.text) >= kLongLine) prompts.ShowMessage(kSyntaxError);
     size_t pos = static_cast<size_t>(std::clamp(at, 0, static_cast<int>(out.text.size())));
     while (pos < out.text.size() && IsContinuationByte(out.text[pos])) ++pos;
     out.markPos = static_cast<int>(pos);
@@ -105,14 +105,15 @@ std::string RemoveErrorMarks(std::string_view text) {
     return result;
 }
 
-LineTable BuildLineTable(std::string_view PolishStr, Session& session) {
+LineTable BuildLineTable(std::string_view PolishStr, Mode mode, const Options& options,
+                         Computation& computation) {
     LineTable result;
-    auto table = std::make_shared<clsTruthTable>(session.mode);
-    result.status = table->generateFromPolish(PolishStr, session.computation);
-    if (result.status.ok() && session.CheckCancel()) result.status = Status::Cancelled();
-    if (result.status.ok() && session.options.eliminateUnneeded) {
-        result.status = table->Simplify(session.computation);
-        if (result.status.ok() && session.CheckCancel()) result.status = Status::Cancelled();
+    auto table = std::make_shared<clsTruthTable>(mode);
+    result.status = table->generateFromPolish(PolishStr, computation);
+    if (result.status.ok() && computation.CheckCancel()) result.status = Status::Cancelled();
+    if (result.status.ok() && options.eliminateUnneeded) {
+        result.status = table->Simplify(computation);
+        if (result.status.ok() && computation.CheckCancel()) result.status = Status::Cancelled();
     }
     if (result.status.ok()) result.table = std::move(table);
     return result;
@@ -140,7 +141,7 @@ LineOutcome ReadLine(std::string_view typed, int line, ReadKind kind, Session& s
         slot.table.reset();
         out.result = out.parse.limitReached ? LineResult::LimitReached : LineResult::SyntaxError;
         if (out.parse.limitReached) out.message = out.parse.parseErrMsg;
-        MarkFailure(out, out.parse.errPos, session);
+        MarkFailure(out, out.parse.errPos, session.prompts());
         return out;
     }
     if (kind == ReadKind::Reparse) {
@@ -156,14 +157,15 @@ LineOutcome ReadLine(std::string_view typed, int line, ReadKind kind, Session& s
             slot.tokens.clear();
             out.result = LineResult::InternalError;
             out.message = kImpossibleError;
-            MarkFailure(out, static_cast<int>(out.text.size()), session);
+            MarkFailure(out, static_cast<int>(out.text.size()), session.prompts());
             return out;
         }
     }
 
     if (hooks.starting) hooks.starting();
     slot.tokens = out.parse.tokenList;
-    LineTable built = BuildLineTable(out.parse.PolishStr, session);
+    LineTable built =
+        BuildLineTable(out.parse.PolishStr, session.mode, session.options, session.computation);
     slot.table = std::move(built.table);
     const Status& status = built.status;
     out.result = ResultOf(status.outcome);

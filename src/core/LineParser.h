@@ -16,8 +16,10 @@
 
 namespace deducto {
 
+class Computation;
 class Session;
 class clsTruthTable;
+struct Options;
 
 inline constexpr const char* kErrorMark = " <-- ERROR ";
 inline constexpr const char* kSyntaxError = "Syntax error";
@@ -81,9 +83,10 @@ struct LineTable {
     std::shared_ptr<clsTruthTable> table;  // set when status is ok
 };
 
-// The last step of reading a line: the table of its Polish string, simplified when the
-// options ask for it. Public for the tests that build tables from Polish strings.
-[[nodiscard]] LineTable BuildLineTable(std::string_view PolishStr, Session& session);
+// The last step of reading a line: the table of its Polish string in `mode`, simplified when
+// the options ask for it. Public for the tests that build tables from Polish strings.
+[[nodiscard]] LineTable BuildLineTable(std::string_view PolishStr, Mode mode,
+                                       const Options& options, Computation& computation);
 
 // Removes every occurrence of the error mark.
 [[nodiscard]] std::string RemoveErrorMarks(std::string_view text);

@@ -1,12 +1,14 @@
-// The progress of the running computation and its cancellation: what the processing frame
-// shows, and the one check a long loop makes. The truth-table engine sees only this, never
-// the whole session.
+// A long computation's view of its caller: the steps it reports (with the texts the
+// processing frame shows for them), its progress, and the cancellation check that also lets
+// the window's events run through an optional EventPump. The truth-table engine sees only
+// a Computation, never the whole session.
 #pragma once
 
 namespace deducto {
 
 // Lets pending window events run during a long computation. The app's implementation
-// rate-limits itself, so the engine may call it as often as it likes.
+// rate-limits itself, so the engine may call it as often as it likes. Where nobody can press
+// "&Cancel" (the checker, a trial run) there is no pump at all.
 class EventPump {
 public:
     virtual ~EventPump() = default;
@@ -47,18 +49,23 @@ enum class Step {
     return step == Step::BuildingCombinations || step == Step::EvaluatingCombinations;
 }
 
+// What the processing frame shows of the running computation.
 struct Progress {
-    Step step = Step::None;  // progressText
-    long long progressCurrent = 0;
+    Step step = Step::None;         // the phase now running
+    long long progressCurrent = 0;  // of progressTotal, for the steps that count
     long long progressTotal = 0;
     bool haltRequested = false;  // "&Cancel" was pressed, or the program is closing
+
+    bool operator==(const Progress&) const = default;
 };
 
 // What a long computation needs from its caller: where to publish its progress, and the
 // cancellation check that also lets the window's events run.
 class Computation {
 public:
-    explicit Computation(EventPump& pump) : pump_(pump) {}
+    // Without a pump the check only reads haltRequested.
+    explicit Computation(EventPump* pump = nullptr) : pump_(pump) {}
+    explicit Computation(EventPump& pump) : pump_(&pump) {}
     Computation(const Computation&) = delete;
     Computation& operator=(const Computation&) = delete;
 
@@ -66,12 +73,12 @@ public:
 
     // Lets events run, then reports whether the running computation is to stop.
     [[nodiscard]] bool CheckCancel() {
-        pump_.ProcessPendingEvents();
+        if (pump_ != nullptr) pump_->ProcessPendingEvents();
         return progress.haltRequested;
     }
 
 private:
-    EventPump& pump_;
+    EventPump* pump_;
 };
 
 }  // namespace deducto

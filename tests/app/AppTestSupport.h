@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "support/ScriptedPrompts.h"
+#include "support/ScriptedWindowPrompts.h"
 
 namespace deducto::testing {
 
@@ -28,7 +28,7 @@ public:
 };
 
 struct AppSession {
-    ScriptedPrompts prompts;
+    ScriptedWindowPrompts prompts;
     ScriptPump pump;
     Session session{prompts, pump};
 };
@@ -130,7 +130,7 @@ inline std::shared_ptr<const clsTruthTable> CompareArgument(Session& session,
         const LineOutcome read = ReadLine(text.toStdString(), line, ReadKind::Edit, session);
         if (read.result != LineResult::Built) return nullptr;
     }
-    return EvaluateArgument(session).comparisonTable;
+    return EvaluateArgument(session.lines, session.mode, session.computation).comparisonTable;
 }
 
 // The text printed on each line of a picture at or below `fromY`, left to right, keyed by y.

@@ -113,7 +113,7 @@ private slots:
     void init() {
         testing::FailOnPainterWarnings();
         app_ = std::make_unique<testing::AppSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session);
+        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
         main_ = frame_->mainWindow();
     }
     void cleanup() {
@@ -253,8 +253,9 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("table.deducto"));
         WriteAll(path, "Mode: propositional\nConclusion: p implies q\n");
         QVERIFY(main_->OpenArgumentFile(path));
-        auto* window = new frmTruthTable(app_->session.lines[0].table,
-                                         app_->session.lines[0].tokens, app_->session);
+        auto* window =
+            new frmTruthTable(app_->session.lines[0].table, app_->session.lines[0].tokens,
+                              app_->session, app_->prompts);
         const auto exported = [&](const char* name) {
             const QString file = dir_.filePath(QString::fromLatin1(name));
             app_->prompts.chosenFiles.push_back(file.toStdString());

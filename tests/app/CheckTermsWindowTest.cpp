@@ -52,7 +52,7 @@ class CheckTermsWindowTest : public QObject {
         request.CheckSuggestion = suggestion;
         CheckTermsModel model(session_->lexicon, nat, request);
         prompts_.onCheckDialog = script;
-        return ConfirmTermWithUser(model, nat, *session_);
+        return ConfirmTermWithUser(model, nat);
     }
 
 private slots:
@@ -198,7 +198,7 @@ private slots:
                     QTest::mouseClick(Find<QPushButton>(&d, "cmdCancel"), Qt::LeftButton);
                 }
             };
-            QVERIFY(!ConfirmTermWithUser(model, nat, *session_));
+            QVERIFY(!ConfirmTermWithUser(model, nat));
         }
         QVERIFY(open);
         QVERIFY(nat.NatError);

@@ -110,7 +110,7 @@ private slots:
         session().mode = mode;
         const auto comparison = Compare(premises, conclusion);
         QVERIFY(comparison != nullptr);
-        auto* window = new frmDetails(comparison, session());
+        auto* window = new frmDetails(comparison, session(), app_->prompts);
         QCOMPARE(window->windowTitle(), QStringLiteral("Evaluation Details"));
         QStringList printed;
         for (const auto& [y, text] : PrintedLines(*window->picBox, 300)) {

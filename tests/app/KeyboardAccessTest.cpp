@@ -26,7 +26,7 @@ using deducto::testing::Find;
 namespace {
 
 // Scripted answers, with a hook that runs while a message is on show.
-class HookedPrompts : public testing::ScriptedPrompts {
+class HookedPrompts : public testing::ScriptedWindowPrompts {
 public:
     std::function<void()> duringMessage;
     void ShowMessage(std::string_view text) override {
@@ -78,7 +78,7 @@ private slots:
     void init() {
         testing::FailOnPainterWarnings();
         app_ = std::make_unique<HookedSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session);
+        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
         main_ = frame_->mainWindow();
         QVERIFY(testing::ShowActive(*frame_));
     }

@@ -59,7 +59,7 @@ class LanguageTermsWindowTest : public QObject {
         return prompts_.EditLanguageTerms(model);
     }
     void Define(const char* kind, const std::string& text) {
-        QVERIFY2(DefineTerm(kind, text, *session_).ok(), text.c_str());
+        QVERIFY2(DefineTerm(kind, text, session_->lexicon).ok(), text.c_str());
     }
     void DefineOneOfEach() {
         Define("adjective", "wise");

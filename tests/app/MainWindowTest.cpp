@@ -51,7 +51,7 @@ class MainWindowTest : public QObject {
     Main* main_ = nullptr;
 
     Session& session() { return app_->session; }
-    testing::ScriptedPrompts& prompts() { return app_->prompts; }
+    testing::ScriptedWindowPrompts& prompts() { return app_->prompts; }
     ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
     QPushButton* TableButton(int line) {
         return Find<QPushButton>(main_, ("cmdTruthTable" + std::to_string(line)).c_str());
@@ -101,7 +101,7 @@ private slots:
     void init() {
         testing::FailOnPainterWarnings();
         app_ = std::make_unique<testing::AppSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session);
+        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
         main_ = frame_->mainWindow();
         QVERIFY(testing::ShowActive(*frame_));
     }
@@ -725,7 +725,7 @@ private slots:
     // inferred; the tests define them (and the rest) as the example does.
     void DefineExampleTerms() {
         for (const ExampleTerm& term : ExampleFor(Mode::Natural).terms) {
-            QVERIFY(DefineTerm(term.kind, term.text, session()).ok());
+            QVERIFY(DefineTerm(term.kind, term.text, session().lexicon).ok());
         }
     }
     // The user ticks the kind the program suggests for each new word.
@@ -920,7 +920,7 @@ private slots:
         QFETCH(bool, entry);
         QFETCH(bool, term);
         QFETCH(QString, question);
-        if (term) QVERIFY(DefineTerm("adjective", "wise", session()).ok());
+        if (term) QVERIFY(DefineTerm("adjective", "wise", session().lexicon).ok());
         if (entry) {
             Box(1)->setFocus(Qt::MouseFocusReason);
             QTest::keyClicks(Box(1), "Something");

@@ -46,7 +46,7 @@ class NaturalLanguageWindowTest : public QObject {
 
     Lexicon& lexicon() { return session_->lexicon; }
     void Define(const char* kind, const std::string& text) {
-        QVERIFY2(DefineTerm(kind, text, *session_).ok(), text.c_str());
+        QVERIFY2(DefineTerm(kind, text, session_->lexicon).ok(), text.c_str());
     }
     ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
     QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
@@ -74,7 +74,7 @@ private slots:
         prompts_ = testing::TermWindowScript{};
         asked_.clear();
         session_ = std::make_unique<Session>(prompts_, pump_);
-        frame_ = std::make_unique<MDIForm1>(*session_);
+        frame_ = std::make_unique<MDIForm1>(*session_, prompts_);
         main_ = frame_->mainWindow();
         QVERIFY(testing::ShowActive(*frame_));
     }

@@ -76,7 +76,7 @@ class ReferenceTest : public QObject {
     Main* main_ = nullptr;
 
     Session& session() { return app_->session; }
-    testing::ScriptedPrompts& prompts() { return app_->prompts; }
+    testing::ScriptedWindowPrompts& prompts() { return app_->prompts; }
     ui::PictureBox& Panel() { return *Find<ui::PictureBox>(main_, "picBoxSyntax"); }
     QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
     QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
@@ -96,7 +96,7 @@ private slots:
     void init() {
         testing::FailOnPainterWarnings();
         app_ = std::make_unique<testing::AppSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session);
+        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
         main_ = frame_->mainWindow();
         QVERIFY(testing::ShowActive(*frame_));
         prompts().onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
@@ -298,7 +298,7 @@ private slots:
     }
     void cancellingTheConfirmationChangesNothing() {
         QFETCH(QString, menu);
-        QVERIFY(DefineTerm("adjective", "wise", session()).ok());
+        QVERIFY(DefineTerm("adjective", "wise", session().lexicon).ok());
         Box(2)->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(Box(2), "Something");
         const size_t runs = Panel().textRuns().size();
@@ -427,7 +427,7 @@ private slots:
                 for (const QString& term : terms.split("; ", Qt::SkipEmptyParts)) {
                     const qsizetype colon = term.indexOf(": ");
                     QVERIFY(DefineTerm(term.left(colon).toStdString(),
-                                       term.mid(colon + 2).toStdString(), fresh.session)
+                                       term.mid(colon + 2).toStdString(), fresh.session.lexicon)
                                 .ok());
                 }
                 const std::string sentence = m.captured(1).toStdString();

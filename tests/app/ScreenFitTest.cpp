@@ -30,7 +30,7 @@ private slots:
     void init() {
         testing::FailOnPainterWarnings();
         app_ = std::make_unique<testing::AppSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session);
+        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
         main_ = frame_->mainWindow();
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));

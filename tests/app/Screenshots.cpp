@@ -33,7 +33,7 @@ using namespace deducto;
 namespace {
 
 // Messages are printed instead of waiting for a click.
-class PrintedPrompts : public testing::ScriptedPrompts {
+class PrintedPrompts : public testing::ScriptedWindowPrompts {
 public:
     void ShowMessage(std::string_view text) override {
         std::fprintf(stderr, "message: %.*s\n", static_cast<int>(text.size()), text.data());
@@ -148,7 +148,7 @@ int main(int argc, char* argv[]) {
     PrintedPrompts prompts;
     HookedPump pump;
     Session session(prompts, pump);
-    MDIForm1 frame(session);
+    MDIForm1 frame(session, prompts);
     frame.show();
     frame.activateWindow();
     if (!QTest::qWaitForWindowExposed(&frame)) std::fprintf(stderr, "window not exposed\n");

@@ -1,5 +1,5 @@
 // Prompts for window tests that open the real term windows: messages and confirmations are
-// answered from the script of ScriptedPrompts, and once a term window is up a test's script
+// answered from the script of ScriptedWindowPrompts, and once a term window is up a test's script
 // acts on it as the user would. A window the script leaves open is closed by its close box.
 #pragma once
 
@@ -10,11 +10,11 @@
 
 #include "natural/frmCheckTerms.h"
 #include "natural/frmLanguageTerms.h"
-#include "support/ScriptedPrompts.h"
+#include "support/ScriptedWindowPrompts.h"
 
 namespace deducto::testing {
 
-class TermWindowScript : public ScriptedPrompts {
+class TermWindowScript : public ScriptedWindowPrompts {
 public:
     std::function<void(frmCheckTerms&)> onCheckDialog;
     std::function<void(frmLanguageTerms&)> onTermsWindow;

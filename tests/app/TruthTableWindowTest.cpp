@@ -53,7 +53,7 @@ class TruthTableWindowTest : public QObject {
     frmTruthTable* Open(const QString& text, bool simplify = true) {
         const testing::BuiltTable built = TableOf(text.toStdString(), session(), simplify);
         if (!built.table) return nullptr;
-        return new frmTruthTable(built.table, built.tokens, session());
+        return new frmTruthTable(built.table, built.tokens, session(), app_->prompts);
     }
 
 private slots:

@@ -97,14 +97,14 @@ private slots:
         // The window, answering the term questions as the checker does.
         testing::AppSession app;
         app.prompts.onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
-        MDIForm1 frame(app.session);
+        MDIForm1 frame(app.session, app.prompts);
         Main* main = frame.mainWindow();
         QVERIFY(testing::ShowActive(frame));
         Find<QRadioButton>(main, OptionName(argument.mode))->click();
         QCOMPARE(app.session.mode, argument.mode);
         app.prompts.messages.clear();
         for (const TermLine& term : argument.terms) {
-            const TermDefinition added = DefineTerm(term.kind, term.text, app.session);
+            const TermDefinition added = DefineTerm(term.kind, term.text, app.session.lexicon);
             QVERIFY2(added.ok(), added.error.c_str());
         }
 

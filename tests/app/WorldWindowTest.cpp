@@ -42,7 +42,7 @@ private slots:
     }
 
     void detailsOpenTheWorld() {
-        frmDetails details(Compare(Mode::Propositional, {"p or q"}, "q"), session());
+        frmDetails details(Compare(Mode::Propositional, {"p or q"}, "q"), session(), app_->prompts);
         auto* show = details.findChild<QPushButton*>(QStringLiteral("cmdShowWorld"));
         QVERIFY(show != nullptr);
         QCOMPARE(show->text(), QStringLiteral("Show World"));

@@ -19,29 +19,10 @@ public:
     std::function<bool(CheckTermsModel&)> onCheckTerm;     // default: decline
     std::function<bool(LanguageTermsModel&)> onEditTerms;  // default: decline
 
-    SaveChoice saveAnswer = SaveChoice::Discard;  // to every "save first?" question
-    std::vector<std::string> chosenFiles;         // answers to file questions, in turn
-    std::vector<FileQuestion> fileQuestions;      // every file question asked
-
-    std::string lastTitle;  // of the last titled message
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    void ShowTitledMessage(std::string_view title, std::string_view text) override {
-        lastTitle = title;
-        ShowMessage(text);
-    }
     bool Confirm(std::string_view text) override {
         messages.emplace_back(text);
         return ++questions != cancelOnQuestion;
-    }
-    SaveChoice AskToSave(std::string_view text) override {
-        messages.emplace_back(text);
-        return saveAnswer;
-    }
-    // Takes the next scripted path; cancelled (empty) when the script has run out.
-    std::string ChooseFile(FileQuestion question, std::string_view /*suggested*/) override {
-        fileQuestions.push_back(question);
-        if (fileQuestions.size() > chosenFiles.size()) return {};
-        return chosenFiles[fileQuestions.size() - 1];
     }
     bool ConfirmTermWithUser(CheckTermsModel& dialog) override {
         return onCheckTerm ? onCheckTerm(dialog) : false;
@@ -51,7 +32,8 @@ public:
     }
 };
 
-// Counts the times the engine lets events run; on the n-th it presses "&Cancel".
+// Counts the times the engine lets events run; on the n-th it presses "&Cancel". Sessions
+// that need no cancelling run without a pump.
 class ScriptedPump : public EventPump {
 public:
     explicit ScriptedPump(Progress* progress = nullptr) : progress_(progress) {}

@@ -14,8 +14,8 @@
 
 namespace deducto {
 
-MDIForm1::MDIForm1(Session& session, QWidget* parent)
-    : QMainWindow(parent), session_(session), Main_(new Main(session)) {
+MDIForm1::MDIForm1(Session& session, WindowPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), session_(session), Main_(new Main(session, prompts)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QString::fromLatin1(kCaption));
     menuBar()->addMenu(Main_->mnuFile);

@@ -8,11 +8,12 @@ namespace deducto {
 
 class Main;
 class Session;
+class WindowPrompts;
 
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDIForm1(Session& session, QWidget* parent = nullptr);
+    MDIForm1(Session& session, WindowPrompts& prompts, QWidget* parent = nullptr);
 
     [[nodiscard]] Main* mainWindow() const { return Main_; }
 

@@ -150,7 +150,8 @@ double ScaleToFit(const QScreen* screen, const QWidget& window) {
 
 }  // namespace
 
-Main::Main(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+Main::Main(Session& session, WindowPrompts& prompts, QWidget* parent)
+    : QWidget(parent), session_(session), windowPrompts_(prompts) {
     setObjectName(QStringLiteral("Main"));
     // Decided before anything is placed: every position and font follows from it.
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
@@ -418,19 +419,9 @@ void Main::CreateMenus() {
 }
 
 void Main::Form_Load() {
-    for (ArgumentLine& line : session_.lines) line.changed = false;
-    session_.ResetTables();
-    session_.ResetTokens();
-    session_.options = Options{};
-    session_.mode = Mode::Propositional;
-    session_.entriesMade = false;
-    session_.exampleLoading = false;
-    session_.ReparseAll = false;
-    session_.progress = Progress{};
+    session_.Reset();
     pendingTruthTable_.reset();
     pendingEvaluation_ = false;
-    session_.lexicon = Lexicon{};
-    session_.lineReparse = kNoLines;
     mnuEliminateUnneededVariables->setChecked(session_.options.eliminateUnneeded);
 
     {

@@ -21,6 +21,7 @@
 #include "Session.h"
 #include "truthtable/modEvaluate.h"
 #include "ui/Twips.h"
+#include "ui/WindowPrompts.h"
 
 class QAction;
 class QGroupBox;
@@ -56,7 +57,9 @@ inline constexpr const char* kShowSyntax = "Show Syntax";
 class Main : public QWidget {
     Q_OBJECT
 public:
-    explicit Main(Session& session, QWidget* parent = nullptr);
+    // The engine's questions go through the session's prompts, the window's own through
+    // `prompts`.
+    Main(Session& session, WindowPrompts& prompts, QWidget* parent = nullptr);
     ~Main() override;
 
     // Whether a computation is running.
@@ -186,6 +189,7 @@ private:
     [[nodiscard]] PrintedArgument ArgumentOnPaper();
 
     Session& session_;
+    WindowPrompts& windowPrompts_;
 
     // Controls, each with its own name as objectName.
     QGroupBox* Frame1;

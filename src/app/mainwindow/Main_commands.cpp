@@ -171,7 +171,7 @@ void Main::ShowExample(const WorkedExample& example) {
         cmdUpdateTerms->show();
         ClearLexicon();
         for (const ExampleTerm& term : example.terms) {
-            const TermDefinition defined = DefineTerm(term.kind, term.text, session_);
+            const TermDefinition defined = DefineTerm(term.kind, term.text, session_.lexicon);
             if (!defined.ok()) session_.prompts().ShowMessage(defined.error);
         }
     });
@@ -258,7 +258,7 @@ void Main::mnuContents_Click() { LaunchHelp(kHelpContents); }
 
 void Main::cmdNatSyntaxHelp_Click() { LaunchHelp(kHelpNaturalSentences); }
 
-void Main::mnuAbout_Click() { ShowAbout(session_.prompts()); }
+void Main::mnuAbout_Click() { ShowAbout(windowPrompts_); }
 
 void Main::mnuExit_Click() {
     if (!MaybeSaveChanges()) return;

@@ -29,26 +29,10 @@ constexpr const char* kRecentKey = "recentFiles";
 constexpr const char* kNeedsConclusion =
     "An argument file needs a conclusion: type the conclusion, then save.";
 
-// Answers for a trial run of the file's terms: nobody is asked, nothing is shown.
-class SilentPrompts : public UserPrompts {
-public:
-    void ShowMessage(std::string_view /*text*/) override {}
-    bool Confirm(std::string_view /*text*/) override { return false; }
-    bool ConfirmTermWithUser(CheckTermsModel& /*dialog*/) override { return false; }
-    bool EditLanguageTerms(LanguageTermsModel& /*window*/) override { return false; }
-};
-class NoPump : public EventPump {
-public:
-    void ProcessPendingEvents() override {}
-};
-
 // Defines the terms in a lexicon of their own first, so that a term the lexicon refuses
 // is found before anything in the window has changed.
 std::string TermProblem(const ArgumentText& argument) {
-    SilentPrompts prompts;
-    NoPump pump;
-    Session trial(prompts, pump);
-    trial.mode = argument.mode;
+    Lexicon trial;
     for (const TermLine& term : argument.terms) {
         const TermDefinition defined = DefineTerm(term.kind, term.text, trial);
         if (!defined.ok()) return AtLine(term.fileLine, defined.error);
@@ -143,7 +127,7 @@ bool Main::MaybeSaveChanges() {
     if (!modified()) return true;
     const std::string name =
         filePath_.isEmpty() ? std::string("the argument") : FileName(filePath_).toStdString();
-    switch (session_.prompts().AskToSave("Save the changes to " + name + " before closing?")) {
+    switch (windowPrompts_.AskToSave("Save the changes to " + name + " before closing?")) {
         case SaveChoice::Save:
             return mnuSave_Click();
         case SaveChoice::Discard:
@@ -164,7 +148,7 @@ void Main::mnuNew_Click() {
 
 void Main::mnuOpen_Click() {
     const std::string path =
-        session_.prompts().ChooseFile(FileQuestion::OpenArgument, filePath_.toStdString());
+        windowPrompts_.ChooseFile(FileQuestion::OpenArgument, filePath_.toStdString());
     if (!path.empty()) OpenArgumentFile(QString::fromStdString(path));
 }
 
@@ -201,7 +185,7 @@ bool Main::OpenArgumentFile(const QString& path) {
         // Tried out above: every term goes in.
         for (const TermLine& term : argument.terms) {
             [[maybe_unused]] const TermDefinition defined =
-                DefineTerm(term.kind, term.text, session_);
+                DefineTerm(term.kind, term.text, session_.lexicon);
         }
     });
     // The file has no word problem: the mode's own panel goes with its lines.
@@ -223,7 +207,7 @@ bool Main::mnuSave_Click() {
 bool Main::mnuSaveAs_Click() {
     const QString suggested = filePath_.isEmpty() ? QStringLiteral("argument.deducto") : filePath_;
     const std::string chosen =
-        session_.prompts().ChooseFile(FileQuestion::SaveArgument, suggested.toStdString());
+        windowPrompts_.ChooseFile(FileQuestion::SaveArgument, suggested.toStdString());
     if (chosen.empty()) return false;
     QString path = QString::fromStdString(chosen);
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".deducto");
@@ -284,7 +268,8 @@ PrintedArgument Main::ArgumentOnPaper() {
     }
     printed.verdict = lblEvaluation->text().toStdString();
     if (cmdDetails->isVisible() && comparisonTable_) {
-        printed.cases = DescribeFailingCases(*comparisonTable_, session_);
+        printed.cases =
+            DescribeFailingCases(*comparisonTable_, session_.lexicon, session_.prompts());
     }
     return printed;
 }
@@ -304,7 +289,7 @@ void Main::mnuExport_Click() {
                                                         QFileInfo(filePath_).completeBaseName() +
                                                         QStringLiteral(".pdf");
     const std::string chosen =
-        session_.prompts().ChooseFile(FileQuestion::ExportPdf, suggested.toStdString());
+        windowPrompts_.ChooseFile(FileQuestion::ExportPdf, suggested.toStdString());
     if (chosen.empty()) return;
     QString path = QString::fromStdString(chosen);
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");

@@ -135,7 +135,7 @@ void Main::cmdEvaluateConclusion_Click() {
     }
     if (!session_.lines[0].table) return;  // nothing to judge until the conclusion parses
     BeginProcessing("");
-    const Evaluation result = EvaluateArgument(session_);
+    const Evaluation result = EvaluateArgument(session_.lines, session_.mode, session_.computation);
     switch (result.status.outcome) {
         case Outcome::Cancelled:
             EndProcessing();
@@ -150,7 +150,7 @@ void Main::cmdEvaluateConclusion_Click() {
             break;
     }
     // The premises behind the verdict are part of the evaluation: a cancel stops both.
-    const Explanation why = ExplainArgument(session_, result.verdict);
+    const Explanation why = ExplainArgument(session_.lines, result.verdict, session_.computation);
     if (why.status.outcome == Outcome::Cancelled) {
         EndProcessing();
         session_.prompts().ShowMessage(kProcessCanceled);
@@ -170,7 +170,7 @@ void Main::cmdDetails_Click() {
         IsPredicateType(comparisonTable_->mode()) != IsPredicateType(session_.mode)) {
         return;
     }
-    auto* window = new frmDetails(comparisonTable_, session_, this);
+    auto* window = new frmDetails(comparisonTable_, session_, windowPrompts_, this);
     window->PlaceAtPointer();
     window->ShowWindow(true);
 }

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "Mode.h"
-#include "Session.h"
+#include "Options.h"
+#include "UserPrompts.h"
 #include "ui/Canvas.h"
 
 namespace deducto {

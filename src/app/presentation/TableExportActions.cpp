@@ -7,7 +7,8 @@
 #include <QSaveFile>
 #include <QWidget>
 
-#include "Session.h"
+#include "UserPrompts.h"
+#include "ui/WindowPrompts.h"
 
 namespace deducto {
 
@@ -21,7 +22,8 @@ TableFormat FormatForPath(const QString& path) {
     return TableFormat::Text;
 }
 
-void AddTableExport(QWidget& window, QWidget& picture, TableWriter table, UserPrompts& prompts) {
+void AddTableExport(QWidget& window, QWidget& picture, TableWriter table, UserPrompts& prompts,
+                    WindowPrompts& files) {
     auto* copy = new QAction(QStringLiteral("Copy"), &window);
     copy->setObjectName(QStringLiteral("mnuCopy"));
     copy->setShortcut(QKeySequence::Copy);
@@ -31,8 +33,8 @@ void AddTableExport(QWidget& window, QWidget& picture, TableWriter table, UserPr
     QObject::connect(copy, &QAction::triggered, &window, [table] {
         QGuiApplication::clipboard()->setText(QString::fromStdString(table(TableFormat::Text)));
     });
-    QObject::connect(exportTable, &QAction::triggered, &window, [table, &prompts] {
-        const std::string chosen = prompts.ChooseFile(FileQuestion::ExportTable, "table.csv");
+    QObject::connect(exportTable, &QAction::triggered, &window, [table, &prompts, &files] {
+        const std::string chosen = files.ChooseFile(FileQuestion::ExportTable, "table.csv");
         if (chosen.empty()) return;
         const QString path = QString::fromStdString(chosen);
         const std::string text = table(FormatForPath(path));

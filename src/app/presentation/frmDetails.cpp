@@ -19,7 +19,7 @@ inline constexpr int kPictureMargin = 10000;  // how much larger than the window
 }  // namespace
 
 frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Session& session,
-                       QWidget* parent)
+                       WindowPrompts& prompts, QWidget* parent)
     : PictureWindow(QStringLiteral("Evaluation Details"), parent),
       comparisonTable_(std::move(comparisonTable)),
       session_(session) {
@@ -28,7 +28,8 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
     picBox->GrowTo({kClientSize.width + kPictureMargin, kClientSize.height + kPictureMargin});
     const QColor background = palette().color(QPalette::Window);
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
-    const std::vector<CaseText> cases = DescribeFailingCases(*comparisonTable_, session);
+    const std::vector<CaseText> cases =
+        DescribeFailingCases(*comparisonTable_, session.lexicon, session.prompts());
     const ui::TwipSize needed = DrawDetails(*picBox, cases);
     FitToDrawing(needed);
     std::vector<std::string> lines;
@@ -66,7 +67,7 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
             }
             return text;
         },
-        session.prompts());
+        session.prompts(), prompts);
 }
 
 void frmDetails::cmdShowWorld_Click() {

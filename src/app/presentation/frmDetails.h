@@ -9,14 +9,16 @@
 namespace deducto {
 
 class Session;
+class WindowPrompts;
 class clsTruthTable;
 
 class frmDetails : public PictureWindow {
     Q_OBJECT
 public:
     // Describes the "F" rows of `comparisonTable` in the session's mode and draws them.
+    // Export asks for its file through `prompts`.
     frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Session& session,
-               QWidget* parent = nullptr);
+               WindowPrompts& prompts, QWidget* parent = nullptr);
 
 private:
     void cmdShowWorld_Click();

@@ -9,7 +9,7 @@
 namespace deducto {
 
 frmTruthTable::frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::string tokenList,
-                             Session& session, QWidget* parent)
+                             Session& session, WindowPrompts& prompts, QWidget* parent)
     : PictureWindow(QStringLiteral("Truth Table"), parent), displayTable_(std::move(table)) {
     setObjectName(QStringLiteral("frmTruthTable"));
     resize(ui::ToPixels(ui::TwipSize{8880, 3195}, *this));
@@ -29,7 +29,7 @@ frmTruthTable::frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::st
         [table = displayTable_, tokenList, options = session.options](TableFormat format) {
             return ExportTable(*table, tokenList, options, format);
         },
-        session.prompts());
+        session.prompts(), prompts);
 }
 
 }  // namespace deducto

@@ -9,15 +9,16 @@
 namespace deducto {
 
 class Session;
+class WindowPrompts;
 class clsTruthTable;
 
 class frmTruthTable : public PictureWindow {
     Q_OBJECT
 public:
     // Draws `table` headed by `tokenList`, with the session's row filters, and sizes the
-    // window to the drawing.
+    // window to the drawing. Export asks for its file through `prompts`.
     frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::string tokenList,
-                  Session& session, QWidget* parent = nullptr);
+                  Session& session, WindowPrompts& prompts, QWidget* parent = nullptr);
 
 private:
     std::shared_ptr<const clsTruthTable> displayTable_;

@@ -8,8 +8,8 @@
 #include <QUrl>
 #include <string>
 
-#include "Session.h"
 #include "ui/Twips.h"
+#include "ui/WindowPrompts.h"
 
 namespace deducto {
 namespace {
@@ -85,7 +85,7 @@ dlgHelp* LaunchHelp(std::string_view anchor) {
     return window;
 }
 
-void ShowAbout(UserPrompts& prompts) {
+void ShowAbout(WindowPrompts& prompts) {
     prompts.ShowTitledMessage(kAboutTitle,
                               std::string("Deducto\r\nThe Inferator\r\n\r\nVersion ") + kVersion +
                                   "\r\n\r\nA teaching tool for elementary logic: it tests whether "

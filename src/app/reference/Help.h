@@ -9,7 +9,7 @@ class QTextBrowser;
 
 namespace deducto {
 
-class UserPrompts;
+class WindowPrompts;
 
 // Where the bundled help lives; the page and an anchor are appended to it.
 inline constexpr const char* HelpPageAddress = "qrc:/help/";
@@ -44,6 +44,6 @@ private:
 dlgHelp* LaunchHelp(std::string_view anchor);
 
 // The About box: the program's names, its version and what it is.
-void ShowAbout(UserPrompts& prompts);
+void ShowAbout(WindowPrompts& prompts);
 
 }  // namespace deducto

@@ -1,18 +1,21 @@
-// The user's answers through real message boxes, and the event pump of the running
-// program: the Qt side of the engine's two seams.
+// The user's answers through real message boxes and file dialogs, and the event pump of the
+// running program: the Qt side of the engine's two seams and of the window's own questions.
 #pragma once
 
 #include <QElapsedTimer>
 
-#include "Session.h"
+#include "Progress.h"
+#include "UserPrompts.h"
+#include "ui/WindowPrompts.h"
 
 namespace deducto::ui {
 
 // Message boxes titled with the application's name: OK for messages, OK / Cancel for
-// questions. Once silenced (the program is closing) messages are dropped and questions
-// answered Cancel. The term windows belong to the natural-language windows, which answer
-// the term questions in a class of their own built on this one.
-class QtPrompts : public UserPrompts {
+// questions; file dialogs for file questions. Once silenced (the program is closing)
+// messages are dropped, questions answered Cancel, changes discarded and no file chosen.
+// The term windows belong to the natural-language windows, which answer the term questions
+// in a class of their own built on this one.
+class QtPrompts : public UserPrompts, public WindowPrompts {
 public:
     void ShowMessage(std::string_view text) override;
     void ShowTitledMessage(std::string_view title, std::string_view text) override;

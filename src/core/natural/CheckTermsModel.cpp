@@ -137,14 +137,14 @@ bool CheckTermsModel::cmdOK_Click() {
     // A refusal on an earlier OK is not held against this one.
     nat_.NatError = false;
     nat_.TermProblem = false;
-    if (plural) {
-        lexicon_.AddTerm(request_.TermUnderCheck, TermKind::ClassNoun, Number::Plural, false, nat_,
-                         {ToLower(form_[0]), ToLower(form_[1]), ToLower(form_[2])});
-    } else {
-        lexicon_.AddTerm(request_.TermUnderCheck, TermKind::Adjective, Number::Unknown, false, nat_,
-                         {"", ToLower(form_[0]), ""});
-    }
-    if (nat_.NatError) return false;
+    const AddedTerm added =
+        plural ? lexicon_.AddTerm(request_.TermUnderCheck, TermKind::ClassNoun, Number::Plural,
+                                  false, nat_.CurrentLine,
+                                  {ToLower(form_[0]), ToLower(form_[1]), ToLower(form_[2])})
+               : lexicon_.AddTerm(request_.TermUnderCheck, TermKind::Adjective, Number::Unknown,
+                                  false, nat_.CurrentLine, {"", ToLower(form_[0]), ""});
+    NoteRefusal(added, nat_);
+    if (!added.ok()) return false;
     accepted_ = true;
     closed_ = true;
     return true;

@@ -198,7 +198,6 @@ bool LanguageTermsModel::cmdUpdate_Click() {
     std::vector<LangTerm> entries(static_cast<size_t>(nextEntry_));
     for (int e = 0; e < oldCount; ++e)
         entries[static_cast<size_t>(e)] = lexicon.Terms[static_cast<size_t>(e)];
-    NatState nat(prompts);
     for (int t = 0; t < termCount(); ++t) {
         const TermRow& row = terms_[static_cast<size_t>(t)];
         LangTerm& entry = entries[static_cast<size_t>(row.entry)];
@@ -207,9 +206,10 @@ bool LanguageTermsModel::cmdUpdate_Click() {
         for (size_t f = 0; f < slots.size(); ++f)
             entry.*slots[f].field = Lower(t, static_cast<int>(f));
         if (!entry.Singular.empty() && entry.Letter == 0) {
-            if (const auto letter = lexicon.AssignTermLetter(row.kind, entry.Singular, nat)) {
+            if (const auto letter = lexicon.AssignTermLetter(row.kind, entry.Singular)) {
                 entry.Letter = *letter;
             } else {
+                prompts.ShowMessage(TermLimitMessage(row.kind));
                 prompts.ShowMessage("Impossible Error");
             }
         }

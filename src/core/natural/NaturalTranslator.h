@@ -164,6 +164,7 @@ public:
     // The letter text of word k ("M" or "~M"); "Impossible error" when it has none.
     std::string WordTermLetter(int k);
     [[nodiscard]] bool AnyUndefinedWord(int first, int last) const;
+    // Enters word k as a term: its letter text, "" when refused (the refusal noted in nat).
     std::string AddWordTerm(int k, TermKind kind, Number number, bool negative);
     // Asks the user to define the undefined words among 1..n; true when accepted.
     bool RequestTermDefinitions(int n);

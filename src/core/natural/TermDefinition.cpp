@@ -1,23 +1,10 @@
 #include "natural/TermDefinition.h"
 
-#include "Session.h"
 #include "formula/FormulaText.h"
 
 namespace deducto {
 
 namespace {
-
-// Keeps the first message the lexicon gives while a term is added.
-class ReasonOnly : public UserPrompts {
-public:
-    std::string reason;
-    void ShowMessage(std::string_view text) override {
-        if (reason.empty()) reason = text;
-    }
-    bool Confirm(std::string_view) override { return false; }
-    bool ConfirmTermWithUser(CheckTermsModel&) override { return false; }
-    bool EditLanguageTerms(LanguageTermsModel&) override { return false; }
-};
 
 // The forms a term's line lists after its singular, in order.
 std::vector<std::string LangTerm::*> ListedForms(TermKind kind) {
@@ -46,8 +33,7 @@ std::vector<std::string> FormsOf(std::string_view text) {
 }
 
 // Gives the term just added the forms its line names, unless they break the lexicon's rules.
-std::string SetListedForms(Lexicon& lexicon, int i, const std::vector<std::string>& forms,
-                           ReasonOnly& reasons, NatState& nat) {
+std::string SetListedForms(Lexicon& lexicon, int i, const std::vector<std::string>& forms) {
     LangTerm& term = lexicon.Terms[static_cast<size_t>(i)];
     const std::vector<std::string LangTerm::*> fields = ListedForms(term.Kind);
     if (forms.size() != fields.size() + 1) {
@@ -59,10 +45,28 @@ std::string SetListedForms(Lexicon& lexicon, int i, const std::vector<std::strin
         if (auto problem = TermTextProblem(forms[k + 1])) return *problem;
         term.*fields[k] = forms[k + 1];
     }
-    if (lexicon.TermConflicts(i, nat)) {
-        return reasons.reason.empty() ? "Term conflicts with an existing term." : reasons.reason;
-    }
+    if (lexicon.TermConflicts(i)) return kTermConflicts;
     return {};
+}
+
+// Why a term's line was refused: the lexicon's own words where it has some.
+std::string RefusalText(const AddedTerm& added, const std::string& quoted) {
+    switch (added.refusal) {
+        case TermRefusal::None:
+            return {};
+        case TermRefusal::NotATerm:
+            return quoted + " could not be added as a term";
+        case TermRefusal::OtherUse:
+            return quoted + " is already a term of another kind or number";
+        case TermRefusal::MissingForm:
+            return "Missing variant(s) for " + quoted;
+        case TermRefusal::Overlap:
+        case TermRefusal::RefusedForm:
+        case TermRefusal::Conflict:
+        case TermRefusal::NoLetter:
+            break;
+    }
+    return added.message;
 }
 
 }  // namespace
@@ -70,12 +74,10 @@ std::string SetListedForms(Lexicon& lexicon, int i, const std::vector<std::strin
 std::string TermLineText(const LangTerm& term) {
     // What defining the singular alone would give.
     Lexicon fresh;
-    ReasonOnly reasons;
-    NatState nat(reasons);
-    nat.CheckDialogOpen = true;
-    (void)fresh.AddTerm(term.Singular, term.Kind, Number::Singular, false, nat);
+    const AddedTerm added =
+        fresh.AddTerm(term.Singular, term.Kind, Number::Singular, false, std::nullopt);
     const std::vector<std::string LangTerm::*> fields = ListedForms(term.Kind);
-    bool derived = !nat.NatError && fresh.TermCount() == 1;
+    bool derived = added.ok() && fresh.TermCount() == 1;
     for (const auto field : fields) {
         derived = derived && fresh.Terms[0].*field == term.*field;
     }
@@ -86,7 +88,7 @@ std::string TermLineText(const LangTerm& term) {
     return text;
 }
 
-TermDefinition DefineTerm(std::string_view kindName, std::string_view text, Session& session) {
+TermDefinition DefineTerm(std::string_view kindName, std::string_view text, Lexicon& lexicon) {
     TermDefinition result;
     const auto kind = KindFromName(ToLower(Trim(kindName)));
     if (!kind) {
@@ -104,44 +106,23 @@ TermDefinition DefineTerm(std::string_view kindName, std::string_view text, Sess
     }
     if (!result.ok()) return result;
 
-    // The term is defined as in the Check Language Terms dialog, so the lexicon gives its own
-    // reason for a refusal; that reason is the error, not a message of its own.
-    ReasonOnly reasons;
-    NatState nat(reasons);
-    nat.CheckDialogOpen = true;
-    const int before = session.lexicon.TermCount();
+    const int before = lexicon.TermCount();
     // Tried on a copy, so that forms the lexicon refuses leave it as it was.
-    Lexicon trial = session.lexicon;
-    result.letter = trial.AddTerm(t, *kind, Number::Singular, false, nat);
-    if (!nat.NatError && forms.size() > 1) {
-        if (trial.TermCount() == before) {
-            result.error = quoted + " is already a term: its forms are not given again";
-        } else {
-            result.error = SetListedForms(trial, before, forms, reasons, nat);
-        }
-        if (!result.ok()) {
-            result.letter.clear();
-            return result;
-        }
+    Lexicon trial = lexicon;
+    const AddedTerm added = trial.AddTerm(t, *kind, Number::Singular, false, std::nullopt);
+    result.error = RefusalText(added, quoted);
+    if (result.ok() && forms.size() > 1) {
+        result.error = trial.TermCount() == before
+                           ? quoted + " is already a term: its forms are not given again"
+                           : SetListedForms(trial, before, forms);
     }
-    if (!nat.NatError) {
-        session.lexicon = std::move(trial);
-        return result;
-    }
-    result.letter.clear();
-    if (!reasons.reason.empty()) {
-        result.error = reasons.reason;
-    } else if (session.lexicon.FindTerm(t) && session.lexicon.TermCount() == before) {
-        result.error = quoted + " is already a term of another kind or number";
-    } else if (nat.TermProblem) {
-        result.error = "Missing variant(s) for " + quoted;
-    } else {
-        result.error = quoted + " could not be added as a term";
-    }
+    if (!result.ok()) return result;
+    result.letter = added.letter;
+    lexicon = std::move(trial);
     return result;
 }
 
-TermDefinition DefineTermFromLine(std::string_view line, Session& session) {
+TermDefinition DefineTermFromLine(std::string_view line, Lexicon& lexicon) {
     std::string_view rest = Trim(line);
     if (ToLower(rest.substr(0, 5)) == "term:") rest = Trim(rest.substr(5));
     const size_t colon = rest.find(':');
@@ -150,7 +131,7 @@ TermDefinition DefineTermFromLine(std::string_view line, Session& session) {
         result.error = "Expected \"Term: <kind>: <text>\"";
         return result;
     }
-    return DefineTerm(rest.substr(0, colon), rest.substr(colon + 1), session);
+    return DefineTerm(rest.substr(0, colon), rest.substr(colon + 1), lexicon);
 }
 
 std::vector<std::string> LexiconListing(const std::vector<LangTerm>& terms) {

@@ -1,17 +1,18 @@
 #include "natural/modEnglishDetails.h"
 
-#include "Session.h"
+#include "UserPrompts.h"
+#include "natural/modLangTerms.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
 
-std::string TermPhrase(char letter, Session& session) {
-    const auto i = session.lexicon.FindLetter(letter);
+std::string TermPhrase(char letter, const Lexicon& lexicon, UserPrompts& prompts) {
+    const auto i = lexicon.FindLetter(letter);
     if (!i) {
-        session.prompts().ShowMessage("impossible error");
+        prompts.ShowMessage("impossible error");
         return {};
     }
-    const LangTerm& term = session.lexicon.Terms[static_cast<size_t>(*i)];
+    const LangTerm& term = lexicon.Terms[static_cast<size_t>(*i)];
     std::string article;
     if (term.Kind == TermKind::ClassNoun) {
         const char first = term.Singular.empty() ? ' ' : term.Singular[0];
@@ -22,7 +23,8 @@ std::string TermPhrase(char letter, Session& session) {
     return article + ToUpper(term.Singular);
 }
 
-std::string DescribeCellEnglish(const clsTruthTable& table, int row, int column, Session& session) {
+std::string DescribeCellEnglish(const clsTruthTable& table, int row, int column,
+                                const Lexicon& lexicon, UserPrompts& prompts) {
     std::string text;
     bool first = true;
     const auto separate = [&] {
@@ -35,16 +37,16 @@ std::string DescribeCellEnglish(const clsTruthTable& table, int row, int column,
         ForEachPair(table.InternalRegion(column), [&](char sign, char letter) {
             separate();
             text += sign == '+' ? "is " : "is not ";
-            text += TermPhrase(letter, session);
+            text += TermPhrase(letter, lexicon, prompts);
         });
         return text;
     }
     const int j = column - table.nbrIntTerms();
-    const std::string individual = TermPhrase(table.LocalLetter(j), session);
+    const std::string individual = TermPhrase(table.LocalLetter(j), lexicon, prompts);
     ForEachPair(table.LocalRegion(row, j), [&](char sign, char letter) {
         separate();
         if (sign == '-') text += "it is not true that ";
-        text += individual + " is " + TermPhrase(letter, session);
+        text += individual + " is " + TermPhrase(letter, lexicon, prompts);
     });
     return text;
 }

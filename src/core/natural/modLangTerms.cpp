@@ -201,65 +201,70 @@ bool Lexicon::FillTermForms(int i) {
     return false;
 }
 
-bool Lexicon::TermConflicts(int i, NatState& nat) const {
+bool Lexicon::TermConflicts(int i) const {
     const LangTerm& t = Terms[i];
     for (const std::string* form :
          {&t.Singular, &t.CompSingular, &t.Plural, &t.CompPlural, &t.NegSingular, &t.NegPlural}) {
-        if (form->empty() || FindTerm(*form) == i) continue;
-        if (nat.CheckDialogOpen) nat.ShowNatMessage("Term conflicts with an existing term.");
-        return true;
+        if (!form->empty() && FindTerm(*form) != i) return true;
     }
     return false;
 }
 
-std::string Lexicon::AddTerm(std::string_view text, TermKind kind, Number number, bool negative,
-                             NatState& nat, const GivenForms& given) {
-    const std::string t(text);
-    if (t.empty() || IsCoreWord(t)) {
-        nat.NatError = true;
-        return {};
+namespace {
+
+AddedTerm Refused(TermRefusal refusal, std::string message = {}) {
+    return {{}, refusal, std::move(message)};
+}
+
+// Whether `text`, a form of `term`, is the form asked for: the number, and the negative
+// form or one of the affirmative and complementary ones.
+bool FormSuits(const LangTerm& term, std::string_view text, bool plural, bool negative) {
+    if (plural) {
+        return negative ? text == term.NegPlural : text == term.Plural || text == term.CompPlural;
     }
-    const bool plural = number == Number::Plural;
-    for (int i = 0; i < TermCount(); ++i) {
-        const LangTerm& term = Terms[i];
-        if (term.HasForm(t)) {
-            std::string result = LetterText(i, t);
-            bool suits = false;
-            if (!plural) {
-                suits =
-                    negative ? t == term.NegSingular : t == term.Singular || t == term.CompSingular;
-            } else {
-                suits = negative ? t == term.NegPlural : t == term.Plural || t == term.CompPlural;
-            }
-            if (term.Kind != kind || !suits) nat.NatError = true;
-            return result;
+    return negative ? text == term.NegSingular : text == term.Singular || text == term.CompSingular;
+}
+
+// The first term, in lexicon order, that has `text` as a form or overlaps it settles it.
+std::optional<AddedTerm> SettledByKnownTerm(const Lexicon& lexicon, const std::string& text,
+                                            TermKind kind, bool plural, bool negative) {
+    for (int i = 0; i < lexicon.TermCount(); ++i) {
+        const LangTerm& term = lexicon.Terms[i];
+        if (term.HasForm(text)) {
+            const bool suits = term.Kind == kind && FormSuits(term, text, plural, negative);
+            return AddedTerm{
+                lexicon.LetterText(i, text), suits ? TermRefusal::None : TermRefusal::OtherUse, {}};
         }
         for (const std::string* form : term.ScanOrder()) {
-            if (!form->empty() && TermsOverlap(t, *form)) {
-                nat.ShowNatMessage("\"" + t + "\" conflicts with another term");
-                nat.NatError = true;
-                return {};
+            if (!form->empty() && TermsOverlap(text, *form)) {
+                return Refused(TermRefusal::Overlap,
+                               "\"" + text + "\" conflicts with another term");
             }
         }
     }
+    return std::nullopt;
+}
 
-    // A form the edit rules would refuse ("." read as a word) would make every later edit of
-    // the lexicon fail, so it is never entered, whoever asks.
+// A form the edit rules would refuse ("." read as a word) would make every later edit of the
+// lexicon fail, so it is never entered, whoever asks.
+std::optional<std::string> FormProblem(std::string_view text, const GivenForms& given) {
     for (const std::string_view form :
-         {std::string_view(t), std::string_view(given.singular),
-          std::string_view(given.compSingular), std::string_view(given.compPlural)}) {
+         {text, std::string_view(given.singular), std::string_view(given.compSingular),
+          std::string_view(given.compPlural)}) {
         if (form.empty()) continue;
-        if (const auto problem = TermTextProblem(form)) {
-            nat.ShowNatMessage(*problem);
-            nat.NatError = true;
-            return {};
-        }
+        if (auto problem = TermTextProblem(form)) return problem;
     }
+    return std::nullopt;
+}
 
+// A new term with `text` in the slot of its number and polarity, the forms the caller gave,
+// and the class noun's and adjective's other forms derived; the rest are filled later.
+LangTerm NewTerm(const std::string& text, TermKind kind, bool plural, bool negative,
+                 const GivenForms& given) {
     LangTerm term;
     term.Kind = kind;
     (plural ? (negative ? term.NegPlural : term.Plural)
-            : (negative ? term.NegSingular : term.Singular)) = t;
+            : (negative ? term.NegSingular : term.Singular)) = text;
     if (kind == TermKind::Adjective) {
         term.CompSingular =
             given.compSingular.empty() ? ComplementOf(term.Singular) : given.compSingular;
@@ -273,30 +278,52 @@ std::string Lexicon::AddTerm(std::string_view text, TermKind kind, Number number
             given.compSingular.empty() ? ComplementOf(term.Singular) : given.compSingular;
         term.CompPlural = given.compPlural.empty() ? ComplementOf(term.Plural) : given.compPlural;
     }
-    term.LineUse = kNoLines;
-    if (nat.CurrentLine && *nat.CurrentLine >= 0 &&
-        *nat.CurrentLine < static_cast<int>(term.LineUse.size())) {
-        term.LineUse[*nat.CurrentLine] = 'Y';
+    return term;
+}
+
+}  // namespace
+
+AddedTerm Lexicon::AddTerm(std::string_view text, TermKind kind, Number number, bool negative,
+                           std::optional<int> line, const GivenForms& given) {
+    const std::string t(text);
+    if (t.empty() || IsCoreWord(t)) return Refused(TermRefusal::NotATerm);
+    const bool plural = number == Number::Plural;
+    if (auto known = SettledByKnownTerm(*this, t, kind, plural, negative)) return *known;
+    if (auto problem = FormProblem(t, given)) {
+        return Refused(TermRefusal::RefusedForm, std::move(*problem));
     }
+
+    LangTerm term = NewTerm(t, kind, plural, negative, given);
+    if (line && *line >= 0 && *line < static_cast<int>(term.LineUse.size())) {
+        term.LineUse[static_cast<size_t>(*line)] = 'Y';
+    }
+    // Entered first, so that its forms are checked and filled against the lexicon it joins;
+    // taken out again unless it gets a letter.
     Terms.push_back(std::move(term));
     const int i = TermCount() - 1;
-
-    const bool conflict = TermConflicts(i, nat);
-    // A derived form the rules refuse ("he" from "hes") is no form: it must be given.
-    const bool missing = FillTermForms(i) || HasRefusedForm(Terms[i]);
-    if (!conflict && !missing) {
-        if (const auto letter = AssignTermLetter(kind, t, nat)) {
-            Terms[i].Letter = *letter;
-            return std::string(1, *letter);
-        }
-        nat.NatError = true;
-        Terms.pop_back();
-        return {};
+    AddedTerm result;
+    if (TermConflicts(i)) {
+        result = Refused(TermRefusal::Conflict, kTermConflicts);
+    } else if (FillTermForms(i) || HasRefusedForm(Terms[i])) {
+        // A derived form the rules refuse ("he" from "hes") is no form: it must be given.
+        result = Refused(TermRefusal::MissingForm);
+    } else if (const auto letter = AssignTermLetter(kind, t)) {
+        Terms[i].Letter = *letter;
+        return {std::string(1, *letter), TermRefusal::None, {}};
+    } else {
+        result = Refused(TermRefusal::NoLetter, TermLimitMessage(kind));
     }
-    nat.NatError = true;
-    nat.TermProblem = true;
     Terms.pop_back();
-    return {};
+    return result;
+}
+
+void NoteRefusal(const AddedTerm& added, NatState& nat) {
+    if (added.ok()) return;
+    nat.NatError = true;
+    const bool conflict = added.refusal == TermRefusal::Conflict;
+    if (conflict || added.refusal == TermRefusal::MissingForm) nat.TermProblem = true;
+    if (added.message.empty() || (conflict && !nat.CheckDialogOpen)) return;
+    nat.ShowNatMessage(added.message);
 }
 
 bool HasRefusedForm(const LangTerm& term) {
@@ -306,20 +333,20 @@ bool HasRefusedForm(const LangTerm& term) {
     return false;
 }
 
-std::optional<char> Lexicon::AssignTermLetter(TermKind kind, std::string_view text, NatState& nat) {
+const char* TermLimitMessage(TermKind kind) {
+    return kind == TermKind::SpecificNoun
+               ? "Maximum of 25 specific nouns exceeded."
+               : "Maximum of 26 adjectives / class nouns / predicates exceeded.";
+}
+
+std::optional<char> Lexicon::AssignTermLetter(TermKind kind, std::string_view text) {
     const char initial = text.empty() ? ' ' : text[0];
     if (kind == TermKind::SpecificNoun) {
         const char wanted = ToLower(std::string(1, initial))[0];
         // "x" is the variable of every formula, so it is never a constant.
-        const auto letter = TakeLetter(LowerLetterPool, wanted == 'x' ? ' ' : wanted);
-        if (!letter) nat.ShowNatMessage("Maximum of 25 specific nouns exceeded.");
-        return letter;
+        return TakeLetter(LowerLetterPool, wanted == 'x' ? ' ' : wanted);
     }
-    const auto letter = TakeLetter(UpperLetterPool, ToUpper(std::string(1, initial))[0]);
-    if (!letter) {
-        nat.ShowNatMessage("Maximum of 26 adjectives / class nouns / predicates exceeded.");
-    }
-    return letter;
+    return TakeLetter(UpperLetterPool, ToUpper(std::string(1, initial))[0]);
 }
 
 void Lexicon::ReturnLetter(TermKind kind, char letter) {

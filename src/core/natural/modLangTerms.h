@@ -61,6 +61,8 @@ struct LangTerm {
         return {&Singular, &Plural, &NegSingular, &NegPlural, &CompSingular, &CompPlural};
     }
     [[nodiscard]] bool HasForm(std::string_view text) const;
+
+    bool operator==(const LangTerm&) const = default;
 };
 
 // Forms that the caller of AddTerm already knows (the Check Language Terms dialog).
@@ -68,6 +70,28 @@ struct GivenForms {
     std::string singular;
     std::string compSingular;
     std::string compPlural;
+};
+
+inline constexpr const char* kTermConflicts = "Term conflicts with an existing term.";
+
+// Why the lexicon did not take a text as asked.
+enum class TermRefusal {
+    None,         // added, or already a form of a term of the kind and number asked for
+    NotATerm,     // empty, or a core word; nothing is said
+    OtherUse,     // already a form of a term, but of another kind or number; nothing is said
+    Overlap,      // a form of a term starts with it as a whole word, or it with one
+    RefusedForm,  // it, or a given form, is a text the edit rules refuse
+    Conflict,     // a form it gives or derives is already a form of an earlier term
+    MissingForm,  // a form it needs cannot be derived; nothing is said
+    NoLetter,     // every letter for its kind is taken
+};
+
+// What AddTerm did. The lexicon shows nothing itself: `message` is what it has to say.
+struct AddedTerm {
+    std::string letter;  // "M" or "~M"; for OtherUse the letter text of the term found
+    TermRefusal refusal = TermRefusal::None;
+    std::string message;  // the refusal in the user's words; empty when nothing is said
+    [[nodiscard]] bool ok() const { return refusal == TermRefusal::None; }
 };
 
 class Lexicon {
@@ -93,20 +117,31 @@ public:
     // Fills the derivable empty forms of term i; true when a form it needs is still empty.
     bool FillTermForms(int i);
     // True when a form of term i is also a form of an earlier term.
-    [[nodiscard]] bool TermConflicts(int i, NatState& nat) const;
+    [[nodiscard]] bool TermConflicts(int i) const;
 
-    // Records `text` as a term (or finds it) and returns its letter text ("M" or "~M").
-    // On failure sets nat.NatError (and nat.TermProblem when a form is missing or
-    // conflicts) and returns ""; the lexicon is then unchanged.
-    std::string AddTerm(std::string_view text, TermKind kind, Number number, bool negative,
-                        NatState& nat, const GivenForms& given = {});
+    // Records `text` as a term, or finds it, for a sentence on `line` (none outside one).
+    // `number` and `negative` say which form `text` is. A refused text leaves the lexicon
+    // unchanged.
+    AddedTerm AddTerm(std::string_view text, TermKind kind, Number number, bool negative,
+                      std::optional<int> line, const GivenForms& given = {});
 
     // Takes a free letter for a new term: its own initial when free, else the first free
-    // letter of the pool. Shows the limit message when the pool is empty.
-    std::optional<char> AssignTermLetter(TermKind kind, std::string_view text, NatState& nat);
+    // letter of the pool; none when the pool is empty (TermLimitMessage says so).
+    std::optional<char> AssignTermLetter(TermKind kind, std::string_view text);
     // Puts a letter back at the end of its pool.
     void ReturnLetter(TermKind kind, char letter);
+
+    bool operator==(const Lexicon&) const = default;
 };
+
+// "Maximum of 25 specific nouns exceeded." and its like: no letter is left for `kind`.
+[[nodiscard]] const char* TermLimitMessage(TermKind kind);
+
+// What a refusal means to the translation that asked: it fails, for want of a usable term
+// when the user may still give the forms (Conflict, MissingForm), and the lexicon's message
+// is shown unless the translation is quiet. A conflict is told only in the Check Language
+// Terms dialog; elsewhere the Language Terms window then asks for the term instead.
+void NoteRefusal(const AddedTerm& added, NatState& nat);
 
 // True when a form of the term is one the lexicon's rules refuse (a core word, a period...).
 [[nodiscard]] bool HasRefusedForm(const LangTerm& term);
@@ -164,6 +199,6 @@ bool RequestTermDefinitions(const std::vector<std::string>& undefinedWords, Sess
 // Terms window and returns true unless the user accepted it.
 bool RequestMissingForms(Session& session);
 // Opens the Check Language Terms dialog; sets nat.NatError unless the user accepted.
-bool ConfirmTermWithUser(CheckTermsModel& dialog, NatState& nat, Session& session);
+bool ConfirmTermWithUser(CheckTermsModel& dialog, NatState& nat);
 
 }  // namespace deducto

@@ -33,8 +33,8 @@ bool RequestMissingForms(Session& session) {
     return !window.TermsAccepted();
 }
 
-bool ConfirmTermWithUser(CheckTermsModel& dialog, NatState& nat, Session& session) {
-    session.prompts().ConfirmTermWithUser(dialog);
+bool ConfirmTermWithUser(CheckTermsModel& dialog, NatState& nat) {
+    nat.prompts().ConfirmTermWithUser(dialog);
     if (!dialog.TermsAccepted()) nat.NatError = true;
     return dialog.TermsAccepted();
 }

@@ -385,7 +385,7 @@ void NaturalTranslator::AskDescriptorKinds(const std::vector<ContentWord>& conte
         if (WordTermIndex(c.k).kind != WordKind::Undefined) continue;
         request.TermUnderCheck = Word(c.k);
         CheckTermsModel dialog(lexicon_, nat, request);
-        if (!ConfirmTermWithUser(dialog, nat, session_)) {
+        if (!ConfirmTermWithUser(dialog, nat)) {
             userCancelled = true;
             return;
         }

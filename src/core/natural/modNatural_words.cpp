@@ -39,7 +39,9 @@ bool NaturalTranslator::AnyUndefinedWord(int first, int last) const {
 }
 
 std::string NaturalTranslator::AddWordTerm(int k, TermKind kind, Number number, bool negative) {
-    return lexicon_.AddTerm(Word(k), kind, number, negative, nat);
+    const AddedTerm added = lexicon_.AddTerm(Word(k), kind, number, negative, nat.CurrentLine);
+    NoteRefusal(added, nat);
+    return added.letter;
 }
 
 bool NaturalTranslator::RequestTermDefinitions(int n) {

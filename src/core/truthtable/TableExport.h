@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Session.h"
+#include "Options.h"
 
 namespace deducto {
 

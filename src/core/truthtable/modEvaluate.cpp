@@ -1,6 +1,6 @@
 #include "truthtable/modEvaluate.h"
 
-#include "Session.h"
+#include "Progress.h"
 #include "formula/Operators.h"
 #include "truthtable/clsTruthTable.h"
 
@@ -20,23 +20,24 @@ Verdict VerdictOf(const clsTruthTable& comparison) {
 
 // Conjoins the premises in line order, simplifying each conjunction so the running table
 // stays small. Returns no table when there are no premises.
-Status CombinePremises(Session& session, std::shared_ptr<const clsTruthTable>& running) {
+Status CombinePremises(const ArgumentLines& lines, Mode mode, Computation& computation,
+                       std::shared_ptr<const clsTruthTable>& running) {
     for (int line = 1; line < kLineCount; ++line) {
-        const std::shared_ptr<const clsTruthTable>& premise = session.lines[line].table;
+        const std::shared_ptr<const clsTruthTable>& premise = lines[line].table;
         if (!premise) continue;
         if (!running) {
             running = premise;
-            session.progress.step = Step::CombiningPremises;
+            computation.progress.step = Step::CombiningPremises;
             continue;
         }
-        auto conjunction = std::make_shared<clsTruthTable>(session.mode);
-        Status status = conjunction->generateFromBinary(*running, *premise, op::kAnd, false,
-                                                        session.computation);
+        auto conjunction = std::make_shared<clsTruthTable>(mode);
+        Status status =
+            conjunction->generateFromBinary(*running, *premise, op::kAnd, false, computation);
         if (!status.ok()) return status;
-        if (session.CheckCancel()) return Status::Cancelled();
-        status = conjunction->Simplify(session.computation);
+        if (computation.CheckCancel()) return Status::Cancelled();
+        status = conjunction->Simplify(computation);
         if (!status.ok()) return status;
-        if (session.CheckCancel()) return Status::Cancelled();
+        if (computation.CheckCancel()) return Status::Cancelled();
         running = std::move(conjunction);
     }
     return {};
@@ -44,33 +45,33 @@ Status CombinePremises(Session& session, std::shared_ptr<const clsTruthTable>& r
 
 }  // namespace
 
-Evaluation EvaluateArgument(Session& session) {
+Evaluation EvaluateArgument(ArgumentLines& lines, Mode mode, Computation& computation) {
     Evaluation result;
-    const std::shared_ptr<const clsTruthTable> conclusion = session.lines[0].table;
+    const std::shared_ptr<const clsTruthTable> conclusion = lines[0].table;
     if (!conclusion) return result;
 
     std::shared_ptr<const clsTruthTable> premises;
-    result.status = CombinePremises(session, premises);
+    result.status = CombinePremises(lines, mode, computation, premises);
     if (!result.status.ok()) return result;
 
     std::shared_ptr<clsTruthTable> comparison;
     if (premises) {
-        comparison = std::make_shared<clsTruthTable>(session.mode);
-        session.progress.step = Step::ComparingPremisesConclusion;
-        result.status = comparison->generateFromBinary(*premises, *conclusion, op::kImplies, true,
-                                                       session.computation);
+        comparison = std::make_shared<clsTruthTable>(mode);
+        computation.progress.step = Step::ComparingPremisesConclusion;
+        result.status =
+            comparison->generateFromBinary(*premises, *conclusion, op::kImplies, true, computation);
         if (!result.status.ok()) return result;
     } else {
         // Without premises the comparison is the conclusion's own table.
         comparison = std::make_shared<clsTruthTable>(*conclusion);
     }
-    if (session.CheckCancel()) {
+    if (computation.CheckCancel()) {
         result.status = Status::Cancelled();
         return result;
     }
-    result.status = comparison->Simplify(session.computation);
+    result.status = comparison->Simplify(computation);
     if (!result.status.ok()) return result;
-    if (!premises) session.lines[0].table = comparison;
+    if (!premises) lines[0].table = comparison;
 
     result.verdict = VerdictOf(*comparison);
     result.comparisonTable = std::move(comparison);

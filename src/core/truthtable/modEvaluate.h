@@ -6,11 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "ArgumentLine.h"
+#include "Mode.h"
 #include "Outcome.h"
 
 namespace deducto {
 
-class Session;
+class Computation;
 class clsTruthTable;
 
 // What an evaluation concluded; None when it did not finish.
@@ -67,9 +69,11 @@ struct Evaluation {
     [[nodiscard]] bool doesNotFollow() const { return verdict == Verdict::DoesNotFollow; }
 };
 
-// Evaluates the argument held in session.lines (line 0 must have a table). Publishes
-// progress in session.progress and polls session.CheckCancel(). Without premises the
-// comparison is the conclusion's own table, simplified, and it replaces the line's table.
-[[nodiscard]] Evaluation EvaluateArgument(Session& session);
+// Evaluates the argument held in `lines` (line 0 must have a table), read in `mode`.
+// Publishes progress in computation.progress and polls computation.CheckCancel(). Without
+// premises the comparison is the conclusion's own table, simplified, and it replaces the
+// line's table.
+[[nodiscard]] Evaluation EvaluateArgument(ArgumentLines& lines, Mode mode,
+                                          Computation& computation);
 
 }  // namespace deducto

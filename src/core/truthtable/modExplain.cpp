@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "Progress.h"
-#include "Session.h"
 #include "formula/Operators.h"
 #include "truthtable/World.h"
 #include "truthtable/clsTruthTable.h"
@@ -166,13 +165,13 @@ Explanation ExplainVerdict(const std::vector<PremiseTable>& premises,
     return MinimalSetSearch(premises, conclusion, verdict, work).Run();
 }
 
-Explanation ExplainArgument(Session& session, Verdict verdict) {
-    if (!session.lines[0].table) return {};
+Explanation ExplainArgument(const ArgumentLines& lines, Verdict verdict, Computation& work) {
+    if (!lines[0].table) return {};
     std::vector<PremiseTable> premises;
     for (int line = 1; line < kLineCount; ++line) {
-        if (session.lines[line].table) premises.push_back({line, session.lines[line].table.get()});
+        if (lines[line].table) premises.push_back({line, lines[line].table.get()});
     }
-    return ExplainVerdict(premises, *session.lines[0].table, verdict, session.computation);
+    return ExplainVerdict(premises, *lines[0].table, verdict, work);
 }
 
 std::string ExplanationText(const Explanation& explanation) {

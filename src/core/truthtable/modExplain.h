@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "ArgumentLine.h"
 #include "Outcome.h"
 #include "truthtable/modEvaluate.h"
 
 namespace deducto {
 
 class Computation;
-class Session;
 class clsTruthTable;
 
 struct PremiseTable {
@@ -47,8 +47,9 @@ struct Explanation {
                                          const clsTruthTable& conclusion, Verdict verdict,
                                          Computation& work);
 
-// The same for the argument held in session.lines, as EvaluateArgument left it.
-[[nodiscard]] Explanation ExplainArgument(Session& session, Verdict verdict);
+// The same for the argument held in `lines`, as EvaluateArgument left it.
+[[nodiscard]] Explanation ExplainArgument(const ArgumentLines& lines, Verdict verdict,
+                                          Computation& work);
 
 // The sentence shown under the verdict; empty when nothing was found.
 [[nodiscard]] std::string ExplanationText(const Explanation& explanation);

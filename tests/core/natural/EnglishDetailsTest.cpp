@@ -17,11 +17,11 @@ TEST_F(EnglishDetailsTest, TermPhrasesCarryAnArticleForClassNouns) {
     Define("class noun", "owl");
     Define("adjective", "mortal");
     Define("specific noun", "socrates");
-    EXPECT_EQ(TermPhrase('P', session), "a PHILOSOPHER");
-    EXPECT_EQ(TermPhrase('O', session), "an OWL");
-    EXPECT_EQ(TermPhrase('M', session), "MORTAL");
-    EXPECT_EQ(TermPhrase('s', session), "SOCRATES");
-    EXPECT_EQ(TermPhrase('Q', session), "");
+    EXPECT_EQ(TermPhrase('P', lexicon, session.prompts()), "a PHILOSOPHER");
+    EXPECT_EQ(TermPhrase('O', lexicon, session.prompts()), "an OWL");
+    EXPECT_EQ(TermPhrase('M', lexicon, session.prompts()), "MORTAL");
+    EXPECT_EQ(TermPhrase('s', lexicon, session.prompts()), "SOCRATES");
+    EXPECT_EQ(TermPhrase('Q', lexicon, session.prompts()), "");
     EXPECT_EQ(messages, std::vector<std::string>{"impossible error"});
 }
 
@@ -32,17 +32,19 @@ TEST_F(EnglishDetailsTest, AnAccentedTermIsOneTermWhateverItsCase) {
     EXPECT_FALSE(lower.text.empty());
     EXPECT_EQ(upper.text, lower.text);
     EXPECT_EQ(lexicon.TermCount(), 2);
-    EXPECT_EQ(TermPhrase(LetterOf("\u00e9pique"), session), "\u00c9PIQUE");
+    EXPECT_EQ(TermPhrase(LetterOf("\u00e9pique"), lexicon, session.prompts()), "\u00c9PIQUE");
 }
 
 // The English texts of each column over all rows of the table of `formula`.
 std::vector<std::set<std::string>> ColumnTexts(Session& session, std::string_view formula) {
     session.options.eliminateUnneeded = false;
-    const LineTable t = BuildLineTable(BuildPolish(formula, Mode::Natural).PolishStr, session);
+    const LineTable t = BuildLineTable(BuildPolish(formula, Mode::Natural).PolishStr, session.mode,
+                                       session.options, session.computation);
     std::vector<std::set<std::string>> columns(static_cast<size_t>(t.table->nbrTerms()));
     for (int row = 0; row < t.table->nbrTruthCombos(); ++row) {
         for (int c = 0; c < t.table->nbrTerms(); ++c) {
-            columns[static_cast<size_t>(c)].insert(DescribeCellEnglish(*t.table, row, c, session));
+            columns[static_cast<size_t>(c)].insert(
+                DescribeCellEnglish(*t.table, row, c, session.lexicon, session.prompts()));
         }
     }
     return columns;

@@ -134,18 +134,14 @@ TEST(CoreWords, HoldTheFixedListExactly) {
 using LexiconTest = NaturalTest;
 
 TEST_F(LexiconTest, AClassNounGetsItsPluralAndComplements) {
-    NatState nat(s.prompts, 2);
-    EXPECT_EQ(lexicon.AddTerm("philosopher", TermKind::ClassNoun, Number::Singular, false, nat),
-              "P");
+    const AddedTerm added =
+        lexicon.AddTerm("philosopher", TermKind::ClassNoun, Number::Singular, false, 2);
+    EXPECT_EQ(added.letter, "P");
     const LangTerm& t = lexicon.Terms[0];
     EXPECT_EQ(t.Plural, "philosophers");
     EXPECT_EQ(t.CompSingular, "non-philosopher");
     EXPECT_EQ(t.CompPlural, "non-philosophers");
     EXPECT_EQ(t.LineUse, "NNYNNNNNN");
-    // Its complementary forms are written with a negation sign.
-    EXPECT_EQ(lexicon.AddTerm("non-philosophers", TermKind::ClassNoun, Number::Plural, false, nat),
-              "~P");
-    EXPECT_FALSE(nat.NatError);
 }
 
 TEST_F(LexiconTest, APredicateFillsItsNegativePluralFromTheNegativeSingular) {
@@ -156,61 +152,254 @@ TEST_F(LexiconTest, APredicateFillsItsNegativePluralFromTheNegativeSingular) {
     EXPECT_EQ(t.NegPlural, "do not die");
 }
 
-TEST_F(LexiconTest, AnOverlappingTextIsRefusedWithItsMessage) {
-    Define("adjective", "wise");
-    NatState nat(s.prompts);
-    EXPECT_EQ(lexicon.AddTerm("wise man", TermKind::ClassNoun, Number::Singular, false, nat), "");
-    EXPECT_TRUE(nat.NatError);
-    EXPECT_EQ(messages.back(), "\"wise man\" conflicts with another term");
-    EXPECT_EQ(lexicon.TermCount(), 1);
-    Define("adjective", "wiser");
-    EXPECT_EQ(lexicon.TermCount(), 2);
-}
-
-// "hes" would make the class noun "he", a core word: the form must be given, not derived.
-TEST_F(LexiconTest, ADerivedFormTheRulesRefuseIsAMissingForm) {
-    NatState nat(s.prompts);
-    EXPECT_EQ(lexicon.AddTerm("hes", TermKind::ClassNoun, Number::Plural, false, nat), "");
-    EXPECT_TRUE(nat.NatError);
-    EXPECT_TRUE(nat.TermProblem);
-    EXPECT_EQ(lexicon.TermCount(), 0);
-}
-
-TEST_F(LexiconTest, AKnownFormOfTheWrongNumberOrKindFailsWithoutAMessage) {
-    Define("class noun", "philosopher");
-    for (const auto& [kind, number] : {std::pair{TermKind::ClassNoun, Number::Singular},
-                                       std::pair{TermKind::Adjective, Number::Plural}}) {
-        NatState nat(s.prompts);
-        lexicon.AddTerm("philosophers", kind, number, false, nat);
-        EXPECT_TRUE(nat.NatError);
+// `count` terms of one kind whose initials are all `initial`, so that they drain the pool.
+std::vector<std::pair<std::string, std::string>> Many(const char* kind, char initial, int count) {
+    std::vector<std::pair<std::string, std::string>> terms;
+    for (int i = 0; i < count; ++i) {
+        terms.emplace_back(kind, std::string{initial, static_cast<char>('a' + i / 26),
+                                             static_cast<char>('a' + i % 26)});
     }
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(lexicon.TermCount(), 1);
+    return terms;
 }
 
-TEST_F(LexiconTest, ANounWithoutADerivablePluralIsATermProblem) {
-    NatState nat(s.prompts);
-    lexicon.AddTerm("bus", TermKind::ClassNoun, Number::Singular, false, nat);
-    EXPECT_TRUE(nat.NatError);
-    EXPECT_TRUE(nat.TermProblem);
-    EXPECT_EQ(lexicon.TermCount(), 0);
-    NatState core(s.prompts);
-    lexicon.AddTerm("nobody", TermKind::ClassNoun, Number::Singular, false, core);
-    EXPECT_TRUE(core.NatError);
-    EXPECT_FALSE(core.TermProblem);
+struct Addition {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> defined;  // kind and text, first
+    const char* text;
+    TermKind kind;
+    Number number;
+    bool negative;
+    GivenForms given;
+    TermRefusal refusal;
+    const char* letter;
+    const char* message;
+};
+void PrintTo(const Addition& c, std::ostream* os) { *os << c.name; }
+class AddTermTest : public ::testing::TestWithParam<Addition> {};
+TEST_P(AddTermTest, GivesTheLetterOrTheRefusalWithItsMessage) {
+    const Addition& c = GetParam();
+    Lexicon lexicon;
+    for (const auto& [kind, text] : c.defined) {
+        ASSERT_TRUE(DefineTerm(kind, text, lexicon).ok()) << text;
+    }
+    const Lexicon before = lexicon;
+    const AddedTerm added = lexicon.AddTerm(c.text, c.kind, c.number, c.negative, 1, c.given);
+    EXPECT_EQ(added.refusal, c.refusal);
+    EXPECT_EQ(added.letter, c.letter);
+    EXPECT_EQ(added.message, c.message);
+    EXPECT_EQ(added.ok(), c.refusal == TermRefusal::None);
+    if (!added.ok()) {
+        EXPECT_TRUE(lexicon == before);  // a refusal leaves no trace
+    }
+    if (added.ok() && lexicon.TermCount() > before.TermCount()) {
+        EXPECT_EQ(lexicon.Terms.back().Letter, c.letter[0]);
+        EXPECT_EQ(lexicon.Terms.back().LineUse, "NYNNNNNNN");
+    }
 }
+using R = TermRefusal;
+const std::pair<std::string, std::string> kPhilosopher{"class noun", "philosopher"};
+INSTANTIATE_TEST_SUITE_P(
+    Lexicon, AddTermTest,
+    ::testing::Values(
+        Addition{"NewClassNoun",
+                 {},
+                 "philosopher",
+                 TermKind::ClassNoun,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::None,
+                 "P",
+                 ""},
+        Addition{"NewNegativePredicate",
+                 {},
+                 "does not die",
+                 TermKind::Predicate,
+                 Number::Singular,
+                 true,
+                 {},
+                 R::None,
+                 "D",
+                 ""},
+        Addition{"InitialTakenGetsTheFirstFreeLetter",
+                 {{"adjective", "wise"}},
+                 "wiser",
+                 TermKind::Adjective,
+                 Number::Unknown,
+                 false,
+                 {},
+                 R::None,
+                 "X",
+                 ""},
+        Addition{"SpecificNounNeverX",
+                 {},
+                 "xerxes",
+                 TermKind::SpecificNoun,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::None,
+                 "y",
+                 ""},
+        Addition{"KnownComplementaryForm",
+                 {kPhilosopher},
+                 "non-philosophers",
+                 TermKind::ClassNoun,
+                 Number::Plural,
+                 false,
+                 {},
+                 R::None,
+                 "~P",
+                 ""},
+        Addition{
+            "Empty", {}, "", TermKind::Adjective, Number::Unknown, false, {}, R::NotATerm, "", ""},
+        Addition{"CoreWord",
+                 {},
+                 "nobody",
+                 TermKind::ClassNoun,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::NotATerm,
+                 "",
+                 ""},
+        Addition{"KnownFormOfAnotherNumber",
+                 {kPhilosopher},
+                 "philosophers",
+                 TermKind::ClassNoun,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::OtherUse,
+                 "P",
+                 ""},
+        Addition{"KnownFormOfAnotherKind",
+                 {kPhilosopher},
+                 "philosophers",
+                 TermKind::Adjective,
+                 Number::Plural,
+                 false,
+                 {},
+                 R::OtherUse,
+                 "P",
+                 ""},
+        Addition{"OverlapsAnEarlierTerm",
+                 {{"adjective", "wise"}},
+                 "wise man",
+                 TermKind::ClassNoun,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::Overlap,
+                 "",
+                 "\"wise man\" conflicts with another term"},
+        Addition{"PeriodInTheText",
+                 {},
+                 "st. paul",
+                 TermKind::SpecificNoun,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::RefusedForm,
+                 "",
+                 "Period not allowed within a term"},
+        Addition{"PeriodInAGivenForm",
+                 {},
+                 "bold",
+                 TermKind::Adjective,
+                 Number::Unknown,
+                 false,
+                 {"", "non.bold", ""},
+                 R::RefusedForm,
+                 "",
+                 "Period not allowed within a term"},
+        Addition{"DerivedFormOfAnEarlierTerm",
+                 {{"adjective", "greek"}},
+                 "non-greeks",
+                 TermKind::ClassNoun,
+                 Number::Plural,
+                 false,
+                 {},
+                 R::Conflict,
+                 "",
+                 "Term conflicts with an existing term."},
+        Addition{"NoDerivablePlural",
+                 {},
+                 "bus",
+                 TermKind::ClassNoun,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::MissingForm,
+                 "",
+                 ""},
+        // "hes" would make the class noun "he", a core word: the form must be given.
+        Addition{"DerivedFormIsACoreWord",
+                 {},
+                 "hes",
+                 TermKind::ClassNoun,
+                 Number::Plural,
+                 false,
+                 {},
+                 R::MissingForm,
+                 "",
+                 ""},
+        Addition{"NoLetterAfterTheLastAdjective",
+                 Many("adjective", 'w', kMaxOtherTerms),
+                 "one more",
+                 TermKind::Adjective,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::NoLetter,
+                 "",
+                 "Maximum of 26 adjectives / class nouns / predicates exceeded."},
+        Addition{"NoLetterAfterTheLastName",
+                 Many("specific noun", 'n', kMaxSpecificNouns),
+                 "last",
+                 TermKind::SpecificNoun,
+                 Number::Singular,
+                 false,
+                 {},
+                 R::NoLetter,
+                 "",
+                 "Maximum of 25 specific nouns exceeded."}),
+    [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(LexiconTest, ADerivedFormOfAnEarlierTermConflicts) {
-    Define("adjective", "greek");  // its complement is non-greek
+// What a translation makes of the lexicon's answer.
+struct Noted {
+    const char* name;
+    TermRefusal refusal;
+    const char* message;
+    bool checkDialogOpen;
+    bool quiet;
+    bool termProblem;
+    bool shown;  // the message reaches the user
+};
+void PrintTo(const Noted& c, std::ostream* os) { *os << c.name; }
+class NoteRefusalTest : public NaturalTest, public ::testing::WithParamInterface<Noted> {};
+TEST_P(NoteRefusalTest, FailsTheTranslationAndTellsWhatIsToldThere) {
+    const Noted& c = GetParam();
     NatState nat(s.prompts);
-    lexicon.AddTerm("non-greeks", TermKind::ClassNoun, Number::Plural, false, nat);
-    EXPECT_TRUE(nat.TermProblem);
-    EXPECT_TRUE(messages.empty());  // said only inside the Check Language Terms dialog
-    nat.CheckDialogOpen = true;
-    lexicon.AddTerm("non-greeks", TermKind::ClassNoun, Number::Plural, false, nat);
-    EXPECT_EQ(messages, std::vector<std::string>{"Term conflicts with an existing term."});
-    EXPECT_EQ(lexicon.TermCount(), 1);
+    nat.CheckDialogOpen = c.checkDialogOpen;
+    nat.QuietMessages = c.quiet;
+    NoteRefusal({"", c.refusal, c.message}, nat);
+    EXPECT_EQ(nat.NatError, c.refusal != TermRefusal::None);
+    EXPECT_EQ(nat.TermProblem, c.termProblem);
+    EXPECT_EQ(messages, c.shown ? std::vector<std::string>{c.message} : std::vector<std::string>{});
 }
+INSTANTIATE_TEST_SUITE_P(
+    Lexicon, NoteRefusalTest,
+    ::testing::Values(
+        Noted{"Added", R::None, "", false, false, false, false},
+        Noted{"OtherUseSilently", R::OtherUse, "", false, false, false, false},
+        Noted{"OverlapTold", R::Overlap, "overlap", false, false, false, true},
+        Noted{"QuietRetryTellsNothing", R::Overlap, "overlap", false, true, false, false},
+        Noted{"ConflictOutsideTheDialog", R::Conflict, kTermConflicts, false, false, true, false},
+        Noted{"ConflictInTheDialog", R::Conflict, kTermConflicts, true, false, true, true},
+        Noted{"MissingFormSilently", R::MissingForm, "", false, false, true, false},
+        Noted{"NoLetterTold", R::NoLetter, "limit", false, false, false, true}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(LexiconTest, TermsTakeTheirInitialWhileItIsFree) {
     EXPECT_EQ(Define("predicate", "is mortal"), "I");
@@ -220,24 +409,6 @@ TEST_F(LexiconTest, TermsTakeTheirInitialWhileItIsFree) {
     EXPECT_EQ(Define("specific noun", "socrates"), "s");
     EXPECT_EQ(Define("specific noun", "xerxes"), "y");  // x is the variable
     EXPECT_EQ(lexicon.UpperLetterPool.find('M'), std::string::npos);
-}
-
-TEST_F(LexiconTest, PoolsRefuseTheTermAfterTheLast) {
-    const auto name = [](char initial, int i) {
-        return std::string{initial, static_cast<char>('a' + i / 26),
-                           static_cast<char>('a' + i % 26)};
-    };
-    for (int i = 0; i < kMaxOtherTerms; ++i) Define("adjective", name('w', i));
-    NatState nat(s.prompts);
-    lexicon.AddTerm("one more", TermKind::Adjective, Number::Singular, false, nat);
-    EXPECT_TRUE(nat.NatError);
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back(), "Maximum of 26 adjectives / class nouns / predicates exceeded.");
-    EXPECT_EQ(lexicon.TermCount(), kMaxOtherTerms);
-    for (int i = 0; i < kMaxSpecificNouns; ++i) Define("specific noun", name('n', i));
-    lexicon.AddTerm("last", TermKind::SpecificNoun, Number::Singular, false, nat);
-    EXPECT_EQ(messages.back(), "Maximum of 25 specific nouns exceeded.");
-    EXPECT_EQ(lexicon.TermCount(), kMaxOtherTerms + kMaxSpecificNouns);
 }
 
 TEST_F(LexiconTest, FormNumberIsOpenForAFormOfBothNumbers) {
@@ -253,14 +424,14 @@ TEST_F(LexiconTest, FormNumberIsOpenForAFormOfBothNumbers) {
 }
 
 TEST_F(LexiconTest, DefinitionsAreCheckedAndListed) {
-    EXPECT_EQ(DefineTerm("adverb", "fast", session).error,
+    EXPECT_EQ(DefineTerm("adverb", "fast", session.lexicon).error,
               "Unknown kind of term \"adverb\" (expected adjective, specific noun, class noun or "
               "predicate)");
-    EXPECT_EQ(DefineTerm("adjective", "Any", session).error,
+    EXPECT_EQ(DefineTerm("adjective", "Any", session.lexicon).error,
               "\"any\" is a core word and cannot be used as a term");
-    EXPECT_TRUE(DefineTermFromLine("Term: class noun: Greek  Philosopher", session).ok());
-    EXPECT_TRUE(DefineTermFromLine("predicate: will die", session).ok());
-    EXPECT_EQ(DefineTerm("adjective", "bus", session).letter, "B");
+    EXPECT_TRUE(DefineTermFromLine("Term: class noun: Greek  Philosopher", session.lexicon).ok());
+    EXPECT_TRUE(DefineTermFromLine("predicate: will die", session.lexicon).ok());
+    EXPECT_EQ(DefineTerm("adjective", "bus", session.lexicon).letter, "B");
     EXPECT_EQ(LexiconListing(lexicon.Terms),
               (std::vector<std::string>{
                   "G  class noun: greek philosopher | greek philosophers | non-greek philosopher | "
@@ -272,22 +443,22 @@ TEST_F(LexiconTest, DefinitionsAreCheckedAndListed) {
 // A term's line gives back exactly the term: derived forms are left out, corrected ones are
 // written and read again; forms the lexicon would refuse leave it as it was.
 TEST_F(LexiconTest, TermLinesCarryCorrectedForms) {
-    ASSERT_TRUE(DefineTerm("class noun", "man", session).ok());
+    ASSERT_TRUE(DefineTerm("class noun", "man", session.lexicon).ok());
     EXPECT_EQ(TermLineText(lexicon.Terms[0]), "man");
     lexicon.Terms[0].Plural = "menfolk";
     EXPECT_EQ(TermLineText(lexicon.Terms[0]), "man | menfolk | non-man | non-men");
 
     Session again(s.prompts, s.pump);
-    ASSERT_TRUE(DefineTerm("class noun", "Man | Menfolk | non-man | non-men", again).ok());
+    ASSERT_TRUE(DefineTerm("class noun", "Man | Menfolk | non-man | non-men", again.lexicon).ok());
     ASSERT_EQ(again.lexicon.TermCount(), 1);
     EXPECT_EQ(again.lexicon.Terms[0].Plural, "menfolk");
     EXPECT_EQ(TermLineText(again.lexicon.Terms[0]), "man | menfolk | non-man | non-men");
 
-    EXPECT_EQ(DefineTerm("adjective", "wise | non-wise | unwise", again).error,
+    EXPECT_EQ(DefineTerm("adjective", "wise | non-wise | unwise", again.lexicon).error,
               "A adjective has 2 forms separated by \"|\"");
-    EXPECT_EQ(DefineTerm("adjective", "brave | menfolk", again).error,
+    EXPECT_EQ(DefineTerm("adjective", "brave | menfolk", again.lexicon).error,
               "Term conflicts with an existing term.");
-    EXPECT_EQ(DefineTerm("adjective", "bold | non.bold", again).error,
+    EXPECT_EQ(DefineTerm("adjective", "bold | non.bold", again.lexicon).error,
               "Period not allowed within a term");
     EXPECT_EQ(again.lexicon.TermCount(), 1);  // nothing of the refused terms stays
 }

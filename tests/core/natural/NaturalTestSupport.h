@@ -27,7 +27,7 @@ protected:
 
     // Defines a term ("class noun", "man") and returns its letter.
     std::string Define(std::string_view kind, std::string_view text) {
-        const TermDefinition d = DefineTerm(kind, text, session);
+        const TermDefinition d = DefineTerm(kind, text, session.lexicon);
         EXPECT_TRUE(d.ok()) << d.error;
         return d.letter;
     }

@@ -205,7 +205,7 @@ std::string Verdict(Session& session, const std::vector<std::string>& lines) {
         const LineOutcome read = ReadLine(lines[i], line, ReadKind::Edit, session);
         if (read.result != LineResult::Built) return "not read: " + read.text;
     }
-    return VerdictText(EvaluateArgument(session).verdict);
+    return VerdictText(EvaluateArgument(session.lines, session.mode, session.computation).verdict);
 }
 
 }  // namespace

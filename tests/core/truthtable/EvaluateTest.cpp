@@ -50,7 +50,8 @@ TEST(WorkedExamples, WeatherForecastFailsInOneCase) {
     ScriptedSession ss;
     const Evaluation result = Evaluate(ss.session, kWeather, "u");
     EXPECT_EQ(result.verdict, Verdict::DoesNotFollow);
-    const std::vector<CaseText> cases = DescribeFailingCases(*result.comparisonTable, ss.session);
+    const std::vector<CaseText> cases =
+        DescribeFailingCases(*result.comparisonTable, ss.session.lexicon, ss.session.prompts());
     EXPECT_EQ(cases, std::vector<CaseText>{{">> a is true, c is false, k is false, p is true, "
                                             "r is true, s is false, t is false, u is false"}});
 
@@ -86,14 +87,16 @@ TEST(Details, FormulaLayoutNamesRegionsAndIndividuals) {
     ScriptedSession pred(Mode::Predicate);
     const Evaluation r = Evaluate(pred.session, {"exists x (Px and not Qx)"}, "Pa and not Qa");
     ASSERT_EQ(r.verdict, Verdict::DoesNotFollow);
-    const auto cases = DescribeFailingCases(*r.comparisonTable, pred.session);
+    const auto cases =
+        DescribeFailingCases(*r.comparisonTable, pred.session.lexicon, pred.session.prompts());
     ASSERT_FALSE(cases.empty());
     EXPECT_EQ(cases.front(), CaseText{">> exists x (Px and not Qx), (Pa and Qa) is true"});
 
     ScriptedSession set(Mode::SetTheory);
     const Evaluation s = Evaluate(set.session, {"exists x (x belongs A - B)"}, "a belongs A");
     ASSERT_EQ(s.verdict, Verdict::DoesNotFollow);
-    const auto setCases = DescribeFailingCases(*s.comparisonTable, set.session);
+    const auto setCases =
+        DescribeFailingCases(*s.comparisonTable, set.session.lexicon, set.session.prompts());
     ASSERT_FALSE(setCases.empty());
     EXPECT_EQ(setCases.front(),
               CaseText{">> exists x (x belongs A and not x belongs B), (not a belongs A) is true"});
@@ -112,7 +115,8 @@ TEST(Evaluation, CancelWhileCombiningLeavesNoVerdict) {
     std::vector<std::string> premises = {"p", "q", "r"};
     Evaluate(ss.session, premises, "p");  // builds the line tables
     ss.pump.cancelOnPump = ss.pump.pumps + 1;
-    const Evaluation result = EvaluateArgument(ss.session);
+    const Evaluation result =
+        EvaluateArgument(ss.session.lines, ss.session.mode, ss.session.computation);
     EXPECT_EQ(result.status.outcome, Outcome::Cancelled);
     EXPECT_EQ(result.verdict, Verdict::None);
     EXPECT_EQ(ss.session.progress.step, Step::CombiningPremises);

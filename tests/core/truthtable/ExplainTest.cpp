@@ -18,7 +18,7 @@ namespace deducto::testing {
 namespace {
 
 Explanation ExplainSession(Session& session, Verdict verdict) {
-    return ExplainArgument(session, verdict);
+    return ExplainArgument(session.lines, verdict, session.computation);
 }
 
 struct Explained {
@@ -132,7 +132,9 @@ protected:
             const int line = k + 1 == texts.size() ? 0 : static_cast<int>(k) + 1;
             const ParseResult parse = BuildPolish(texts[k], session.mode);
             polish[line] = RemoveDoubleNegations(parse.PolishStr);
-            session.lines[line].table = BuildLineTable(polish[line], session).table;
+            session.lines[line].table =
+                BuildLineTable(polish[line], session.mode, session.options, session.computation)
+                    .table;
         }
         return polish;
     }
@@ -178,7 +180,9 @@ std::vector<int> BruteForce(Session& full, Verdict verdict) {
             ss.session.lines[lines[i]].table = full.lines[lines[i]].table;
             chosen.push_back(lines[i]);
         }
-        if (EvaluateArgument(ss.session).verdict == verdict) return chosen;
+        if (EvaluateArgument(ss.session.lines, ss.session.mode, ss.session.computation).verdict ==
+            verdict)
+            return chosen;
     }
     return {-1};
 }
@@ -188,7 +192,8 @@ TEST_P(RandomArguments, SmallestSetAgreesWithEverySubset) {
     for (const std::vector<std::string>& texts : MakeArguments()) {
         ScriptedSession ss(GetParam().mode);
         Read(ss.session, texts);
-        const Evaluation evaluation = EvaluateArgument(ss.session);
+        const Evaluation evaluation =
+            EvaluateArgument(ss.session.lines, ss.session.mode, ss.session.computation);
         ASSERT_TRUE(evaluation.status.ok());
         if (!HasExplanation(evaluation.verdict)) continue;
         const Explanation explanation = ExplainSession(ss.session, evaluation.verdict);
@@ -207,7 +212,8 @@ TEST_P(RandomArguments, EveryWorldHoldsWhenEvaluatedDirectly) {
     for (const std::vector<std::string>& texts : MakeArguments()) {
         ScriptedSession ss(mode);
         const std::vector<std::string> polish = Read(ss.session, texts);
-        const Evaluation evaluation = EvaluateArgument(ss.session);
+        const Evaluation evaluation =
+            EvaluateArgument(ss.session.lines, ss.session.mode, ss.session.computation);
         ASSERT_TRUE(evaluation.status.ok());
         if (!evaluation.doesNotFollow()) continue;
         std::vector<const clsTruthTable*> tables{evaluation.comparisonTable.get()};

@@ -305,7 +305,8 @@ TEST_P(LiteralOracle, Arguments) {
             for (int line = 0; line < kLineCount; ++line) {
                 if (lines[line].empty()) continue;
                 polish[line] = PolishOf(lines[line], c.mode);
-                LineTable built = BuildLineTable(polish[line], ss.session);
+                LineTable built = BuildLineTable(polish[line], ss.session.mode, ss.session.options,
+                                                 ss.session.computation);
                 ASSERT_TRUE(built.status.ok()) << lines[line];
                 ss.session.lines[line].table = built.table;
                 argument += std::to_string(line) + ": " + lines[line] + "\n";
@@ -315,7 +316,8 @@ TEST_P(LiteralOracle, Arguments) {
                 ++skipped;
                 continue;
             }
-            const Evaluation real = EvaluateArgument(ss.session);
+            const Evaluation real =
+                EvaluateArgument(ss.session.lines, ss.session.mode, ss.session.computation);
             ASSERT_TRUE(real.status.ok()) << argument;
             const LiteralEvaluation reference = LiteralEvaluate(c.mode, polish, simplifyLines);
             ASSERT_EQ(real.verdict, reference.verdict) << argument;
@@ -385,7 +387,8 @@ TEST_P(LiteralOracleTyped, SameComparison) {
         for (size_t k = 0; k < a.premises.size(); ++k) read(static_cast<int>(k) + 1, a.premises[k]);
         read(0, a.conclusion);
         ASSERT_FALSE(ReplayArgument(ss.session).droppedIndividualsMeet);
-        const Evaluation real = EvaluateArgument(ss.session);
+        const Evaluation real =
+            EvaluateArgument(ss.session.lines, ss.session.mode, ss.session.computation);
         ASSERT_TRUE(real.status.ok());
         const LiteralEvaluation reference = LiteralEvaluate(a.mode, polish, simplifyLines);
         EXPECT_EQ(real.verdict, reference.verdict) << a.conclusion;

@@ -126,13 +126,15 @@ std::string Chain(int n) {
 TEST(PredicateLimits, TablesBeyondTheRowLimitStopWithAMessage) {
     ScriptedSession ss(Mode::Predicate);
     const ParseResult twelve = BuildPolish(Chain(12), Mode::Predicate);
-    LineTable fits = BuildLineTable(twelve.PolishStr, ss.session);
+    LineTable fits = BuildLineTable(twelve.PolishStr, ss.session.mode, ss.session.options,
+                                    ss.session.computation);
     ASSERT_TRUE(fits.status.ok());
     EXPECT_EQ(fits.table->nbrIntTerms(), 11);
     EXPECT_EQ(fits.table->nbrTruthCombos(), 2048);
 
     const ParseResult sixteen = BuildPolish(Chain(16), Mode::Predicate);
-    const LineTable tooBig = BuildLineTable(sixteen.PolishStr, ss.session);
+    const LineTable tooBig = BuildLineTable(sixteen.PolishStr, ss.session.mode, ss.session.options,
+                                            ss.session.computation);
     EXPECT_EQ(tooBig.status.outcome, Outcome::LimitReached);
     EXPECT_EQ(tooBig.status.message, kTooManyRowsMessage);
     EXPECT_EQ(tooBig.table, nullptr);

@@ -74,7 +74,7 @@ inline Evaluation Evaluate(Session& session, const std::vector<std::string>& pre
     };
     for (size_t k = 0; k < premises.size(); ++k) read(static_cast<int>(k) + 1, premises[k]);
     read(0, conclusion);
-    return EvaluateArgument(session);
+    return EvaluateArgument(session.lines, session.mode, session.computation);
 }
 
 }  // namespace deducto::testing

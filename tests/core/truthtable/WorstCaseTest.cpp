@@ -90,7 +90,7 @@ TEST_P(WorstCases, VerdictIsTheOneEveryModelGives) {
         return;
     }
     ASSERT_TRUE(limit.ok()) << limit.message;
-    const Evaluation result = EvaluateArgument(session);
+    const Evaluation result = EvaluateArgument(session.lines, session.mode, session.computation);
     ASSERT_TRUE(result.status.ok()) << result.status.message;
     const Verdict expected = propositional ? PropositionalVerdict(premises, conclusion, letters)
                                            : MonadicVerdict(premises, conclusion, letters);
