@@ -12,10 +12,6 @@ namespace {
 
 QString Escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
-QString LineName(int line) {
-    return line == 0 ? QStringLiteral("Conclusion") : QStringLiteral("Premise %1").arg(line);
-}
-
 }  // namespace
 
 QString ArgumentHtml(const PrintedArgument& argument) {
@@ -28,12 +24,11 @@ QString ArgumentHtml(const PrintedArgument& argument) {
     html += QStringLiteral(
         "<tr><th align=\"left\">Line</th><th align=\"left\">As typed</th>"
         "<th align=\"left\">Formula</th></tr>");
-    for (int step = 1; step <= kLineCount; ++step) {
-        const int line = step % kLineCount;  // the premises in order, then the conclusion
+    for (const int line : kReadingOrder) {
         if (argument.texts[line].empty()) continue;
         const std::string& tokens = argument.formulas[line];
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                    .arg(LineName(line), Escaped(argument.texts[line]),
+                    .arg(QString::fromStdString(LineName(line)), Escaped(argument.texts[line]),
                          tokens.empty() ? QStringLiteral("(not read)")
                                         : Escaped(DisplayFormula(tokens)));
     }
