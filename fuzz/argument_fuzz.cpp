@@ -10,7 +10,7 @@
 
 #include "ArgumentFile.h"
 #include "Check.h"
-#include "Explain.h"
+#include "ExplainReport.h"
 #include "FuzzCheck.h"
 #include "JsonOutput.h"
 #include "TextOutput.h"

@@ -11,7 +11,7 @@
 
 #include "ArgumentFile.h"
 #include "Check.h"
-#include "Explain.h"
+#include "ExplainReport.h"
 #include "Grade.h"
 #include "Json.h"
 #include "JsonOutput.h"

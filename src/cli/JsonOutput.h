@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "Check.h"
-#include "Explain.h"
+#include "ExplainReport.h"
 
 namespace deducto::cli {
 
