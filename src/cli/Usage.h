@@ -1,5 +1,5 @@
-// What deducto-check does and how it is called, written once and rendered twice: as the
-// --help text and as the manual page, so the two always say the same.
+// What deducto-check does and how it is called, written once: rendered as the --help text
+// and as the manual page, and read by the command line, so the three always agree.
 #pragma once
 
 #include <span>
