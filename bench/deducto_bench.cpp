@@ -163,78 +163,103 @@ void Usage() {
 
 const char* Verdict(bool met) { return met ? "met   " : "MISSED"; }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+struct Settings {
     int runs = kDefaultRuns;
     std::string checker = DEDUCTO_CHECK_PATH;
     std::vector<std::string> options;  // given to the checker before the file
     fs::path samples = fs::path(DEDUCTO_SOURCE_DIR) / "samples";
     fs::path workloads = DefaultWorkloads();
+};
+
+// The settings, or the exit status when the command line ends the run (help, a mistake).
+struct ParsedArguments {
+    Settings settings;
+    std::optional<int> exitStatus;
+};
+
+ParsedArguments ParseArguments(int argc, char** argv) {
+    ParsedArguments parsed;
+    Settings& settings = parsed.settings;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--help" || arg == "-h") {
             Usage();
-            return 0;
+            parsed.exitStatus = 0;
+            return parsed;
         } else if (arg == "--runs" && hasValue) {
-            runs = std::atoi(argv[++i]);
+            settings.runs = std::atoi(argv[++i]);
         } else if (arg == "--checker" && hasValue) {
-            checker = argv[++i];
+            settings.checker = argv[++i];
         } else if (arg == "--option" && hasValue) {
-            options.emplace_back(argv[++i]);
+            settings.options.emplace_back(argv[++i]);
         } else if (arg == "--samples" && hasValue) {
-            samples = argv[++i];
+            settings.samples = argv[++i];
         } else if (!arg.empty() && arg.front() != '-') {
-            workloads = arg;
+            settings.workloads = arg;
         } else {
             Usage();
-            return 1;
+            parsed.exitStatus = 1;
+            return parsed;
         }
     }
-    if (runs < 1) {
-        std::fprintf(stderr, "deducto-bench: --runs needs a positive number\n");
-        return 1;
-    }
-    if (access(checker.c_str(), X_OK) != 0) {
-        std::fprintf(stderr, "deducto-bench: no checker at %s (build deducto-check first)\n",
-                     checker.c_str());
-        return 1;
-    }
-    if (!fs::is_directory(workloads)) {
-        std::fprintf(stderr, "deducto-bench: no workloads folder at %s\n",
-                     workloads.string().c_str());
-        return 1;
-    }
+    return parsed;
+}
 
-    std::vector<Instance> instances = FindInstances(workloads, "");
-    if (fs::is_directory(samples)) {
-        std::vector<Instance> bundled = FindInstances(samples, "samples");
+// Says what is wrong with the settings; false when the run cannot start.
+bool SettingsUsable(const Settings& settings) {
+    if (settings.runs < 1) {
+        std::fprintf(stderr, "deducto-bench: --runs needs a positive number\n");
+        return false;
+    }
+    if (access(settings.checker.c_str(), X_OK) != 0) {
+        std::fprintf(stderr, "deducto-bench: no checker at %s (build deducto-check first)\n",
+                     settings.checker.c_str());
+        return false;
+    }
+    if (!fs::is_directory(settings.workloads)) {
+        std::fprintf(stderr, "deducto-bench: no workloads folder at %s\n",
+                     settings.workloads.string().c_str());
+        return false;
+    }
+    return true;
+}
+
+// The workloads and then the samples, in natural order of their names.
+std::vector<Instance> AllInstances(const Settings& settings) {
+    std::vector<Instance> instances = FindInstances(settings.workloads, "");
+    if (fs::is_directory(settings.samples)) {
+        std::vector<Instance> bundled = FindInstances(settings.samples, "samples");
         instances.insert(instances.end(), bundled.begin(), bundled.end());
     }
     std::sort(instances.begin(), instances.end(),
               [](const Instance& a, const Instance& b) { return NaturalLess(a.name, b.name); });
-    if (instances.empty()) {
-        std::fprintf(stderr, "deducto-bench: no .txt files under %s\n", workloads.string().c_str());
-        return 1;
-    }
+    return instances;
+}
 
+struct Times {
+    std::vector<double> text, json, textCpu, jsonCpu;
+};
+
+// Runs every instance `settings.runs` times with text and with --json, noting each
+// instance's peak memory and exit status. No times when the checker could not be started.
+std::optional<std::vector<Times>> TimeInstances(const Settings& settings,
+                                                std::vector<Instance>& instances) {
     // Each pass runs every instance once, so a change in the machine's load while the
     // benchmark runs spreads over all instances instead of favouring some.
     // Text and JSON runs of one instance follow each other for the same reason.
-    struct Times {
-        std::vector<double> text, json, textCpu, jsonCpu;
-    };
     std::vector<Times> times(instances.size());
-    for (int r = 0; r < runs; ++r) {
-        std::fprintf(stderr, "\rpass %d of %d", r + 1, runs);
+    for (int r = 0; r < settings.runs; ++r) {
+        std::fprintf(stderr, "\rpass %d of %d", r + 1, settings.runs);
         for (std::size_t k = 0; k < instances.size(); ++k) {
             Instance& instance = instances[k];
             for (const bool json : {false, true}) {
-                const std::optional<Run> run = RunOnce(checker, options, instance.file, json);
+                const std::optional<Run> run =
+                    RunOnce(settings.checker, settings.options, instance.file, json);
                 if (!run) {
-                    std::fprintf(stderr, "\ndeducto-bench: could not run %s\n", checker.c_str());
-                    return 1;
+                    std::fprintf(stderr, "\ndeducto-bench: could not run %s\n",
+                                 settings.checker.c_str());
+                    return std::nullopt;
                 }
                 (json ? times[k].json : times[k].text).push_back(run->ms);
                 (json ? times[k].jsonCpu : times[k].textCpu).push_back(run->cpuMs);
@@ -245,10 +270,15 @@ int main(int argc, char** argv) {
         }
     }
     std::fprintf(stderr, "\n");
+    return times;
+}
 
-    std::string shown = checker;
-    for (const std::string& option : options) shown += " " + option;
-    std::printf("%s, %d runs per instance and output\n\n", shown.c_str(), runs);
+// One line per instance, after its medians are worked out from `times`.
+void ReportInstances(const Settings& settings, std::vector<Instance>& instances,
+                     const std::vector<Times>& times) {
+    std::string shown = settings.checker;
+    for (const std::string& option : settings.options) shown += " " + option;
+    std::printf("%s, %d runs per instance and output\n\n", shown.c_str(), settings.runs);
     std::printf("%-48s %10s %9s %10s %9s %5s\n", "instance", "median ms", "json ms", "json/text",
                 "peak MiB", "exit");
     for (std::size_t k = 0; k < instances.size(); ++k) {
@@ -261,7 +291,10 @@ int main(int argc, char** argv) {
                     instance.medianMs, instance.jsonMedianMs, instance.jsonCpuRatio,
                     instance.peakMiB, instance.status, instance.statusVaries ? " (varies)" : "");
     }
+}
 
+// One line per family; returns the start-up family's median, none without that family.
+std::optional<double> ReportFamilies(const std::vector<Instance>& instances) {
     std::map<std::string, std::vector<const Instance*>> families;
     for (const Instance& instance : instances) families[instance.family].push_back(&instance);
     std::vector<double> startupTimes;
@@ -286,12 +319,13 @@ int main(int argc, char** argv) {
         std::printf("%-16s %9zu %10.2f %10.2f %10.2f %9.1f\n", family.c_str(), members.size(),
                     Median(medians), maxMs, maxRatio, peak);
     }
-    if (!startupTimes.empty()) {
-        std::printf("startup instance (%s): %.2f ms\n", std::string(kStartupFamily).c_str(),
-                    startupMs);
-    }
+    if (startupTimes.empty()) return std::nullopt;
+    std::printf("startup instance (%s): %.2f ms\n", std::string(kStartupFamily).c_str(), startupMs);
+    return startupMs;
+}
 
-    // The goals, each with the instances that miss it.
+// The goals, each with the instances that miss it.
+void ReportGoals(const std::vector<Instance>& instances, std::optional<double> startupMs) {
     std::vector<double> allMedians;
     double peakMiB = 0;
     std::vector<std::string> slowFitting;
@@ -324,13 +358,13 @@ int main(int argc, char** argv) {
     std::printf("  %s every over-limit instance (exit %d) stops under %.0f ms\n",
                 Verdict(slowOverLimit.empty()), kExitLimit, kOverLimitMs);
     list(slowOverLimit);
-    if (startupTimes.empty()) {
+    if (!startupMs) {
         std::printf("  ?      median within %.0f ms of start-up: no %s family to compare with\n",
                     kNearStartupMs, std::string(kStartupFamily).c_str());
     } else {
         std::printf("  %s median instance %.2f ms, within %.0f ms of start-up (%.2f ms)\n",
-                    Verdict(overallMs - startupMs <= kNearStartupMs), overallMs, kNearStartupMs,
-                    startupMs);
+                    Verdict(overallMs - *startupMs <= kNearStartupMs), overallMs, kNearStartupMs,
+                    *startupMs);
     }
     std::printf("  %s --json within %.1f times the CPU time of text on every instance\n",
                 Verdict(slowJson.empty()), kJsonRatio);
@@ -343,5 +377,24 @@ int main(int argc, char** argv) {
                     kExitLimit);
         list(unexpected);
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const ParsedArguments parsed = ParseArguments(argc, argv);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const Settings& settings = parsed.settings;
+    if (!SettingsUsable(settings)) return 1;
+    std::vector<Instance> instances = AllInstances(settings);
+    if (instances.empty()) {
+        std::fprintf(stderr, "deducto-bench: no .txt files under %s\n",
+                     settings.workloads.string().c_str());
+        return 1;
+    }
+    const std::optional<std::vector<Times>> times = TimeInstances(settings, instances);
+    if (!times) return 1;
+    ReportInstances(settings, instances, *times);
+    ReportGoals(instances, ReportFamilies(instances));
     return 0;
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "Explain.h"
+#include "ExplainReport.h"
 #include "FuzzCheck.h"
 #include "JsonOutput.h"
 #include "RunCheck.h"

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "Explain.h"
+#include "ExplainReport.h"
 #include "Grade.h"
 #include "Json.h"
 #include "JsonOutput.h"

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Lines.h"
+#include "Usage.h"
 #include "file/ArgumentFile.h"
 
 namespace deducto::cli {
@@ -21,110 +22,185 @@ std::optional<int> NumberIn(std::string_view text, int low, int high) {
     return number;
 }
 
+// One argument that starts with "-": the option's name as typed, and a value given with it,
+// after "=" ("--jobs=2") or straight after a short name that takes one ("-j2").
+struct OptionWord {
+    std::string_view name;
+    std::optional<std::string_view> attached;
+};
+
+OptionWord SplitOption(std::string_view arg) {
+    if (arg.substr(0, 2) == "--") {
+        const std::size_t equals = arg.find('=');
+        if (equals == std::string_view::npos) return {arg, std::nullopt};
+        return {arg.substr(0, equals), arg.substr(equals + 1)};
+    }
+    const OptionHelp* shortOption = FindOption(arg.substr(0, 2));
+    if (arg.size() > 2 && shortOption != nullptr && TakesValue(*shortOption)) {
+        return {arg.substr(0, 2), arg.substr(2)};
+    }
+    return {arg, std::nullopt};
+}
+
+// Walks the arguments one by one; each step reads one option (and its value) or one path.
+class ArgumentReader {
+public:
+    ArgumentReader(int argc, const char* const* argv) : argc_(argc), argv_(argv) {}
+
+    [[nodiscard]] ParsedCommandLine Read() {
+        for (next_ = 1; next_ < argc_;) {
+            const std::string_view arg = argv_[next_++];
+            if (optionsEnded_ || arg == "-" || arg.empty() || arg.front() != '-') {
+                parsed_.command.paths.emplace_back(arg);
+                continue;
+            }
+            const OptionWord word = SplitOption(arg);
+            if (word.name == "--") {  // every argument after it is a file
+                if (word.attached) {
+                    parsed_.error = Quoted(word.name) + " takes no value";
+                    return parsed_;
+                }
+                optionsEnded_ = true;
+            } else if (!ReadOption(word) || parsed_.help || parsed_.version) {
+                return parsed_;
+            }
+        }
+        parsed_.error = CombinationError();
+        return parsed_;
+    }
+
+private:
+    // False when the arguments end here: a mistake, or an option that answers at once.
+    bool ReadOption(const OptionWord& word) {
+        const OptionHelp* option = FindOption(word.name);
+        if (option == nullptr) return Fail("unknown option " + Quoted(word.name));
+        std::string_view value;
+        if (TakesValue(*option)) {
+            if (word.attached) {
+                value = *word.attached;
+            } else if (next_ < argc_) {
+                value = argv_[next_++];
+            } else {
+                return Fail(std::string(word.name) + " needs " + option->what);
+            }
+        }
+        if (!Apply(option->key, word.name, value)) return false;
+        if (word.attached && !TakesValue(*option)) {
+            return Fail(Quoted(word.name) + " takes no value");
+        }
+        return true;
+    }
+
+    bool Apply(OptionKey key, std::string_view name, std::string_view value) {
+        CommandLine& command = parsed_.command;
+        switch (key) {
+            case OptionKey::Help:
+                parsed_.help = true;
+                return false;
+            case OptionKey::Version:
+                parsed_.version = true;
+                return false;
+            case OptionKey::Details:
+                command.text.details = true;
+                return true;
+            case OptionKey::Explain:
+                command.explain = true;
+                return true;
+            case OptionKey::World:
+                command.world = true;
+                return true;
+            case OptionKey::Json:
+                command.json = true;
+                return true;
+            case OptionKey::Grade:
+                command.grade = true;
+                return true;
+            case OptionKey::TrueOnly:
+                command.options.showTrueOnly = true;
+                return true;
+            case OptionKey::FalseOnly:
+                command.options.showFalseOnly = true;
+                return true;
+            case OptionKey::NoSimplify:
+                command.options.eliminateUnneeded = false;
+                return true;
+            case OptionKey::Table:
+                return ApplyTable(value);
+            case OptionKey::Format:
+                return ApplyFormat(value);
+            case OptionKey::Jobs:
+                return ApplyJobs(name, value);
+        }
+        return true;
+    }
+
+    bool ApplyTable(std::string_view value) {
+        const std::optional<int> index = NumberIn(value, 0, kMaxPremises);
+        if (!index) return Fail("--table takes a line number from 0 (the conclusion) to 8");
+        parsed_.command.text.tables.push_back(*index);
+        return true;
+    }
+
+    bool ApplyFormat(std::string_view value) {
+        const std::optional<TableFormat> format = TableFormatNamed(value);
+        if (!format) {
+            return Fail("unknown table format " + Quoted(value) +
+                        " (expected text, csv, markdown or latex)");
+        }
+        parsed_.command.text.format = *format;
+        formatGiven_ = true;
+        return true;
+    }
+
+    bool ApplyJobs(std::string_view name, std::string_view value) {
+        const std::optional<int> jobs = NumberIn(value, 1, kMaxJobs);
+        if (!jobs) {
+            return Fail(std::string(name) + " takes a number of threads from 1 to " +
+                        std::to_string(kMaxJobs));
+        }
+        parsed_.command.jobs = *jobs;
+        return true;
+    }
+
+    // What is wrong with the options taken together; empty when nothing is.
+    [[nodiscard]] std::string CombinationError() const {
+        const CommandLine& command = parsed_.command;
+        if (command.options.showTrueOnly && command.options.showFalseOnly) {
+            return "--true-only and --false-only cannot be used together";
+        }
+        if (command.grade &&
+            (command.json || command.text.details || !command.text.tables.empty())) {
+            return "--grade prints only the grades: it cannot be used with --json, --details "
+                   "or --table";
+        }
+        if (formatGiven_ && command.json) return "--format and --json cannot be used together";
+        if (formatGiven_ && command.text.tables.empty()) {
+            return "--format applies to the tables of --table, and none was asked for";
+        }
+        if (command.paths.empty()) return "no argument file given";
+        if (std::count(command.paths.begin(), command.paths.end(), "-") > 1) {
+            return "standard input (\"-\") can be read only once";
+        }
+        return {};
+    }
+
+    bool Fail(std::string message) {
+        parsed_.error = std::move(message);
+        return false;
+    }
+
+    int argc_;
+    const char* const* argv_;
+    int next_ = 1;
+    bool optionsEnded_ = false;
+    bool formatGiven_ = false;
+    ParsedCommandLine parsed_;
+};
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
-    ParsedCommandLine parsed;
-    CommandLine& command = parsed.command;
-    const auto fail = [&parsed](std::string message) {
-        parsed.error = std::move(message);
-        return parsed;
-    };
-    bool formatGiven = false;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view arg = argv[i];
-        // An option's value may follow it as the next argument or after "=" ("-j2" too).
-        std::optional<std::string_view> attached;
-        if (!optionsEnded && arg.substr(0, 2) == "--" && arg.find('=') != std::string_view::npos) {
-            attached = arg.substr(arg.find('=') + 1);
-            arg = arg.substr(0, arg.find('='));
-        } else if (!optionsEnded && arg.size() > 2 && arg.substr(0, 2) == "-j") {
-            attached = arg.substr(2);
-            arg = "-j";
-        }
-        const auto value = [&](std::string_view& out) {
-            if (attached) {
-                out = *attached;
-                return true;
-            }
-            if (i + 1 == argc) return false;
-            out = argv[++i];
-            return true;
-        };
-        std::string_view given;
-        if (optionsEnded || arg == "-" || arg.empty() || arg.front() != '-') {
-            command.paths.emplace_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help" || arg == "-h") {
-            parsed.help = true;
-            return parsed;
-        } else if (arg == "--version") {
-            parsed.version = true;
-            return parsed;
-        } else if (arg == "--details") {
-            command.text.details = true;
-        } else if (arg == "--explain") {
-            command.explain = true;
-        } else if (arg == "--world") {
-            command.world = true;
-        } else if (arg == "--json") {
-            command.json = true;
-        } else if (arg == "--grade") {
-            command.grade = true;
-        } else if (arg == "--true-only") {
-            command.options.showTrueOnly = true;
-        } else if (arg == "--false-only") {
-            command.options.showFalseOnly = true;
-        } else if (arg == "--no-simplify") {
-            command.options.eliminateUnneeded = false;
-        } else if (arg == "--table") {
-            if (!value(given)) return fail("--table needs a line number");
-            const std::optional<int> index = NumberIn(given, 0, kMaxPremises);
-            if (!index) return fail("--table takes a line number from 0 (the conclusion) to 8");
-            command.text.tables.push_back(*index);
-        } else if (arg == "--format") {
-            if (!value(given)) return fail("--format needs a format");
-            const std::optional<TableFormat> format = TableFormatNamed(given);
-            if (!format) {
-                return fail("unknown table format " + Quoted(given) +
-                            " (expected text, csv, markdown or latex)");
-            }
-            command.text.format = *format;
-            formatGiven = true;
-        } else if (arg == "-j" || arg == "--jobs") {
-            if (!value(given)) return fail(std::string(arg) + " needs a number of threads");
-            const std::optional<int> jobs = NumberIn(given, 1, kMaxJobs);
-            if (!jobs) {
-                return fail(std::string(arg) + " takes a number of threads from 1 to " +
-                            std::to_string(kMaxJobs));
-            }
-            command.jobs = *jobs;
-        } else {
-            return fail("unknown option " + Quoted(arg));
-        }
-        if (attached && arg != "--table" && arg != "--format" && arg != "--jobs" && arg != "-j") {
-            return fail(Quoted(arg) + " takes no value");
-        }
-    }
-    if (command.options.showTrueOnly && command.options.showFalseOnly) {
-        return fail("--true-only and --false-only cannot be used together");
-    }
-    if (command.grade && (command.json || command.text.details || !command.text.tables.empty())) {
-        return fail(
-            "--grade prints only the grades: it cannot be used with --json, --details "
-            "or --table");
-    }
-    if (formatGiven && command.json) return fail("--format and --json cannot be used together");
-    if (formatGiven && command.text.tables.empty()) {
-        return fail("--format applies to the tables of --table, and none was asked for");
-    }
-    if (command.paths.empty()) return fail("no argument file given");
-    if (std::count(command.paths.begin(), command.paths.end(), "-") > 1) {
-        return fail("standard input (\"-\") can be read only once");
-    }
-    return parsed;
+    return ArgumentReader(argc, argv).Read();
 }
 
 }  // namespace deducto::cli

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "Explain.h"
+#include "ExplainReport.h"
 #include "RunCheck.h"
 
 namespace deducto::cli {

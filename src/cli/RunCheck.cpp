@@ -74,8 +74,7 @@ CheckReport RunCheck(const ArgumentFile& argument, const Options& options) {
     std::vector<LineReport*> order;
     for (LineReport& line : report.lines) order.push_back(&line);
     std::stable_sort(order.begin(), order.end(), [](const LineReport* a, const LineReport* b) {
-        return (a->input.index == 0 ? kLineCount : a->input.index) <
-               (b->input.index == 0 ? kLineCount : b->input.index);
+        return ReadingPosition(a->input.index) < ReadingPosition(b->input.index);
     });
     for (LineReport* line : order) ReadLine(*line, session, prompts);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "Lines.h"
 #include "Notation.h"
 #include "natural/TermDefinition.h"
 #include "truthtable/clsTruthTable.h"
@@ -71,10 +72,6 @@ void WriteTables(std::ostream& out, std::ostream& err, const CheckReport& report
 }
 
 }  // namespace
-
-std::string LineName(int index) {
-    return index == 0 ? "Conclusion" : "Premise " + std::to_string(index);
-}
 
 void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
                const TextOptions& text, const Options& options) {

@@ -26,7 +26,4 @@ struct TextOptions {
 void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
                const TextOptions& text, const Options& options);
 
-// "Premise 3" or "Conclusion".
-[[nodiscard]] std::string LineName(int index);
-
 }  // namespace deducto::cli

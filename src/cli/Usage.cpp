@@ -1,5 +1,6 @@
 #include "Usage.h"
 
+#include <string>
 #include <vector>
 
 namespace deducto::cli {
@@ -37,34 +38,31 @@ constexpr const char* kInputFormat[] = {
     "                       verdict's full text",
 };
 
-struct OptionHelp {
-    const char* names;     // "-j, --jobs"
-    const char* argument;  // "N", or empty
-    const char* text;
-};
-
 constexpr OptionHelp kOptions[] = {
-    {"--details", "", "list the cases in which the conclusion fails"},
-    {"--table", "N",
+    {OptionKey::Details, "--details", "", "", "list the cases in which the conclusion fails"},
+    {OptionKey::Table, "--table", "N", "a line number",
      "print the truth table of line N (0 the conclusion, 1 to 8 the premises); may be given "
      "more than once"},
-    {"--format", "FORMAT",
+    {OptionKey::Format, "--format", "FORMAT", "a format",
      "write the tables of --table as text (the default), csv, markdown or latex; in any format "
      "but text only the tables are printed"},
-    {"--true-only", "", "show only the table rows whose value is T"},
-    {"--false-only", "", "show only the table rows whose value is F"},
-    {"--no-simplify", "", "keep the columns the value does not depend on"},
-    {"--explain", "", "say which premises alone give the verdict"},
-    {"--world", "", "show the first case in which the conclusion fails as a world"},
-    {"--json", "", "print one JSON object per file, a line each, instead of text"},
-    {"--grade", "",
+    {OptionKey::TrueOnly, "--true-only", "", "", "show only the table rows whose value is T"},
+    {OptionKey::FalseOnly, "--false-only", "", "", "show only the table rows whose value is F"},
+    {OptionKey::NoSimplify, "--no-simplify", "", "",
+     "keep the columns the value does not depend on"},
+    {OptionKey::Explain, "--explain", "", "", "say which premises alone give the verdict"},
+    {OptionKey::World, "--world", "", "",
+     "show the first case in which the conclusion fails as a world"},
+    {OptionKey::Json, "--json", "", "",
+     "print one JSON object per file, a line each, instead of text"},
+    {OptionKey::Grade, "--grade", "", "",
      "compare each file's verdict with its Expect line: print one line per file, ok or what "
      "was expected and what came, then \"N passed, M failed\""},
-    {"-j, --jobs", "N",
+    {OptionKey::Jobs, "-j, --jobs", "N", "a number of threads",
      "check N files at a time, each in a thread of its own (default 1); the reports keep the "
      "order of the files"},
-    {"--version", "", "print the version"},
-    {"-h, --help", "", "print this help"},
+    {OptionKey::Version, "--version", "", "", "print the version"},
+    {OptionKey::Help, "-h, --help", "", "", "print this help"},
 };
 
 struct ExitHelp {
@@ -130,6 +128,20 @@ std::string Roff(std::string_view text) {
 
 }  // namespace
 
+std::span<const OptionHelp> OptionTable() { return kOptions; }
+
+const OptionHelp* FindOption(std::string_view name) {
+    for (const OptionHelp& option : kOptions) {
+        std::string_view names = option.names;
+        while (!names.empty()) {
+            const std::size_t comma = names.find(", ");
+            if (names.substr(0, comma) == name) return &option;
+            names.remove_prefix(comma == std::string_view::npos ? names.size() : comma + 2);
+        }
+    }
+    return nullptr;
+}
+
 std::string HelpText() {
     constexpr std::size_t kWidth = 80;
     constexpr std::size_t kTextColumn = 20;
@@ -143,7 +155,7 @@ std::string HelpText() {
     out += "\nOptions:\n";
     for (const OptionHelp& option : kOptions) {
         std::string names = std::string("  ") + option.names;
-        if (*option.argument != '\0') names += std::string(" ") + option.argument;
+        if (TakesValue(option)) names += std::string(" ") + option.argument;
         if (names.size() + 2 > kTextColumn) {
             out += names + '\n' + std::string(kTextColumn, ' ');
         } else {
@@ -173,7 +185,7 @@ std::string ManPage(std::string_view version) {
     out += ".SH OPTIONS\n";
     for (const OptionHelp& option : kOptions) {
         out += ".TP\n\\fB" + Roff(option.names) + "\\fR";
-        if (*option.argument != '\0') out += std::string(" \\fI") + option.argument + "\\fR";
+        if (TakesValue(option)) out += std::string(" \\fI") + option.argument + "\\fR";
         out += '\n' + Roff(option.text) + '\n';
     }
     out += ".SH EXIT STATUS\n";

@@ -15,6 +15,7 @@ class clsTruthTable;
 struct ArgumentLine {
     std::string tokens;                          // token list of the last successful parse
     std::shared_ptr<const clsTruthTable> table;  // none when the line holds no formula
+    std::string PolishStr;                       // the formula `table` was built from
     bool changed = false;                        // text differs from what was last parsed
 
     bool operator==(const ArgumentLine&) const = default;

@@ -164,6 +164,7 @@ LineOutcome ReadLine(std::string_view typed, int line, ReadKind kind, Session& s
 
     if (hooks.starting) hooks.starting();
     slot.tokens = out.parse.tokenList;
+    slot.PolishStr = out.parse.PolishStr;
     LineTable built =
         BuildLineTable(out.parse.PolishStr, session.mode, session.options, session.computation);
     slot.table = std::move(built.table);

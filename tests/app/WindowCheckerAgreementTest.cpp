@@ -112,8 +112,7 @@ private slots:
         std::vector<const cli::LineReport*> order;
         for (const cli::LineReport& line : report.lines) order.push_back(&line);
         std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
-            return (a->input.index == 0 ? kLineCount : a->input.index) <
-                   (b->input.index == 0 ? kLineCount : b->input.index);
+            return ReadingPosition(a->input.index) < ReadingPosition(b->input.index);
         });
         std::vector<std::string> checkerMessages;
         for (const cli::LineReport* line : order) {

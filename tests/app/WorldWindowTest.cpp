@@ -88,6 +88,18 @@ private slots:
         QCOMPARE(Printed(window, "F"), 1);
     }
 
+    // A line whose formula does not give its table's value is a fault: the window says so
+    // instead of drawing a world that is no counterexample.
+    void aWorldThatDoesNotFitIsNotDrawn() {
+        const auto comparison = Compare(Mode::Propositional, {"p or q"}, "p and q");
+        session().lines[1].PolishStr = "pq1";  // "p and q": false where p alone is true
+        frmWorld window(comparison, session());
+        QCOMPARE(window.caseCount(), 2);
+        QVERIFY(window.worldShown() == nullptr);
+        QCOMPARE(Printed(window, "Impossible error: the failing case does not fit Premise 1."), 1);
+        QCOMPARE(Printed(window, "T"), 0);
+    }
+
     void everyRegionHasRoom_data() {
         QTest::addColumn<int>("predicates");
         for (int n = 1; n <= kMaxVennPredicates; ++n) {

@@ -186,8 +186,7 @@ void Main::CreateControls() {
     cmdToggle = Make<QPushButton>(this, "cmdToggle", {7680, 120, 1215, 495}, kShowTerms);
 
     // The text boxes come first so that Tab walks from line to line.
-    for (int k = 1; k <= kLineCount; ++k) {
-        const int line = k % kLineCount;  // premises 1 to 8, then the conclusion
+    for (const int line : kReadingOrder) {
         const std::string name =
             line == 0 ? "txtConclusion" : "txtCondition" + std::to_string(line);
         txt_[line] = Make<ui::LineEdit>(this, name.c_str(), {1320, LineY(line), 6015, 375});
@@ -199,7 +198,7 @@ void Main::CreateControls() {
     for (int line = 0; line < kLineCount; ++line) {
         const int y = LineY(line);
         const std::string k = std::to_string(line);
-        const std::string caption = line == 0 ? "Conclusion:" : "Premise " + k + ":";
+        const std::string caption = LineName(line) + ":";
         const std::string label = line == 0 ? "lblConclusion" : "lblPremise" + k;
         lbl_[line] =
             Make<QLabel>(this, label.c_str(), {240, y, 975, 255}, QString::fromStdString(caption));
@@ -291,8 +290,7 @@ void Main::CreateControls() {
 
 void Main::SetAccessibleNames() {
     for (int line = 0; line < kLineCount; ++line) {
-        const QString name =
-            line == 0 ? QStringLiteral("Conclusion") : QStringLiteral("Premise %1").arg(line);
+        const QString name = QString::fromStdString(LineName(line));
         lbl_[line]->setBuddy(txt_[line]);
         txt_[line]->setAccessibleName(name);
         cmdTruthTable_[line]->setAccessibleDescription(QStringLiteral("Truth table of ") + name);

@@ -72,8 +72,7 @@ void Main::EndProcessing() {
     mnuClearTerms->setEnabled(true);
     mnuShowTerms->setEnabled(true);
     cmdUpdateTerms->setEnabled(true);
-    for (int k = 1; k <= kLineCount; ++k) {
-        const int line = k % kLineCount;  // premises first, then the conclusion
+    for (const int line : kReadingOrder) {
         if (session_.lines[line].table) cmdTruthTable_[line]->setEnabled(true);
     }
     session_.progress.haltRequested = false;

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "WorldWords.h"
+#include "Lines.h"
+#include "natural/WorldWords.h"
 #include "presentation/DrawFormula.h"
 #include "presentation/VennLayout.h"
 
@@ -18,10 +19,6 @@ constexpr int kHatchSpacing = 90;  // between the shading's diagonal lines
 constexpr int kHatchStep = 15;     // sampling along them
 constexpr int kOutlineSteps = 120;
 constexpr const char* kInhabitedMark = "×";
-
-std::string LineName(int index) {
-    return index == 0 ? "Conclusion" : "Premise " + std::to_string(index);
-}
 
 // The cell of a diagram region: inside shape i means having the i-th predicate.
 Region CellOfRegion(int region, const std::string& letters) {

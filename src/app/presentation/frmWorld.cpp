@@ -10,6 +10,7 @@ namespace {
 
 inline constexpr int kButtonsHeight = 500;  // the strip the buttons take above the drawing
 inline constexpr ui::TwipSize kPictureSize{30000, 12000};
+inline constexpr int kMessageLeft = 200;  // where the drawing's text starts
 
 }  // namespace
 
@@ -29,10 +30,9 @@ frmWorld::frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const S
     connect(cmdPrevious, &QPushButton::clicked, this, &frmWorld::cmdPrevious_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmWorld::cmdNext_Click);
 
-    std::vector<const clsTruthTable*> tables{comparisonTable_.get()};
-    for (const ArgumentLine& line : lines_) tables.push_back(line.table.get());
-    frame_ = FrameOf(tables, comparisonTable_->mode());
-    rows_ = FailingRows(*comparisonTable_);
+    for (int k = 0; k < kLineCount; ++k)
+        formulas_[k] = {lines_[k].PolishStr, lines_[k].table.get()};
+    cases_ = static_cast<int>(FailingRows(*comparisonTable_).size());
     picBox->GrowTo(kPictureSize);
     const QColor background = palette().color(QPalette::Window);
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
@@ -45,19 +45,23 @@ void frmWorld::ShowCase(int index) {
     cmdNext->setEnabled(index_ + 1 < caseCount());
     picBox->Cls();
     world_.reset();
-    if (rows_.empty()) return;
-    world_ = WorldFromRow(*comparisonTable_, rows_[index_], frame_);
-    if (!world_) return;
+    if (caseCount() == 0) return;
+    FailingWorldResult failing = FailingWorld(formulas_, *comparisonTable_, index_);
+    if (!failing.status.ok()) {
+        picBox->ForeColor = ui::kRed;
+        picBox->PrintAt(kMessageLeft, kButtonsHeight + 100, failing.status.message);
+        picBox->ForeColor = ui::kBlack;
+        return;
+    }
+    if (!failing.world) return;
+    world_ = std::move(failing.world);
     WorldPicture picture;
     picture.world = &*world_;
     picture.terms = &terms_;
     picture.caseNumber = index_ + 1;
     picture.cases = caseCount();
-    // Premises in line order, then the conclusion.
-    for (int k = 1; k <= kLineCount; ++k) {
-        const ArgumentLine& line = lines_[k % kLineCount];
-        if (!line.table) continue;
-        picture.lines.push_back({k % kLineCount, line.tokens, ValueInWorld(*line.table, *world_)});
+    for (const int k : kReadingOrder) {
+        if (lines_[k].table) picture.lines.push_back({k, lines_[k].tokens, failing.values[k]});
     }
     const ui::TwipSize needed = DrawWorld(*picBox, picture, kButtonsHeight + 100);
     if (index == 0 && !isVisible()) FitToDrawing(needed);

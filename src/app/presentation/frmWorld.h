@@ -9,7 +9,7 @@
 
 #include "Session.h"
 #include "presentation/PictureWindow.h"
-#include "truthtable/World.h"
+#include "truthtable/FailingWorld.h"
 
 class QPushButton;
 
@@ -25,7 +25,7 @@ public:
              QWidget* parent = nullptr);
 
     [[nodiscard]] int caseShown() const { return index_; }  // 0-based
-    [[nodiscard]] int caseCount() const { return static_cast<int>(rows_.size()); }
+    [[nodiscard]] int caseCount() const { return cases_; }
     [[nodiscard]] const World* worldShown() const { return world_ ? &*world_ : nullptr; }
 
 private:
@@ -36,8 +36,8 @@ private:
     std::shared_ptr<const clsTruthTable> comparisonTable_;
     std::array<ArgumentLine, kLineCount> lines_;
     std::vector<LangTerm> terms_;
-    WorldFrame frame_;
-    std::vector<int> rows_;  // the failing rows of the comparison
+    std::array<LineFormula, kLineCount> formulas_;  // of lines_
+    int cases_ = 0;                                 // the failing cases of the comparison
     int index_ = 0;
     std::optional<World> world_;
     QPushButton* cmdPrevious;

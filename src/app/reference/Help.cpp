@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <string>
 
+#include "DeductoVersion.h"
 #include "ui/Twips.h"
 #include "ui/WindowPrompts.h"
 
@@ -16,7 +17,6 @@ namespace {
 
 inline constexpr ui::TwipSize kHelpClientSize{8175, 5535};
 inline constexpr const char* kAboutTitle = "About Deducto";
-inline constexpr const char* kVersion = DEDUCTO_VERSION;  // the project's, set by the build
 
 }  // namespace
 

@@ -10,6 +10,7 @@ target_sources(deducto_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CheckTermsModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageTermsModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TermDefinition.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WorldWords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modNatural_scan.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modNatural_words.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modNatural_structures.cpp

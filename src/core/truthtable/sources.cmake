@@ -10,5 +10,6 @@ target_sources(deducto_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/modEvaluate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modExplain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/World.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FailingWorld.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorldEvaluation.cpp
 )

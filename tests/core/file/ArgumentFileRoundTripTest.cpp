@@ -101,7 +101,7 @@ TEST(ArgumentRoundTrip, ReadsBackTheLexiconThatWasWritten) {
              {"specific noun", "socrates"},
              {"predicate", "can fly | can fly | cannot fly | cannot fly"},
              {"class noun", "sheep"}}) {
-        ASSERT_TRUE(DefineTerm(kind, text, first.session).ok()) << text;
+        ASSERT_TRUE(DefineTerm(kind, text, first.session.lexicon).ok()) << text;
     }
     ArgumentText written;
     written.mode = Mode::Natural;
@@ -112,7 +112,7 @@ TEST(ArgumentRoundTrip, ReadsBackTheLexiconThatWasWritten) {
 
     testing::ScriptedSession second(Mode::Natural);
     for (const TermLine& term : read.argument.terms) {
-        ASSERT_TRUE(DefineTerm(term.kind, term.text, second.session).ok()) << term.text;
+        ASSERT_TRUE(DefineTerm(term.kind, term.text, second.session.lexicon).ok()) << term.text;
     }
     const std::vector<LangTerm>& before = first.session.lexicon.Terms;
     const std::vector<LangTerm>& after = second.session.lexicon.Terms;

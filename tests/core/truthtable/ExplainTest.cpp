@@ -7,8 +7,8 @@
 
 #include "RandomFormulas.h"
 #include "TableHelpers.h"
-#include "WorldWords.h"
 #include "natural/CheckTermsModel.h"
+#include "natural/WorldWords.h"
 #include "support/ScriptedPrompts.h"
 #include "truthtable/World.h"
 #include "truthtable/WorldEvaluation.h"

@@ -1,4 +1,4 @@
-#include "WorldWords.h"
+#include "natural/WorldWords.h"
 
 namespace deducto {
 

@@ -1,11 +1,12 @@
-#include "Explain.h"
+#include "ExplainReport.h"
 
 #include <algorithm>
+#include <array>
 
+#include "Lines.h"
 #include "Notation.h"
-#include "TextOutput.h"
-#include "WorldWords.h"
-#include "truthtable/WorldEvaluation.h"
+#include "natural/WorldWords.h"
+#include "truthtable/FailingWorld.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto::cli {
@@ -40,24 +41,6 @@ std::string Joined(const std::vector<std::string>& parts) {
     return text;
 }
 
-// Checks the world against every line: its table and its formula must agree, the premises
-// must hold and the conclusion fail.
-std::string CheckWorld(const CheckReport& report, Explained& explained) {
-    for (const LineReport& line : report.lines) {
-        if (!line.table) continue;
-        const char fromTable = ValueInWorld(*line.table, *explained.world);
-        const char direct =
-            EvaluateInWorld(line.outcome.parse.PolishStr, report.mode, *explained.world);
-        if (fromTable != direct || direct != (line.input.index == 0 ? 'F' : 'T')) {
-            return "Impossible error: the failing case does not fit " + LineName(line.input.index) +
-                   ".";
-        }
-        explained.lines.push_back(
-            {line.input.index, direct, DisplayFormula(line.outcome.parse.tokenList)});
-    }
-    return {};
-}
-
 }  // namespace
 
 Explained Explain(const CheckReport& report, bool explanation, bool world) {
@@ -70,10 +53,8 @@ Explained Explain(const CheckReport& report, bool explanation, bool world) {
 
     std::vector<PremiseTable> premises;
     const clsTruthTable* conclusion = nullptr;
-    std::vector<const clsTruthTable*> tables{evaluation.comparisonTable.get()};
     for (const LineReport& line : report.lines) {
         if (!line.table) continue;
-        tables.push_back(line.table.get());
         if (line.input.index == 0) {
             conclusion = line.table.get();
         } else {
@@ -88,13 +69,21 @@ Explained Explain(const CheckReport& report, bool explanation, bool world) {
         explained.explanation = ExplainVerdict(premises, *conclusion, evaluation.verdict, work);
     }
     if (world && evaluation.doesNotFollow()) {
-        const clsTruthTable& comparison = *evaluation.comparisonTable;
-        const std::vector<int> rows = FailingRows(comparison);
-        explained.cases = static_cast<int>(rows.size());
-        explained.world = WorldFromRow(comparison, rows.front(), FrameOf(tables, report.mode));
-        explained.error = explained.world ? CheckWorld(report, explained)
-                                          : "Impossible error: no world fits the failing case.";
-        if (!explained.error.empty()) explained.world.reset();
+        std::array<LineFormula, kLineCount> formulas;
+        for (const LineReport& line : report.lines) {
+            formulas[line.input.index] = {line.outcome.parse.PolishStr, line.table.get()};
+        }
+        FailingWorldResult failing = FailingWorld(formulas, *evaluation.comparisonTable, 0);
+        explained.cases = failing.cases;
+        explained.error = failing.status.message;
+        explained.world = std::move(failing.world);
+        if (explained.world) {
+            for (const LineReport& line : report.lines) {
+                if (!line.table) continue;
+                explained.lines.push_back({line.input.index, failing.values[line.input.index],
+                                           DisplayFormula(line.outcome.parse.tokenList)});
+            }
+        }
     }
     return explained;
 }
