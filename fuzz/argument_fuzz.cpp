@@ -14,7 +14,7 @@
 #include "FuzzCheck.h"
 #include "JsonOutput.h"
 #include "TextOutput.h"
-#include "formula/FormulaText.h"
+#include "text/Utf8.h"
 
 using namespace deducto;
 using namespace deducto::cli;

@@ -16,9 +16,9 @@
 #include "LineParser.h"
 #include "file/ArgumentFileText.h"
 #include "file/ArgumentPrint.h"
-#include "formula/FormulaText.h"
 #include "mainwindow/Main.h"
 #include "natural/TermDefinition.h"
+#include "text/Spacing.h"
 #include "ui/LineEdit.h"
 
 namespace deducto {

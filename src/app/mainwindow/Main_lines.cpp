@@ -4,10 +4,10 @@
 #include <QPushButton>
 
 #include "LineParser.h"
-#include "formula/FormulaText.h"
 #include "mainwindow/Main.h"
 #include "presentation/DrawFormula.h"
 #include "presentation/frmTruthTable.h"
+#include "text/Spacing.h"
 #include "truthtable/clsTruthTable.h"
 #include "ui/LineEdit.h"
 #include "ui/PictureBox.h"

@@ -1,7 +1,7 @@
 #include "natural/TermDefinition.h"
 
 #include "Session.h"
-#include "formula/FormulaText.h"
+#include "text/Spacing.h"
 
 namespace deducto {
 
