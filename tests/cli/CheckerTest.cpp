@@ -280,6 +280,17 @@ TEST(Checker, JsonReportStaysValidWhateverBytesTheLineHolds) {
     EXPECT_EQ((*json)["verdict"].kind, Json::Kind::Null);
 }
 
+TEST(Checker, SetTheoryMarkFollowsTheSetNameWhereAVariableWasDue) {
+    const std::string input = "Mode: set theory\nConclusion: forall A subset B\n";
+    const CheckerRun text = RunChecker({"-"}, input);
+    EXPECT_EQ(text.exitStatus, kLineFailed);
+    EXPECT_TRUE(Contains(text.out, "Conclusion: forall A <-- ERROR  subset B\n")) << text.out;
+    const CheckerRun run = RunChecker({"--json", "-"}, input);
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    EXPECT_EQ((*json)["lines"][0]["errorPos"].number, 8);
+}
+
 struct TableCase {
     std::vector<std::string> options;
     std::vector<const char*> rows;  // the printed rows, in order
