@@ -10,8 +10,8 @@
 
 #include "ArgumentFile.h"
 #include "Details.h"
-#include "LineParser.h"
 #include "Outcome.h"
+#include "ReadLine.h"
 #include "Session.h"
 #include "natural/modLangTerms.h"
 #include "truthtable/modEvaluate.h"

@@ -13,7 +13,7 @@
 #include <QSettings>
 
 #include "ArgumentFile.h"
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "file/ArgumentFileText.h"
 #include "file/ArgumentPrint.h"
 #include "mainwindow/Main.h"

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "mainwindow/Main.h"
 #include "presentation/DrawFormula.h"
 #include "presentation/frmTruthTable.h"

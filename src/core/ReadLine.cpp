@@ -1,4 +1,4 @@
-#include "LineParser.h"
+#include "ReadLine.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "Session.h"
 #include "natural/CheckTermsModel.h"
 #include "natural/modLangTerms.h"
