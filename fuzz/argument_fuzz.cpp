@@ -14,7 +14,7 @@
 #include "RunCheck.h"
 #include "TextOutput.h"
 #include "file/ArgumentFile.h"
-#include "formula/FormulaText.h"
+#include "text/Utf8.h"
 
 using namespace deducto;
 using namespace deducto::cli;

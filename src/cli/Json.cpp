@@ -5,41 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/Utf8.h"
+
 namespace deducto::cli {
 
 namespace {
-
-// Length of the well-formed UTF-8 sequence at the start of `s`, or 0 when it is malformed
-// (a stray continuation byte, a truncated sequence, an overlong form, a surrogate, or a
-// code point beyond U+10FFFF).
-std::size_t Utf8Length(std::string_view s) {
-    const auto byte = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    std::uint32_t code = 0;
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (s.size() < length) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) return 0;
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (overlong || surrogate || code > 0x10FFFF) return 0;
-    return length;
-}
 
 // Characters that stand for themselves in a JSON string: printable ASCII but the quote
 // and the backslash.
@@ -112,7 +82,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
                     out += kHex[c >> 4];
                     out += kHex[c & 0xF];
                 } else {
-                    used = Utf8Length(text);
+                    used = DecodeUtf8(text).length;
                     if (used == 0) {
                         out += "\\ufffd";
                         used = 1;

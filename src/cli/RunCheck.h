@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "Details.h"
-#include "LineParser.h"
 #include "Outcome.h"
+#include "ReadLine.h"
 #include "Session.h"
 #include "file/ArgumentFile.h"
 #include "natural/modLangTerms.h"

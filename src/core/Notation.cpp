@@ -64,12 +64,4 @@ std::string DisplayRegion(Region region) {
     return out;
 }
 
-std::size_t DisplayWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++width;  // not a continuation
-    }
-    return width;
-}
-
 }  // namespace deducto

@@ -17,7 +17,4 @@ namespace deducto {
 // A region as a label: "+P-Q" gives "P∩Q′".
 [[nodiscard]] std::string DisplayRegion(Region region);
 
-// Columns a UTF-8 text takes: one per character.
-[[nodiscard]] std::size_t DisplayWidth(std::string_view text);
-
 }  // namespace deducto

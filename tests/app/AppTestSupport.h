@@ -94,7 +94,7 @@ QList<T*> OpenWindows() {
 #include <string_view>
 #include <vector>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "formula/modBuildPolish.h"
 #include "truthtable/clsTruthTable.h"
 #include "truthtable/modEvaluate.h"

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "AppTestSupport.h"
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "file/ArgumentFile.h"
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"

@@ -16,7 +16,7 @@
 
 #include "AppTestSupport.h"
 #include "Details.h"
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/Main.h"
 #include "natural/CheckTermsModel.h"

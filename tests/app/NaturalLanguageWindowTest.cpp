@@ -248,6 +248,36 @@ private slots:
                  (std::map<std::string, bool>{{"PHILOSOPHER", false}, {"WISE", true}}));
     }
 
+    // Terms are kept in lower case and the panel shows them in upper case, in every script
+    // whose case is mapped: accented Greek letters and final sigma, and Cyrillic.
+    void termsOfEveryScriptAreShownInUpperCase_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("Latin") << "adjective" << QStringLiteral("Zo\u00eb")
+                               << QStringList{QStringLiteral("ZO\u00cb"),
+                                              QStringLiteral("c. NON-ZO\u00cb")};
+        QTest::newRow("Greek") << "specific noun" << QStringLiteral("\u0396\u03b5\u03cd\u03c2")
+                               << QStringList{QStringLiteral("\u0396\u0395\u038e\u03a3")};
+        QTest::newRow("Cyrillic")
+            << "adjective" << QStringLiteral("\u0437\u0435\u043b\u0451\u043d\u044b\u0439")
+            << QStringList{QStringLiteral("\u0417\u0415\u041b\u0401\u041d\u042b\u0419"),
+                           QStringLiteral("c. NON-\u0417\u0415\u041b\u0401\u041d\u042b\u0419")};
+    }
+    void termsOfEveryScriptAreShownInUpperCase() {
+        QFETCH(QString, kind);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, shown);
+        Define(kind.toStdString().c_str(), typed.toStdString());
+        Button("cmdToggle")->click();
+        QStringList printed;
+        for (const ui::TextRun& run : Panel()->textRuns()) {
+            printed << QString::fromStdString(run.text);
+        }
+        for (const QString& text : shown) QVERIFY2(printed.contains(text), qPrintable(text));
+        QVERIFY(!printed.contains(typed));
+    }
+
     void acceptingTheTermsLeavesTheSyntaxPanel() {
         Define("adjective", "wise");
         prompts_.onTermsWindow = [](frmLanguageTerms& w) {

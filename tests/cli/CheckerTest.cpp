@@ -349,6 +349,17 @@ TEST(Checker, StandardInputThatIsNotUtf8IsNamed) {
     EXPECT_EQ(run.err, "deducto-check: <stdin>: line 2: not UTF-8 text\n");
 }
 
+TEST(Checker, SetTheoryMarkFollowsTheSetNameWhereAVariableWasDue) {
+    const std::string input = "Mode: set theory\nConclusion: forall A subset B\n";
+    const CheckerRun text = RunChecker({"-"}, input);
+    EXPECT_EQ(text.exitStatus, kLineFailed);
+    EXPECT_TRUE(Contains(text.out, "Conclusion: forall A <-- ERROR  subset B\n")) << text.out;
+    const CheckerRun run = RunChecker({"--json", "-"}, input);
+    const std::optional<Json> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    EXPECT_EQ((*json)["lines"][0]["errorPos"].number, 8);
+}
+
 struct TableCase {
     std::vector<std::string> options;
     std::vector<const char*> rows;  // the printed rows, in order

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "Session.h"
 #include "natural/TermDefinition.h"
 #include "support/ScriptedPrompts.h"

@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "formula/FormulaWords.h"
 #include "formula/SymbolInput.h"
 #include "reference/SyntaxPanel.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "mainwindow/Main.h"
 #include "natural/LanguageTermsModel.h"
 #include "natural/TermDefinition.h"

@@ -12,12 +12,12 @@
 #include <QSaveFile>
 #include <QSettings>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "file/ArgumentFile.h"
 #include "file/ArgumentPrint.h"
-#include "formula/FormulaText.h"
 #include "mainwindow/Main.h"
 #include "natural/TermDefinition.h"
+#include "text/Spacing.h"
 #include "ui/LineEdit.h"
 
 namespace deducto {

@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "LineParser.h"
-#include "formula/FormulaText.h"
+#include "ReadLine.h"
 #include "mainwindow/Main.h"
 #include "presentation/DrawFormula.h"
 #include "presentation/frmTruthTable.h"
+#include "text/Spacing.h"
 #include "truthtable/clsTruthTable.h"
 #include "ui/LineEdit.h"
 #include "ui/PictureBox.h"

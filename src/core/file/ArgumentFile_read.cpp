@@ -1,5 +1,6 @@
 // Reading an argument file: the text checked as a whole (UTF-8, no NUL), then line by line,
 // each key's value read by a handler of its own, and the argument checked once it is known.
+#include <algorithm>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 #include "formula/FormulaText.h"
 #include "formula/SymbolInput.h"
 #include "natural/modLangTerms.h"
+#include "text/Utf8.h"
 
 namespace deducto {
 
@@ -33,45 +35,12 @@ std::string Listed(const Names& names, NameOf nameOf, const char* last) {
     return list;
 }
 
-// The length of the UTF-8 sequence starting at `text[at]`, 0 when none starts there.
-std::size_t SequenceLength(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = 0;
-    unsigned int low = 0x80;   // the bounds of the second byte exclude overlong forms,
-    unsigned int high = 0xBF;  // surrogates and code points beyond U+10FFFF
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) return 0;
-    if (byte(at + 1) < low || byte(at + 1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
-    }
-    return length;
-}
-
 // The 1-based line of the first byte that is not UTF-8; 0 when all of it is.
 int FirstNonUtf8Line(std::string_view text) {
-    int line = 1;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = SequenceLength(text, i);
-        if (length == 0) return line;
-        if (text[i] == '\n') ++line;
-        i += length;
-    }
-    return 0;
+    const std::optional<std::size_t> bad = FirstInvalidUtf8(text);
+    if (!bad) return 0;
+    return 1 + static_cast<int>(std::count(text.begin(),
+                                           text.begin() + static_cast<std::ptrdiff_t>(*bad), '\n'));
 }
 
 // Whether a line belongs to the header: blank, or a comment.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "text/Utf8.h"
+
 namespace deducto {
 namespace {
 
@@ -55,13 +57,9 @@ bool KeywordExists(Needs needs, Mode mode) {
     return false;
 }
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // Bytes of the UTF-8 character that starts at `at` (1 for a stray continuation byte).
 size_t CharacterLength(std::string_view text, size_t at) {
-    size_t end = at + 1;
-    while (end < text.size() && IsContinuationByte(text[end])) ++end;
-    return end - at;
+    return CharacterStart(text, at + 1) - at;
 }
 
 // kStartsSymbol[b]: some symbol begins with byte b. Most characters of a line begin none,

@@ -9,6 +9,7 @@
 
 #include "formula/FormulaText.h"
 #include "formula/Operators.h"
+#include "text/Spacing.h"
 
 namespace deducto {
 
@@ -48,9 +49,16 @@ class PolishBuilder {
 public:
     PolishBuilder(std::string_view text, Mode mode) : text_(text), mode_(mode) {}
 
+    // A phase that fails leaves the failure in result_, and the parse ends there.
     ParseResult Run() {
-        // Invalid stands for "nothing read yet": an invalid token ends the parse at once.
-        TokenKind previous = TokenKind::Invalid;
+        if (ReadTokens()) CloseAtEnd();
+        return std::move(result_);
+    }
+
+private:
+    // Reads the text token by token. False when a token was refused: the failure is then
+    // in result_.
+    bool ReadTokens() {
         size_t next = 0;
         while (next < text_.size()) {
             i_ = next;
@@ -61,76 +69,84 @@ public:
             std::string token;
             if (!GetToken(token)) return FailLimit(kScopeVarsFull);
             const TokenKind kind = TokenClass(token, mode_);
-            const bool afterOperand =
-                previous == TokenKind::Operand || previous == TokenKind::Close;
-            switch (kind) {
-                case TokenKind::Binary: {
-                    if (!afterOperand) return Fail("");
-                    const int precedence = Precedence(token);
-                    while (!opStack_.empty() && opStack_.back() != "(" &&
-                           Precedence(opStack_.back()) >= precedence) {
-                        Emit(opStack_.back());
-                        opStack_.pop_back();
-                    }
-                    if (!PushOp(token)) return FailLimit(kOpStackFull);
-                    break;
-                }
-                case TokenKind::Unary:
-                    if (afterOperand) return Fail("");
-                    if (token.size() == 1 && op::IsQuantifier(token[0])) {
-                        if (!CheckQuantifierVariable(token)) {
-                            return quantifierLimit_ ? FailLimit(quantifierMsg_)
-                                                    : Fail(quantifierMsg_);
-                        }
-                    }
-                    if (!PushOp(token)) return FailLimit(kOpStackFull);
-                    break;
-                case TokenKind::Operand:
-                    if (afterOperand) return Fail("");
-                    result_.PolishStr += token;
-                    break;
-                case TokenKind::Open:
-                    if (afterOperand) return Fail("");
-                    if (!PushOp(token)) return FailLimit(kOpStackFull);
-                    break;
-                case TokenKind::Close: {
-                    if (!afterOperand) return Fail("");
-                    bool matched = false;
-                    while (!opStack_.empty()) {
-                        std::string top = std::move(opStack_.back());
-                        opStack_.pop_back();
-                        if (top == "(") {
-                            matched = true;
-                            break;
-                        }
-                        Emit(top);
-                    }
-                    if (!matched) return Fail(kMissingLeftParen);
-                    break;
-                }
-                case TokenKind::Invalid:
-                    return Fail(kInvalidCharacter);
-            }
+            if (!Place(token, kind)) return false;
             result_.tokenList += token;
-            previous = kind;
+            previous_ = kind;
             next = i_ + 1;
         }
+        return true;
+    }
 
-        // At the end the text must close on an operand or ")".
-        i_ = text_.size();
-        if (previous != TokenKind::Operand && previous != TokenKind::Close) {
-            return FailAtEnd("");
+    bool AfterOperand() const {
+        return previous_ == TokenKind::Operand || previous_ == TokenKind::Close;
+    }
+
+    // Puts one token where it belongs: an operand into the Polish string, an operator on the
+    // stack once the operators it does not outrank are released, and a ")" releases every
+    // operator back to its "(". Each kind must follow, or not follow, an operand.
+    bool Place(std::string& token, TokenKind kind) {
+        switch (kind) {
+            case TokenKind::Binary:
+                if (!AfterOperand()) return Fail("");
+                ReleaseOperators(Precedence(token));
+                return PushOp(token);
+            case TokenKind::Unary:
+                if (AfterOperand()) return Fail("");
+                if (token.size() == 1 && op::IsQuantifier(token[0]) &&
+                    !CheckQuantifierVariable(token)) {
+                    return quantifierLimit_ ? FailLimit(quantifierMsg_) : Fail(quantifierMsg_);
+                }
+                return PushOp(token);
+            case TokenKind::Operand:
+                if (AfterOperand()) return Fail("");
+                result_.PolishStr += token;
+                return true;
+            case TokenKind::Open:
+                if (AfterOperand()) return Fail("");
+                return PushOp(token);
+            case TokenKind::Close:
+                if (!AfterOperand()) return Fail("");
+                return CloseGroup();
+            case TokenKind::Invalid:
+                break;
         }
+        return Fail(kInvalidCharacter);
+    }
+
+    // Emits the operators above the innermost "(" whose precedence is at least `precedence`.
+    void ReleaseOperators(int precedence) {
+        while (!opStack_.empty() && opStack_.back() != "(" &&
+               Precedence(opStack_.back()) >= precedence) {
+            Emit(opStack_.back());
+            opStack_.pop_back();
+        }
+    }
+
+    // A ")": emits the operators back to its "(" and drops that.
+    bool CloseGroup() {
+        while (!opStack_.empty()) {
+            std::string top = std::move(opStack_.back());
+            opStack_.pop_back();
+            if (top == "(") return true;
+            Emit(top);
+        }
+        return Fail(kMissingLeftParen);
+    }
+
+    // At the end the text must close on an operand or ")"; the operators left are emitted,
+    // and a "(" among them was never closed.
+    bool CloseAtEnd() {
+        i_ = text_.size();
+        if (!AfterOperand()) return FailAtEnd("");
         while (!opStack_.empty()) {
             std::string top = std::move(opStack_.back());
             opStack_.pop_back();
             if (top == "(") return FailAtEnd(kMissingRightParen);
             Emit(top);
         }
-        return std::move(result_);
+        return true;
     }
 
-private:
     // Reads the token that starts at i_ (not a space) and leaves i_ on its last character.
     // False when a predicate expression would overflow scopeVars.
     bool GetToken(std::string& token) {
@@ -216,7 +232,7 @@ private:
     }
 
     bool PushOp(const std::string& token) {
-        if (static_cast<int>(opStack_.size()) >= kMaxOpStack) return false;
+        if (static_cast<int>(opStack_.size()) >= kMaxOpStack) return FailLimit(kOpStackFull);
         opStack_.push_back(token);
         return true;
     }
@@ -227,29 +243,33 @@ private:
         result_.PolishStr += entry;
     }
 
-    // Failure at the character i_: the mark goes just after it, never past the text.
-    ParseResult Fail(std::string_view message) {
+    // Failure at the character i_: the mark goes just after it, never past the text. Each
+    // returns false, for its caller to return.
+    bool Fail(std::string_view message) {
         result_.errPos = static_cast<int>(std::min(i_ + 1, text_.size()));
         return Failed(message);
     }
-    ParseResult FailAtEnd(std::string_view message) {
+    bool FailAtEnd(std::string_view message) {
         result_.errPos = static_cast<int>(text_.size());
         return Failed(message);
     }
     // A failure at a limit of the parser's own, not a mistake in the text.
-    ParseResult FailLimit(std::string_view message) {
+    bool FailLimit(std::string_view message) {
         result_.limitReached = true;
         return Fail(message);
     }
-    ParseResult Failed(std::string_view message) {
+    bool Failed(std::string_view message) {
         result_.parseErrMsg = message;
         result_.PolishStr.clear();
-        return std::move(result_);
+        return false;
     }
 
     std::string_view text_;
     Mode mode_;
     size_t i_ = 0;
+    // The kind of the last token read; Invalid before the first, since an invalid token
+    // ends the parse at once.
+    TokenKind previous_ = TokenKind::Invalid;
     std::vector<std::string> opStack_;
     std::vector<char> scopeVars_;
     std::string quantifierMsg_;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "formula/FormulaText.h"
+#include "text/Spacing.h"
 
 namespace deducto {
 
@@ -102,7 +103,8 @@ SetToken TokenAt(std::string_view text, size_t at) {
 // errPos counts the characters up to and including the token where reading stopped.
 class SetTranslator {
 public:
-    explicit SetTranslator(std::string_view line) : line_(Trim(line)) {}
+    explicit SetTranslator(std::string_view line)
+        : line_(Trim(line)), lead_(std::min(line.find_first_not_of(' '), line.size())) {}
 
     SetTranslation Run() {
         setText_ = std::string(line_);
@@ -114,7 +116,8 @@ public:
         result.setDisplayTokens = std::move(setDisplayTokens_);
         if (setError_) {
             const size_t typed = prepared_ ? TypedPosition(errPos_) : errPos_;
-            result.errPos = static_cast<int>(std::min(typed, line_.size()));
+            // The line is read trimmed; the mark goes into it as typed.
+            result.errPos = static_cast<int>(lead_ + std::min(typed, line_.size()));
             result.limitReached = limitReached_;
             result.setErrMsg = std::move(setErrMsg_);
             return result;
@@ -232,15 +235,20 @@ private:
             setDisplayTokens_ += token.display;
             switch (cls) {
                 case kSetName:
-                case kEmptySet:
+                case kEmptySet: {
                     setSeen = true;
+                    // Looking for complement marks passes the spaces after the set; its typed
+                    // text ends with the last character read.
+                    size_t typedEnd = pos_;
                     while (PeekSetToken() == kComplement) {
                         (void)ReadSetToken();
                         canonical += '\'';
                         setDisplayTokens_ += '\'';
+                        typedEnd = pos_;
                     }
-                    rebuilt.push_back({std::move(canonical), 0, typedStart, pos_});
+                    rebuilt.push_back({std::move(canonical), 0, typedStart, typedEnd});
                     break;
+                }
                 case kOpen:
                     if (static_cast<int>(openParens.size()) >= kMaxOpenSetParens) {
                         FailLimit(kTooManyOpenParens);
@@ -525,6 +533,7 @@ private:
     };
 
     std::string_view line_;  // the line, trimmed
+    size_t lead_;            // spaces before it
     std::string setText_;    // the line, then the prepared text
     bool prepared_ = false;  // setText_ is the prepared text; positions need TypedPosition
     std::vector<Span> spans_;

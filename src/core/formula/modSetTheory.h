@@ -14,7 +14,8 @@ inline constexpr int kMaxOpenSetParens = 121;  // "(" open at once while prepari
 struct SetTranslation {
     std::string text;              // predicate-calculus text; empty when the line failed
     std::string setDisplayTokens;  // tokens in set notation, replacing the parser's list
-    int errPos = 0;                // position in the prepared text where reading stopped
+    int errPos = 0;                // in the line as given: just after the token where
+                                   // reading stopped
     std::string setErrMsg;         // empty when the failure is silent
     bool limitReached = false;     // the line was too long or too deep to read
     [[nodiscard]] bool ok() const { return !text.empty(); }

@@ -1,17 +1,9 @@
 #include "natural/CheckTermsModel.h"
 
 #include "Session.h"
-#include "formula/FormulaText.h"
+#include "text/Spacing.h"
 
 namespace deducto {
-
-namespace {
-
-bool OnlySpaces(const std::string& text) {
-    return text.find_first_not_of(' ') == std::string::npos;
-}
-
-}  // namespace
 
 CheckTermsModel::CheckTermsModel(Lexicon& lexicon, NatState& nat, CheckTermsRequest request)
     : lexicon_(lexicon), nat_(nat), request_(std::move(request)) {
@@ -61,7 +53,7 @@ void CheckTermsModel::chkTerm_Click(int i, bool ticked) {
 
 void CheckTermsModel::ComplementLayout() {
     formCaption_[0] = "complement:";
-    if (loading_ || OnlySpaces(form_[0])) {
+    if (loading_ || Trim(form_[0]).empty()) {
         form_[0] = ToUpper(ComplementOf(request_.TermUnderCheck));
     }
     formVisible_[1] = formVisible_[2] = false;
@@ -70,9 +62,9 @@ void CheckTermsModel::ComplementLayout() {
 void CheckTermsModel::PluralLayout() {
     formCaption_ = {"s:", "comp. s.:", "comp. pl.:"};
     const std::string& w = request_.TermUnderCheck;
-    if (loading_ || OnlySpaces(form_[0])) form_[0] = ToUpper(NounSingular(w));
-    if (loading_ || OnlySpaces(form_[1])) form_[1] = ToUpper(ComplementOf(NounSingular(w)));
-    if (loading_ || OnlySpaces(form_[2])) form_[2] = ToUpper(ComplementOf(w));
+    if (loading_ || Trim(form_[0]).empty()) form_[0] = ToUpper(NounSingular(w));
+    if (loading_ || Trim(form_[1]).empty()) form_[1] = ToUpper(ComplementOf(NounSingular(w)));
+    if (loading_ || Trim(form_[2]).empty()) form_[2] = ToUpper(ComplementOf(w));
     formVisible_[1] = formVisible_[2] = true;
 }
 

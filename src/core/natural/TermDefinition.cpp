@@ -1,6 +1,6 @@
 #include "natural/TermDefinition.h"
 
-#include "formula/FormulaText.h"
+#include "text/Spacing.h"
 
 namespace deducto {
 

@@ -3,7 +3,9 @@
 // that stands for it in formulas; the English inflection rules; the core words that can never
 // be terms; and the checks that edited term texts must pass.
 //
-// Term indices are 0-based: Terms[0] is the first term.
+// Term indices are 0-based: Terms[0] is the first term. Term texts are kept in lower case
+// with single spaces and shown in upper case, so the case and spacing rules of the text
+// module come with the lexicon.
 #pragma once
 
 #include <array>
@@ -14,6 +16,8 @@
 
 #include "Lines.h"
 #include "natural/NatState.h"
+#include "text/Case.h"
+#include "text/Spacing.h"
 
 namespace deducto {
 
@@ -163,13 +167,6 @@ void NoteRefusal(const AddedTerm& added, NatState& nat);
 [[nodiscard]] std::string ComplementOf(std::string_view text);
 // The length of a leading modal verb and its space ("will " is 5); nullopt when none.
 [[nodiscard]] std::optional<size_t> ModalPrefix(std::string_view text);
-
-// Collapses runs of spaces and drops spaces before "." and ","; leading and trailing
-// spaces are trimmed, or with keepEnds shrunk to one.
-[[nodiscard]] std::string NormaliseSpacing(std::string_view text, bool keepEnds = false);
-
-[[nodiscard]] std::string ToLower(std::string_view text);
-[[nodiscard]] std::string ToUpper(std::string_view text);
 
 // The forms of one term of an edited table, in table order: adjective affirmative,
 // complement; specific noun name; class noun singular, plural, complementary singular,

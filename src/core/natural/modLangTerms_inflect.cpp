@@ -243,22 +243,4 @@ std::string ComplementOf(std::string_view text) {
     return "non-" + std::string(text);
 }
 
-std::string NormaliseSpacing(std::string_view text, bool keepEnds) {
-    std::string s(text);
-    if (!keepEnds) {
-        const size_t first = s.find_first_not_of(' ');
-        if (first == std::string::npos) return {};
-        s = s.substr(first, s.find_last_not_of(' ') - first + 1);
-    }
-    size_t p = 1;
-    while (p < s.size()) {
-        if (s[p - 1] == ' ' && (s[p] == ' ' || s[p] == '.' || s[p] == ',')) {
-            s.erase(p - 1, 1);  // and look at position p again
-        } else {
-            ++p;
-        }
-    }
-    return s;
-}
-
 }  // namespace deducto

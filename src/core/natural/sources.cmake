@@ -4,7 +4,6 @@ target_sources(deducto_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/NatState.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modLangTerms.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modLangTerms_inflect.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/modLangTerms_case.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modLangTerms_validate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modLangTerms_requests.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CheckTermsModel.cpp

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Notation.h"
+#include "text/Utf8.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
@@ -48,9 +49,14 @@ std::vector<TermColumn> TermColumns(const clsTruthTable& table) {
 
 // ---- plain text: the columns padded, a rule under the headings, "│" before the value ----
 
+// Columns a text takes in a terminal: one per character.
+std::size_t Columns(std::string_view text) {
+    return static_cast<std::size_t>(CharacterCount(text));
+}
+
 void AppendPadded(std::string& out, const std::string& text, std::size_t width) {
     out += text;
-    out.append(width - std::min(width, DisplayWidth(text)), ' ');
+    out.append(width - std::min(width, Columns(text)), ' ');
 }
 
 std::string AsText(const ShownTable& shown, const clsTruthTable& table) {
@@ -58,8 +64,8 @@ std::string AsText(const ShownTable& shown, const clsTruthTable& table) {
     const std::size_t terms = shown.headings.size() - 1;
     std::vector<std::size_t> widths(terms, 0);
     for (std::size_t c = 0; c < terms; ++c) {
-        widths[c] = DisplayWidth(shown.headings[c]);
-        for (const auto& row : shown.rows) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+        widths[c] = Columns(shown.headings[c]);
+        for (const auto& row : shown.rows) widths[c] = std::max(widths[c], Columns(row[c]));
     }
     std::string out;
     const auto appendRow = [&](const std::vector<std::string>& cells) {
@@ -74,7 +80,7 @@ std::string AsText(const ShownTable& shown, const clsTruthTable& table) {
     for (const std::size_t width : widths) ruleWidth += width;
     for (std::size_t i = 0; i < ruleWidth + 1; ++i) out += "─";
     out += "┼";
-    for (std::size_t i = 0; i < DisplayWidth(shown.headings[terms]) + 1; ++i) out += "─";
+    for (std::size_t i = 0; i < Columns(shown.headings[terms]) + 1; ++i) out += "─";
     out += '\n';
     for (const auto& row : shown.rows) appendRow(row);
     return out;

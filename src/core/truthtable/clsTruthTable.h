@@ -132,6 +132,17 @@ private:
                                      Computation& work);
     [[nodiscard]] Status SimplifyPropositional(Computation& work);
     [[nodiscard]] Status SimplifyPredicate(Computation& work);
+    // The terms predicate simplification keeps.
+    struct TermMask {
+        std::uint32_t flagsKept = 0;    // internal term k is kept when bit (n - 1 - k) is set
+        std::vector<bool> maskedLocal;  // per local term: unneeded
+        bool anyMasked = false;
+    };
+    // Masks the terms one at a time, in order, keeping each mask under which no two rows
+    // look alike while their values differ. Leaves the table as it is.
+    [[nodiscard]] Status MaskUnneededTerms(Computation& work, TermMask& mask) const;
+    // Rebuilds the table with the unmasked terms only.
+    void KeepUnmaskedTerms(const TermMask& mask);
 
     // This table's value in row `row` of the table `world`.
     // '\0' when `world` has no row of this table: an internal fault.

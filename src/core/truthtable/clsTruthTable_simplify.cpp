@@ -1,7 +1,8 @@
 // Predicate simplification: terms are masked one at a time, in order; a term is unneeded
 // when, with it and the unneeded terms before it masked, no two rows look alike while
 // their values differ. Rows are compared through a hash of their unmasked cells, or, in a
-// table of flags alone over few terms, by their masked flags directly.
+// table of flags alone over few terms, by their masked flags directly. The table is then
+// rebuilt with the terms that are needed.
 #include <algorithm>
 #include <vector>
 
@@ -10,76 +11,125 @@
 
 namespace deducto {
 
-Status clsTruthTable::SimplifyPredicate(Computation& work) {
-    const int nInt = nbrIntTerms();
-    const int nLoc = nbrLocTerms();
-    const int rows = nbrTruthCombos();
-    std::vector<bool> maskedLocal(nLoc, false);
-    std::uint32_t flagsKept = nInt == 32 ? ~0u : (1u << nInt) - 1;
+namespace {
 
-    auto maskedHash = [&](int row, std::uint32_t kept) {
+// A predicate table's rows with some of their terms hidden: the flags outside `kept`, and
+// the local terms that `maskedLocal` marks.
+class MaskedRows {
+public:
+    MaskedRows(const std::vector<std::uint32_t>& flags, const std::vector<Region>& cells,
+               const std::vector<bool>& maskedLocal)
+        : flags_(flags),
+          cells_(cells),
+          maskedLocal_(maskedLocal),
+          nLoc_(static_cast<int>(maskedLocal.size())) {}
+
+    // The earlier row of `seen` that looks like `row`, or -1 (and `row` joins `seen`).
+    int Twin(RowSet& seen, int row, std::uint32_t kept) const {
+        return seen.FindOrInsert(Hash(row, kept), row,
+                                 [&](int other) { return Equal(row, other, kept); });
+    }
+
+private:
+    std::uint64_t Hash(int row, std::uint32_t kept) const {
         std::uint64_t h = HashMix(0, flags_[row] & kept);
-        for (int j = 0; j < nLoc; ++j) {
-            if (!maskedLocal[j]) h = HashMix(h, cells_[row * nLoc + j]);
+        for (int j = 0; j < nLoc_; ++j) {
+            if (!maskedLocal_[j]) h = HashMix(h, cells_[row * nLoc_ + j]);
         }
         return h;
-    };
-    auto maskedEqual = [&](int a, int b, std::uint32_t kept) {
+    }
+    bool Equal(int a, int b, std::uint32_t kept) const {
         if ((flags_[a] & kept) != (flags_[b] & kept)) return false;
-        for (int j = 0; j < nLoc; ++j) {
-            if (!maskedLocal[j] && !(cells_[a * nLoc + j] == cells_[b * nLoc + j])) return false;
+        for (int j = 0; j < nLoc_; ++j) {
+            if (!maskedLocal_[j] && !(cells_[a * nLoc_ + j] == cells_[b * nLoc_ + j])) {
+                return false;
+            }
         }
         return true;
-    };
+    }
 
-    // True when two rows look alike with the flags outside `kept` and the masked locals
-    // hidden, while their values differ. Where rows are keyed by their flags, the masked
-    // flags index one byte per flag pattern: the value of the first row seen with them.
+    const std::vector<std::uint32_t>& flags_;
+    const std::vector<Region>& cells_;
+    const std::vector<bool>& maskedLocal_;
+    int nLoc_;
+};
+
+// True when two rows look alike through the mask while their values differ.
+bool Conflict(const MaskedRows& masked, const std::vector<char>& values, std::uint32_t kept,
+              RowSet& seen) {
+    const int rows = static_cast<int>(values.size());
+    seen.Reset(rows);
+    for (int i = 0; i < rows; ++i) {
+        const int twin = masked.Twin(seen, i, kept);
+        if (twin >= 0 && values[twin] != values[i]) return true;
+    }
+    return false;
+}
+
+// The same for a table of flags alone: the masked flags index `firstValue`, one byte per
+// flag pattern holding the value of the first row seen with it.
+bool FlagsConflict(const std::vector<std::uint32_t>& flags, const std::vector<char>& values,
+                   std::uint32_t kept, std::vector<char>& firstValue) {
+    std::fill(firstValue.begin(), firstValue.end(), '\0');
+    for (size_t i = 0; i < values.size(); ++i) {
+        char& first = firstValue[flags[i] & kept];
+        if (first == '\0') {
+            first = values[i];
+        } else if (first != values[i]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+Status clsTruthTable::SimplifyPredicate(Computation& work) {
+    TermMask mask;
+    const Status status = MaskUnneededTerms(work, mask);
+    if (status.ok() && mask.anyMasked) KeepUnmaskedTerms(mask);
+    return status;
+}
+
+Status clsTruthTable::MaskUnneededTerms(Computation& work, TermMask& mask) const {
+    const int nInt = nbrIntTerms();
+    const int nLoc = nbrLocTerms();
+    mask.flagsKept = nInt == 32 ? ~0u : (1u << nInt) - 1;
+    mask.maskedLocal.assign(static_cast<size_t>(nLoc), false);
+    mask.anyMasked = false;
+    const MaskedRows masked(flags_, cells_, mask.maskedLocal);
     RowSet seen;
-    std::vector<char> valueByFlags(RowsKeyedByFlags() ? size_t{1} << nInt : 0);
-    auto conflictWhenMasked = [&](std::uint32_t kept) {
-        if (!valueByFlags.empty()) {
-            std::fill(valueByFlags.begin(), valueByFlags.end(), '\0');
-            for (int i = 0; i < rows; ++i) {
-                char& first = valueByFlags[flags_[i] & kept];
-                if (first == '\0') {
-                    first = values_[i];
-                } else if (first != values_[i]) {
-                    return true;
-                }
-            }
-            return false;
-        }
-        seen.Reset(rows);
-        for (int i = 0; i < rows; ++i) {
-            const int twin = seen.FindOrInsert(
-                maskedHash(i, kept), i, [&](int other) { return maskedEqual(i, other, kept); });
-            if (twin >= 0 && values_[twin] != values_[i]) return true;
-        }
-        return false;
+    std::vector<char> firstValue(RowsKeyedByFlags() ? size_t{1} << nInt : 0);
+    const auto conflictWhenMasked = [&](std::uint32_t kept) {
+        return firstValue.empty() ? Conflict(masked, values_, kept, seen)
+                                  : FlagsConflict(flags_, values_, kept, firstValue);
     };
 
-    bool anyUnneeded = false;
     for (int t = 0; t < nInt + nLoc; ++t) {
         // Nothing has changed yet, so a cancel leaves the table as it was.
         if (work.CheckCancel()) return Status::Cancelled();
         const bool internal = t < nInt;
-        const std::uint32_t kept = internal ? flagsKept & ~(1u << (nInt - 1 - t)) : flagsKept;
-        if (!internal) maskedLocal[t - nInt] = true;
+        const std::uint32_t kept =
+            internal ? mask.flagsKept & ~(1u << (nInt - 1 - t)) : mask.flagsKept;
+        if (!internal) mask.maskedLocal[t - nInt] = true;
         if (conflictWhenMasked(kept)) {
-            if (!internal) maskedLocal[t - nInt] = false;
+            if (!internal) mask.maskedLocal[t - nInt] = false;
         } else {
-            flagsKept = kept;
-            anyUnneeded = true;
+            mask.flagsKept = kept;
+            mask.anyMasked = true;
         }
     }
-    if (!anyUnneeded) return {};
+    return {};
+}
 
-    // Rebuild with the kept terms only; rows that now coincide are kept once, first first.
+void clsTruthTable::KeepUnmaskedTerms(const TermMask& mask) {
+    const int nInt = nbrIntTerms();
+    const int nLoc = nbrLocTerms();
+    const int rows = nbrTruthCombos();
     std::vector<Region> internalKept;
     std::vector<int> keptFlagBits;
     for (int k = 0; k < nInt; ++k) {
-        if (flagsKept & (1u << (nInt - 1 - k))) {
+        if (mask.flagsKept & (1u << (nInt - 1 - k))) {
             internalKept.push_back(internal_[k]);
             keptFlagBits.push_back(nInt - 1 - k);
         }
@@ -87,7 +137,7 @@ Status clsTruthTable::SimplifyPredicate(Computation& work) {
     std::vector<LocalTerm> localsKept;
     std::vector<int> keptLocals;
     for (int j = 0; j < nLoc; ++j) {
-        if (!maskedLocal[j]) {
+        if (!mask.maskedLocal[j]) {
             localsKept.push_back(locals_[j]);
             keptLocals.push_back(j);
         } else if (dropped_.find(locals_[j].letter) == std::string::npos) {
@@ -95,16 +145,16 @@ Status clsTruthTable::SimplifyPredicate(Computation& work) {
         }
     }
 
+    // Rows that now coincide are kept once, the first first.
+    const MaskedRows masked(flags_, cells_, mask.maskedLocal);
+    RowSet seen;
+    seen.Reset(rows);
     std::vector<std::uint32_t> flags;
     std::vector<Region> cells;
     std::vector<char> values;
-    seen.Reset(rows);
     const int newInt = static_cast<int>(internalKept.size());
     for (int i = 0; i < rows; ++i) {
-        if (seen.FindOrInsert(maskedHash(i, flagsKept), i,
-                              [&](int other) { return maskedEqual(i, other, flagsKept); }) >= 0) {
-            continue;
-        }
+        if (masked.Twin(seen, i, mask.flagsKept) >= 0) continue;
         std::uint32_t packed = 0;
         for (int k = 0; k < newInt; ++k) {
             if ((flags_[i] >> keptFlagBits[k]) & 1u) packed |= 1u << (newInt - 1 - k);
@@ -121,7 +171,6 @@ Status clsTruthTable::SimplifyPredicate(Computation& work) {
     rowIndex_.clear();
     rowByFlags_.clear();
     RebuildTermNames();
-    return {};
 }
 
 }  // namespace deducto

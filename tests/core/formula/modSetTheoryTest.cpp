@@ -163,6 +163,39 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"A intersection B union", 22, ""},
         Failure{"(A union B)' = (C", 17, "Missing right parenthesis"}));
 
+// The mark goes right after the token where reading stopped, in the line as it was typed:
+// neither the spaces after a set name nor those before the line move it.
+struct TypedMark {
+    const char* name;
+    const char* line;
+    int errPos;
+    const char* message;
+};
+void PrintTo(const TypedMark& row, std::ostream* os) { *os << row.name; }
+
+class TranslateSetTheoryMarks : public testing::TestWithParam<TypedMark> {};
+
+TEST_P(TranslateSetTheoryMarks, JustAfterTheTokenAsTyped) {
+    const TypedMark& m = GetParam();
+    const SetTranslation r = TranslateSetTheory(m.line);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.errPos, m.errPos);
+    EXPECT_EQ(r.setErrMsg, m.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TypedText, TranslateSetTheoryMarks,
+    testing::Values(
+        TypedMark{"SetNameForAVariable", "forall A subset B", 8, "Missing variable"},
+        TypedMark{"SetNameBeforeTwoSpaces", "forall A  subset B", 8, "Missing variable"},
+        TypedMark{"ComplementedSetName", "forall A'' subset B", 10, "Missing variable"},
+        TypedMark{"ComplementMarksApart", "forall A ' ' subset B", 12, "Missing variable"},
+        TypedMark{"EmptySetForAVariable", "exists nullset = A", 14, "Missing variable"},
+        TypedMark{"SetNameForBelongs", "x A  B", 3, ""},
+        TypedMark{"SpacesBeforeTheLine", "   A B", 6, ""},
+        TypedMark{"SpacesBeforeAQuantifier", "  forall A subset B", 10, "Missing variable"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST(SetLimits, FifteenInclusionsAndEqualities) {
     const std::string fifteen = "A subset B" + Repeat(" and A = B", 14);
     const SetTranslation ok = TranslateSetTheory(fifteen);

@@ -1,8 +1,8 @@
 // Failing cases written in English from the lexicon.
 #include <set>
 
-#include "LineParser.h"
 #include "NaturalTestSupport.h"
+#include "ReadLine.h"
 #include "formula/modBuildPolish.h"
 #include "natural/modEnglishDetails.h"
 #include "truthtable/clsTruthTable.h"

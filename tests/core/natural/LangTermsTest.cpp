@@ -90,33 +90,6 @@ TEST(ModalPrefix, GivesTheLengthOfTheModalAndItsSpace) {
     EXPECT_FALSE(ModalPrefix("willing"));
 }
 
-TEST(NormaliseSpacing, CollapsesRunsAndDropsSpacesBeforePunctuation) {
-    EXPECT_EQ(NormaliseSpacing("  all  men ,  are   mortal  . "), "all men, are mortal.");
-    EXPECT_EQ(NormaliseSpacing("  wise  man  ", true), " wise man ");
-    EXPECT_EQ(NormaliseSpacing("   "), "");
-}
-
-// Accented letters have their case mapped as plain ones do, keeping the text's byte length;
-// characters without a case, and bytes that are not UTF-8, are left as they are.
-TEST(CaseMapping, MapsAccentedLettersBothWays) {
-    const std::vector<std::pair<std::string, std::string>> pairs = {
-        {"\u00e9pique", "\u00c9PIQUE"},
-        {"na\u00efve \u00fcber", "NA\u00cfVE \u00dcBER"},
-        {"\u0161\u0165astn\u00fd", "\u0160\u0164ASTN\u00dd"},
-        {"\u013e\u017e\u0148", "\u013d\u017d\u0147"},
-        {"\u00ff", "\u0178"},
-        {"\u0153uvre", "\u0152UVRE"}};
-    for (const auto& [lower, upper] : pairs) {
-        EXPECT_EQ(ToUpper(lower), upper);
-        EXPECT_EQ(ToLower(upper), lower);
-        EXPECT_EQ(ToUpper(lower).size(), lower.size());
-    }
-    for (const std::string unchanged : {"\u00df \u00f7 \u00d7 \u0131 \u0130", "\u2200 \xff\xc3"}) {
-        EXPECT_EQ(ToUpper(unchanged), unchanged);
-        EXPECT_EQ(ToLower(unchanged), unchanged);
-    }
-}
-
 TEST(TermsOverlap, OnlyWholeLeadingWordsOverlap) {
     EXPECT_TRUE(TermsOverlap("wise", "wise man"));
     EXPECT_TRUE(TermsOverlap("wise man", "wise"));
@@ -462,6 +435,37 @@ TEST_F(LexiconTest, TermLinesCarryCorrectedForms) {
               "Period not allowed within a term");
     EXPECT_EQ(again.lexicon.TermCount(), 1);  // nothing of the refused terms stays
 }
+
+// A term is kept in lower case whatever case it was typed in, in any of the scripts whose
+// case is mapped, so typing it again in another case names the same term.
+struct ScriptTerm {
+    const char* name;
+    const char* kind;
+    const char* typed;
+    const char* stored;
+    const char* typedAgain;
+};
+void PrintTo(const ScriptTerm& row, std::ostream* os) { *os << row.name; }
+
+class TermsInEveryScript : public NaturalTest, public ::testing::WithParamInterface<ScriptTerm> {};
+
+TEST_P(TermsInEveryScript, AreKeptInLowerCaseAndFoundInAnyCase) {
+    const ScriptTerm& t = GetParam();
+    ASSERT_EQ(Define(t.kind, t.typed), Define(t.kind, t.typedAgain));
+    ASSERT_EQ(lexicon.TermCount(), 1);
+    EXPECT_EQ(lexicon.Terms[0].Singular, t.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, TermsInEveryScript,
+    ::testing::Values(ScriptTerm{"Latin", "adjective", "\u00c9pique", "\u00e9pique", "\u00c9PIQUE"},
+                      ScriptTerm{"Greek", "specific noun", "\u0396\u03b5\u03cd\u03c2",
+                                 "\u03b6\u03b5\u03cd\u03c2", "\u0396\u0395\u038e\u03a3"},
+                      ScriptTerm{"Cyrillic", "adjective",
+                                 "\u0417\u0415\u041b\u0401\u041d\u042b\u0419",
+                                 "\u0437\u0435\u043b\u0451\u043d\u044b\u0439",
+                                 "\u0417\u0435\u043b\u0451\u043d\u044b\u0439"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Validation {
     std::vector<TermTexts> table;

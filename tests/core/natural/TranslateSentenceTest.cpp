@@ -1,6 +1,6 @@
 // TranslateSentence as a whole: its retry loop and questions, and whole arguments.
-#include "LineParser.h"
 #include "NaturalTestSupport.h"
+#include "ReadLine.h"
 #include "formula/modBuildPolish.h"
 #include "truthtable/modEvaluate.h"
 

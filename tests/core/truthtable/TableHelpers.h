@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "Session.h"
 #include "formula/modBuildPolish.h"
 #include "truthtable/clsTruthTable.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "LineParser.h"
 #include "ModelCheck.h"
+#include "ReadLine.h"
 #include "support/ScriptedPrompts.h"
 #include "truthtable/clsTruthTable.h"
 

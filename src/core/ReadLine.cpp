@@ -1,11 +1,12 @@
-#include "LineParser.h"
+#include "ReadLine.h"
 
 #include <algorithm>
 
 #include "Session.h"
-#include "formula/FormulaText.h"
 #include "formula/modSetTheory.h"
 #include "natural/modNatural.h"
+#include "text/Spacing.h"
+#include "text/Utf8.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
@@ -64,9 +65,8 @@ void TranslateAndParse(LineOutcome& out, int line, ReadKind kind, Session& sessi
 // inside a character (readers stop just after a byte; a character may have several).
 void MarkFailure(LineOutcome& out, int at, UserPrompts& prompts) {
     if (CharacterCount(out.text) >= kLongLine) prompts.ShowMessage(kSyntaxError);
-    size_t pos = static_cast<size_t>(std::clamp(at, 0, static_cast<int>(out.text.size())));
-    while (pos < out.text.size() && IsContinuationByte(out.text[pos])) ++pos;
-    out.markPos = static_cast<int>(pos);
+    const auto pos = static_cast<size_t>(std::clamp(at, 0, static_cast<int>(out.text.size())));
+    out.markPos = static_cast<int>(CharacterStart(out.text, pos));
     out.text.insert(static_cast<size_t>(out.markPos), kErrorMark);
     out.marked = true;
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "LineParser.h"
+#include "ReadLine.h"
 #include "Session.h"
 #include "natural/CheckTermsModel.h"
 #include "natural/modLangTerms.h"
@@ -107,6 +107,37 @@ INSTANTIATE_TEST_SUITE_P(
                 "and o",
                 -1,
                 {kTooManyRowsMessage}}));
+
+// Where the typed text differs from what the translator reads (spaces before the line or
+// after a set name), the mark still follows the token that stopped the reading.
+struct SetTheoryMark {
+    const char* name;
+    std::string typed;
+    std::string shown;
+    int markCharacter;
+};
+void PrintTo(const SetTheoryMark& row, std::ostream* os) { *os << row.name; }
+
+class ReadLineMarksSetTheory : public ::testing::TestWithParam<SetTheoryMark> {};
+
+TEST_P(ReadLineMarksSetTheory, AfterTheTokenAsTyped) {
+    const SetTheoryMark& m = GetParam();
+    ScriptedSession ss(Mode::SetTheory);
+    const LineOutcome out = ReadLine(m.typed, 0, ReadKind::Edit, ss.session);
+    EXPECT_EQ(out.result, LineResult::SyntaxError);
+    EXPECT_EQ(out.text, m.shown);
+    EXPECT_EQ(out.markCharacter(), m.markCharacter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ReadLineMarksSetTheory,
+    ::testing::Values(SetTheoryMark{"SetNameForAVariable", "forall A subset B",
+                                    "forall A <-- ERROR  subset B", 8},
+                      SetTheoryMark{"SpacesBeforeTheLine", "  A B", "  A B <-- ERROR ", 5},
+                      SetTheoryMark{"SpacesAfterAnElement", "x  A  B", "x  A <-- ERROR   B", 4},
+                      SetTheoryMark{"AccentedElement", "\xC3\xA9 belongs A",
+                                    "\xC3\xA9 <-- ERROR  belongs A", 1}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ReadLine, EditingReleasesTheOldTableBeforeReading) {
     ScriptedSession ss;
