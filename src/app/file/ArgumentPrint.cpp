@@ -12,10 +12,6 @@ namespace {
 
 QString Escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
-QString LineName(int line) {
-    return line == 0 ? QStringLiteral("Conclusion") : QStringLiteral("Premise %1").arg(line);
-}
-
 }  // namespace
 
 QString ArgumentHtml(const PrintedArgument& argument) {
@@ -33,7 +29,7 @@ QString ArgumentHtml(const PrintedArgument& argument) {
         if (argument.texts[line].empty()) continue;
         const std::string& tokens = argument.formulas[line];
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                    .arg(LineName(line), Escaped(argument.texts[line]),
+                    .arg(QString::fromStdString(LineName(line)), Escaped(argument.texts[line]),
                          tokens.empty() ? QStringLiteral("(not read)")
                                         : Escaped(DisplayFormula(tokens)));
     }
