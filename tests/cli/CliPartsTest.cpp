@@ -44,6 +44,7 @@ TEST(ParseArgumentText, KeepsTermsInOrderInNaturalLanguage) {
 }
 
 struct BadInput {
+    const char* name;
     std::string text;
     const char* error;
 };
@@ -59,26 +60,30 @@ TEST_P(ParseArgumentTextFails, NamesTheProblemAndItsLine) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ParseArgumentTextFails,
     ::testing::Values(
-        BadInput{"Mode: predicate\nMode: predicate\nConclusion: Pa\n",
+        BadInput{"ModeTwice", "Mode: predicate\nMode: predicate\nConclusion: Pa\n",
                  "line 2: the mode is given twice"},
-        BadInput{"Conclusion: p\nConclusion: q\n", "line 2: a second conclusion"},
-        BadInput{"Conclusion:   \n", "line 1: the conclusion is empty"},
-        BadInput{"just words\nConclusion: p\n",
+        BadInput{"SecondConclusion", "Conclusion: p\nConclusion: q\n",
+                 "line 2: a second conclusion"},
+        BadInput{"EmptyConclusion", "Conclusion:   \n", "line 1: the conclusion is empty"},
+        BadInput{"NoKeyValue", "just words\nConclusion: p\n",
                  "line 1: expected \"Key: value\", found "
                  "\"just words\""},
-        BadInput{"\x01\x02garbage\xff: x\n",
+        BadInput{"UnknownKeyWithControlBytes", "\x01\x02garbage\xff: x\n",
                  "line 1: unknown key \"??garbage?\" (expected Mode, Premise, Conclusion, "
                  "Term or Expect)"},
-        BadInput{"Mode: natural language\nTerm: verb: run\nConclusion: p\n",
+        BadInput{"UnknownTermKind", "Mode: natural language\nTerm: verb: run\nConclusion: p\n",
                  "line 2: expected \"Term: <kind>: <text>\" with the kind adjective, specific "
                  "noun, class noun or predicate"},
-        BadInput{"Mode: predicate\nTerm: adjective: red\nConclusion: Pa\n",
+        BadInput{"TermOutsideNaturalLanguage",
+                 "Mode: predicate\nTerm: adjective: red\nConclusion: Pa\n",
                  "line 2: Term lines belong to natural language mode (the mode is set on line "
                  "1)"},
-        BadInput{"Conclusion: " + std::string(kMaxLineBytes, 'p') + "\n",
-                 "line 1: longer than 4096 characters"}));
+        BadInput{"LineTooLong", "Conclusion: " + std::string(kMaxLineBytes, 'p') + "\n",
+                 "line 1: longer than 4096 characters"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct VerdictName {
+    const char* name;
     const char* text;
     std::optional<Verdict> verdict;
 };
@@ -92,19 +97,23 @@ TEST_P(VerdictNamedBy, ShortNameOrFullText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, VerdictNamedBy,
-    ::testing::Values(VerdictName{"always true", Verdict::AlwaysTrue},
-                      VerdictName{"ALWAYS  False", Verdict::AlwaysFalse},
-                      VerdictName{"does not follow.", Verdict::DoesNotFollow},
-                      VerdictName{"premises inconsistent", Verdict::PremisesFalse},
-                      VerdictName{
-                          "The conclusion follows because the premises are false or inconsistent.",
-                          Verdict::PremisesFalse},
-                      VerdictName{"the conclusion does not follow", Verdict::DoesNotFollow},
-                      VerdictName{"", std::nullopt}, VerdictName{"true", std::nullopt},
-                      VerdictName{"always true or false", std::nullopt},
-                      VerdictName{"The conclusion is always", std::nullopt}));
+    ::testing::Values(
+        VerdictName{"ShortName", "always true", Verdict::AlwaysTrue},
+        VerdictName{"ShortNameAnyCaseAndSpacing", "ALWAYS  False", Verdict::AlwaysFalse},
+        VerdictName{"ShortNameWithFullStop", "does not follow.", Verdict::DoesNotFollow},
+        VerdictName{"PremisesInconsistent", "premises inconsistent", Verdict::PremisesFalse},
+        VerdictName{"FullTextPremisesFalse",
+                    "The conclusion follows because the premises are false or inconsistent.",
+                    Verdict::PremisesFalse},
+        VerdictName{"FullTextDoesNotFollow", "the conclusion does not follow",
+                    Verdict::DoesNotFollow},
+        VerdictName{"Empty", "", std::nullopt}, VerdictName{"PartOfAName", "true", std::nullopt},
+        VerdictName{"TwoNamesJoined", "always true or false", std::nullopt},
+        VerdictName{"FullTextCutShort", "The conclusion is always", std::nullopt}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Notation {
+    const char* name;
     const char* tokenList;
     const char* shown;
 };
@@ -118,18 +127,24 @@ TEST_P(DisplayFormulaShows, TheFormulaInLogicalNotation) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tokens, DisplayFormulaShows,
-    ::testing::Values(Notation{"(r1k)7p", "(r ∧ k) → p"}, Notation{"3p6q2r", "¬p ↔ q ∨ r"},
-                      Notation{"4x(Px7Qx)", "∀x(Px → Qx)"}, Notation{"4xPx1Qa", "∀x Px ∧ Qa"},
-                      Notation{"35x5y(Wx1Fy)", "¬∃x∃y(Wx ∧ Fy)"}, Notation{"P.T=0", "P ∩ T = ∅"},
-                      Notation{"H<P15h(h@H1h@R')", "H ⊆ P ∧ ∃h(h ∈ H ∧ h ∈ R′)"},
-                      Notation{"x@(A+B)'-C", "x ∈ (A ∪ B)′ - C"}));
+    ::testing::Values(Notation{"PropositionalGrouping", "(r1k)7p", "(r ∧ k) → p"},
+                      Notation{"NegationAndIff", "3p6q2r", "¬p ↔ q ∨ r"},
+                      Notation{"ForAllOverGroup", "4x(Px7Qx)", "∀x(Px → Qx)"},
+                      Notation{"ForAllThenConstant", "4xPx1Qa", "∀x Px ∧ Qa"},
+                      Notation{"NegatedNestedExists", "35x5y(Wx1Fy)", "¬∃x∃y(Wx ∧ Fy)"},
+                      Notation{"SetIntersectionEmpty", "P.T=0", "P ∩ T = ∅"},
+                      Notation{"SetSubsetAndWitness", "H<P15h(h@H1h@R')",
+                               "H ⊆ P ∧ ∃h(h ∈ H ∧ h ∈ R′)"},
+                      Notation{"SetComplementDifference", "x@(A+B)'-C", "x ∈ (A ∪ B)′ - C"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Escape {
+    const char* name;
     std::string text;
     const char* json;
 };
 
-// Test names show the expected JSON, not the raw bytes.
+// Failures show the expected JSON, not the raw bytes.
 void PrintTo(const Escape& e, std::ostream* os) { *os << e.json; }
 
 class JsonStringEscapes : public ::testing::TestWithParam<Escape> {};
@@ -138,16 +153,18 @@ TEST_P(JsonStringEscapes, ToValidJson) { EXPECT_EQ(JsonString(GetParam().text), 
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, JsonStringEscapes,
-    ::testing::Values(Escape{"", "\"\""}, Escape{"say \"p\" \\ q", R"("say \"p\" \\ q")"},
-                      Escape{"a\nb\tc\rd\be\ff", R"("a\nb\tc\rd\be\ff")"},
-                      Escape{std::string("\x00\x01\x1f\x7f", 4), R"("\u0000\u0001\u001f\u007f")"},
-                      Escape{"∀x ∈ é 𝔘", "\"∀x ∈ é 𝔘\""},             // UTF-8 passes through
-                      Escape{"\xff p \x80", R"("\ufffd p \ufffd")"},  // bytes that start nothing
-                      Escape{"\xe2\x88", R"("\ufffd\ufffd")"},        // cut short
-                      Escape{"\xc0\xaf", R"("\ufffd\ufffd")"},        // overlong "/"
-                      Escape{"\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},  // a surrogate
-                      Escape{"\xf4\x90\x80\x80",
-                             R"("\ufffd\ufffd\ufffd\ufffd")"}));  // beyond U+10FFFF
+    ::testing::Values(
+        Escape{"Empty", "", "\"\""},
+        Escape{"QuotesAndBackslash", "say \"p\" \\ q", R"("say \"p\" \\ q")"},
+        Escape{"ShortEscapes", "a\nb\tc\rd\be\ff", R"("a\nb\tc\rd\be\ff")"},
+        Escape{"ControlBytes", std::string("\x00\x01\x1f\x7f", 4), R"("\u0000\u0001\u001f\u007f")"},
+        Escape{"Utf8PassesThrough", "∀x ∈ é 𝔘", "\"∀x ∈ é 𝔘\""},
+        Escape{"BytesThatStartNothing", "\xff p \x80", R"("\ufffd p \ufffd")"},
+        Escape{"CutShort", "\xe2\x88", R"("\ufffd\ufffd")"},
+        Escape{"OverlongSlash", "\xc0\xaf", R"("\ufffd\ufffd")"},
+        Escape{"Surrogate", "\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},
+        Escape{"BeyondLastCodePoint", "\xf4\x90\x80\x80", R"("\ufffd\ufffd\ufffd\ufffd")"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Long plain runs are passed over eight bytes at a time: a character that needs escaping
 // must be found at every place within and across those words.
