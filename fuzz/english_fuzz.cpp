@@ -1,9 +1,10 @@
 // Feeds the English translator sentences of 1 to 70 words, drawn from its own vocabulary and
 // from random bytes, over a lexicon of predefined terms, with every answer a user could give
 // to the questions it asks (the Check Language Terms dialog, the Language Terms window, the
-// confirmations). After every step the lexicon must hold: each term has exactly one letter of
-// the right case, no letter is both given to a term and still free, and no form is one that
-// the lexicon's own rules refuse. A translation must be a formula the parser reads.
+// confirmations), and only those: a dialog is driven through the controls it shows. After every
+// step the lexicon must hold: each term has exactly one letter of the right case, no letter is both
+// given to a term and still free, and no form is one that the lexicon's own rules refuse. A
+// translation must be a formula the parser reads.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -123,11 +124,16 @@ public:
                 case 1:
                     dialog.cmdCancel_Click();
                     return false;
-                case 2:
-                    dialog.chkTerm_Click(data_.ConsumeIntegralInRange(0, 3), data_.ConsumeBool());
+                case 2: {
+                    // The dialog has two tick boxes, and a click turns one over.
+                    const int box = data_.ConsumeIntegralInRange(0, 1);
+                    dialog.chkTerm_Click(box, !dialog.chkValue(box));
                     break;
+                }
                 case 3: {
+                    // Only a form box on show can be typed into.
                     const int box = data_.ConsumeIntegralInRange(0, 2);
+                    if (!dialog.formVisible(box)) break;
                     dialog.txtAltTerm_Change(box, Word());
                     dialog.txtAltTerm_LostFocus(box);
                     break;

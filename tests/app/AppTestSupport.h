@@ -1,47 +1,50 @@
-// Helpers for the window tests: a session whose event pump runs a script, and lookups of
+// Helpers for the window tests: the main window over a scripted session, and lookups of
 // controls by name.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
-#include <functional>
+#include <map>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "ReadLine.h"
+#include "formula/modBuildPolish.h"
+#include "mainwindow/MDIForm1.h"
+#include "mainwindow/Main.h"
 #include "support/ScriptedWindowPrompts.h"
+#include "truthtable/clsTruthTable.h"
+#include "truthtable/modEvaluate.h"
+#include "ui/LineEdit.h"
+#include "ui/PictureBox.h"
 
 namespace deducto::testing {
-
-// An event pump that counts its calls and hands each to a script: the script can press
-// "&Cancel" (set haltRequested) or click a control, as a user would during a computation.
-class ScriptPump : public EventPump {
-public:
-    long long pumps = 0;
-    std::function<void(long long pump)> onPump;
-
-    void ProcessPendingEvents() override {
-        ++pumps;
-        // A copy, so the script may replace itself.
-        if (const auto script = onPump) script(pumps);
-    }
-};
-
-struct AppSession {
-    ScriptedWindowPrompts prompts;
-    ScriptPump pump;
-    Session session{prompts, pump};
-};
 
 // Called from every window test's init(): a painter misused anywhere fails the test.
 inline void FailOnPainterWarnings() {
     QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
 }
 
-// Called from cleanup(): no window of one test survives into the next.
-inline void DeleteAllWindows() {
-    for (QWidget* window : QApplication::topLevelWidgets()) delete window;
+// Deletes every top-level window but `keep`. A window deleted with its parent is skipped.
+inline void DeleteWindowsBut(const QWidget* keep) {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != keep) windows.append(window);
+    }
+    for (const QPointer<QWidget>& window : windows) delete window.data();
 }
+
+// Called from cleanup(): no window of one test survives into the next.
+inline void DeleteAllWindows() { DeleteWindowsBut(nullptr); }
 
 template <typename T>
 T* Find(const QObject* root, const char* name) {
@@ -86,21 +89,55 @@ QList<T*> OpenWindows() {
     return found;
 }
 
-}  // namespace deducto::testing
+// The main window over a scripted session, made in a test's init() and dropped in its
+// cleanup() with every window the test left open. `Prompts` is ScriptedWindowPrompts or a
+// script derived from it. The frame is not shown until the test asks: some tests drive the window
+// before it is on screen, or wait for it in their own way.
+template <typename Prompts = ScriptedWindowPrompts>
+class MainWindowFixture {
+public:
+    Prompts prompts;
+    ScriptedPump pump;
+    Session session{prompts, pump};
 
-#include <map>
-#include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
+    MainWindowFixture() : frame_(std::make_unique<MDIForm1>(session, prompts)) {
+        pump.Attach(session.progress);
+    }
+    ~MainWindowFixture() {
+        // The windows it opened go first: they may still refer to the main window.
+        DeleteWindowsBut(frame_.get());
+        frame_.reset();
+    }
+    MainWindowFixture(const MainWindowFixture&) = delete;
+    MainWindowFixture& operator=(const MainWindowFixture&) = delete;
 
-#include "ReadLine.h"
-#include "formula/modBuildPolish.h"
-#include "truthtable/clsTruthTable.h"
-#include "truthtable/modEvaluate.h"
-#include "ui/PictureBox.h"
+    [[nodiscard]] MDIForm1* frame() const { return frame_.get(); }
+    [[nodiscard]] Main* main() const { return frame_->mainWindow(); }
+    // Shows the frame and waits until it is the active window, as the user's would be.
+    [[nodiscard]] bool Show() { return ShowActive(*frame_); }
 
-namespace deducto::testing {
+    [[nodiscard]] ui::LineEdit* Box(int line) const { return LineBox<ui::LineEdit>(main(), line); }
+    [[nodiscard]] ui::PictureBox* Picture(int line) const {
+        return Find<ui::PictureBox>(main(), ("picBox" + std::to_string(line)).c_str());
+    }
+    [[nodiscard]] QPushButton* TableButton(int line) const {
+        return Find<QPushButton>(main(), ("cmdTruthTable" + std::to_string(line)).c_str());
+    }
+    [[nodiscard]] QPushButton* Button(const char* name) const {
+        return Find<QPushButton>(main(), name);
+    }
+    [[nodiscard]] QRadioButton* Option(const char* name) const {
+        return Find<QRadioButton>(main(), name);
+    }
+    [[nodiscard]] QAction* Menu(const char* name) const { return Find<QAction>(main(), name); }
+    [[nodiscard]] QString VerdictShown() const {
+        return Find<QLabel>(main(), "lblEvaluation")->text();
+    }
+    void SelectMode(const char* option) const { Option(option)->click(); }
+
+private:
+    std::unique_ptr<MDIForm1> frame_;
+};
 
 // The table of a typed formula as a line would build it (without simplification unless
 // asked), with its token list; no table when it does not parse or build.

@@ -112,15 +112,11 @@ private slots:
     }
     void init() {
         testing::FailOnPainterWarnings();
-        app_ = std::make_unique<testing::AppSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
-        main_ = frame_->mainWindow();
+        app_ = std::make_unique<testing::MainWindowFixture<>>();
+        frame_ = app_->frame();
+        main_ = app_->main();
     }
-    void cleanup() {
-        frame_.reset();
-        testing::DeleteAllWindows();
-        app_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void openThenSaveGivesTheSameFile_data() {
         QTest::addColumn<QString>("path");
@@ -299,8 +295,8 @@ private slots:
 private:
     QTemporaryDir dir_;
     QTemporaryDir settingsDir_;
-    std::unique_ptr<testing::AppSession> app_;
-    std::unique_ptr<MDIForm1> frame_;
+    std::unique_ptr<testing::MainWindowFixture<>> app_;
+    MDIForm1* frame_ = nullptr;
     Main* main_ = nullptr;
 };
 

@@ -37,31 +37,31 @@ void Retype(frmCheckTerms& d, const char* name, const char* text) {
 class CheckTermsWindowTest : public QObject {
     Q_OBJECT
 
-    testing::TermWindowScript prompts_;
-    testing::ScriptPump pump_;
-    std::unique_ptr<Session> session_;
+    std::unique_ptr<testing::BasicScriptedSession<testing::TermWindowScript>> app_;
 
     // Asks about `word` with the given suggestion; `script` acts on the dialog.
     bool Ask(const char* word, const char* suggestion,
              const std::function<void(frmCheckTerms&)>& script) {
-        NatState nat(prompts_);
+        NatState nat(app_->prompts);
         CheckTermsRequest request;
         request.TermQuery =
             *suggestion != 0 ? "Please confirm or modify." : "Please categorize term.";
         request.TermUnderCheck = word;
         request.CheckSuggestion = suggestion;
-        CheckTermsModel model(session_->lexicon, nat, request);
-        prompts_.onCheckDialog = script;
+        CheckTermsModel model(app_->session.lexicon, nat, request);
+        app_->prompts.onCheckDialog = script;
         return ConfirmTermWithUser(model, nat);
     }
 
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        prompts_ = testing::TermWindowScript{};
-        session_ = std::make_unique<Session>(prompts_, pump_);
+        app_ = std::make_unique<testing::BasicScriptedSession<testing::TermWindowScript>>();
     }
-    void cleanup() { testing::DeleteAllWindows(); }
+    void cleanup() {
+        testing::DeleteAllWindows();
+        app_.reset();
+    }
 
     void theSuggestedKindShowsItsLayout_data() {
         QTest::addColumn<QString>("word");
@@ -135,7 +135,7 @@ private slots:
             QTest::mouseClick(Find<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
         });
         QVERIFY(accepted);
-        const LangTerm& dog = session_->lexicon.Terms.at(0);
+        const LangTerm& dog = app_->session.lexicon.Terms.at(0);
         QCOMPARE(dog.Plural, std::string("dogs"));
         QCOMPARE(dog.CompPlural, std::string("non-dogs"));
     }
@@ -174,8 +174,8 @@ private slots:
                                   });
         QVERIFY(stayedOpen);
         QVERIFY(!accepted);
-        QCOMPARE(prompts_.messages, std::vector<std::string>{message.toStdString()});
-        QCOMPARE(session_->lexicon.TermCount(), 0);
+        QCOMPARE(app_->prompts.messages, std::vector<std::string>{message.toStdString()});
+        QCOMPARE(app_->session.lexicon.TermCount(), 0);
     }
 
     void cancelAndTheCloseBoxFailTheTranslation_data() {
@@ -186,11 +186,11 @@ private slots:
     void cancelAndTheCloseBoxFailTheTranslation() {
         QFETCH(bool, closeBox);
         bool open = false;
-        NatState nat(prompts_);
+        NatState nat(app_->prompts);
         CheckTermsRequest request{"Please confirm or modify.", "wise", "AC", "P", "A"};
         {
-            CheckTermsModel model(session_->lexicon, nat, request);
-            prompts_.onCheckDialog = [&](frmCheckTerms& d) {
+            CheckTermsModel model(app_->session.lexicon, nat, request);
+            app_->prompts.onCheckDialog = [&](frmCheckTerms& d) {
                 open = nat.CheckDialogOpen;
                 if (closeBox) {
                     d.close();
@@ -203,8 +203,8 @@ private slots:
         QVERIFY(open);
         QVERIFY(nat.NatError);
         QVERIFY(!nat.CheckDialogOpen);
-        QCOMPARE(session_->lexicon.TermCount(), 0);
-        QVERIFY(prompts_.messages.empty());
+        QCOMPARE(app_->session.lexicon.TermCount(), 0);
+        QVERIFY(app_->prompts.messages.empty());
     }
 };
 

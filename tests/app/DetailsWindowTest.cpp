@@ -16,7 +16,7 @@ Q_DECLARE_METATYPE(deducto::Mode)
 class DetailsWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::AppSession> app_;
+    std::unique_ptr<testing::ScriptedWindowSession> app_;
     Session& session() { return app_->session; }
 
     // Evaluates an argument the way the main window reads its lines.
@@ -28,7 +28,7 @@ class DetailsWindowTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        app_ = std::make_unique<testing::AppSession>();
+        app_ = std::make_unique<testing::ScriptedWindowSession>();
     }
     void cleanup() {
         testing::DeleteAllWindows();

@@ -35,12 +35,6 @@ public:
     }
 };
 
-struct HookedSession {
-    HookedPrompts prompts;
-    testing::ScriptPump pump;
-    Session session{prompts, pump};
-};
-
 QString Description(QObject* object) {
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Description);
 }
@@ -50,15 +44,12 @@ QString Description(QObject* object) {
 class KeyboardAccessTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<HookedSession> app_;
-    std::unique_ptr<MDIForm1> frame_;
+    std::unique_ptr<testing::MainWindowFixture<HookedPrompts>> app_;
     Main* main_ = nullptr;
 
-    ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
-    ui::PictureBox* Picture(int line) {
-        return Find<ui::PictureBox>(main_, ("picBox" + std::to_string(line)).c_str());
-    }
-    QRadioButton* Option(const char* name) { return Find<QRadioButton>(main_, name); }
+    ui::LineEdit* Box(int line) { return app_->Box(line); }
+    ui::PictureBox* Picture(int line) { return app_->Picture(line); }
+    QRadioButton* Option(const char* name) { return app_->Option(name); }
     void Type(int line, const QString& text, bool leave = true) {
         ui::LineEdit* box = Box(line);
         box->setFocus(Qt::MouseFocusReason);
@@ -77,18 +68,11 @@ class KeyboardAccessTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        app_ = std::make_unique<HookedSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
-        main_ = frame_->mainWindow();
-        QVERIFY(testing::ShowActive(*frame_));
+        app_ = std::make_unique<testing::MainWindowFixture<HookedPrompts>>();
+        main_ = app_->main();
+        QVERIFY(app_->Show());
     }
-    void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != frame_.get() && window->isVisible()) window->close();
-        }
-        frame_.reset();
-        app_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void symbolsBecomeTheKeywordsOfTheMode_data() {
         QTest::addColumn<QString>("option");

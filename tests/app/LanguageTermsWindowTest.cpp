@@ -48,18 +48,16 @@ QStringList Texts(frmLanguageTerms& w, int first, int count) {
 class LanguageTermsWindowTest : public QObject {
     Q_OBJECT
 
-    testing::TermWindowScript prompts_;
-    testing::ScriptPump pump_;
-    std::unique_ptr<Session> session_;
+    std::unique_ptr<testing::BasicScriptedSession<testing::TermWindowScript>> app_;
 
-    Lexicon& lexicon() { return session_->lexicon; }
+    Lexicon& lexicon() { return app_->session.lexicon; }
     bool Edit(const std::string& query, const std::function<void(frmLanguageTerms&)>& script) {
-        LanguageTermsModel model(*session_, query);
-        prompts_.onTermsWindow = script;
-        return prompts_.EditLanguageTerms(model);
+        LanguageTermsModel model(app_->session, query);
+        app_->prompts.onTermsWindow = script;
+        return app_->prompts.EditLanguageTerms(model);
     }
     void Define(const char* kind, const std::string& text) {
-        QVERIFY2(DefineTerm(kind, text, session_->lexicon).ok(), text.c_str());
+        QVERIFY2(DefineTerm(kind, text, app_->session.lexicon).ok(), text.c_str());
     }
     void DefineOneOfEach() {
         Define("adjective", "wise");
@@ -71,10 +69,12 @@ class LanguageTermsWindowTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        prompts_ = testing::TermWindowScript{};
-        session_ = std::make_unique<Session>(prompts_, pump_);
+        app_ = std::make_unique<testing::BasicScriptedSession<testing::TermWindowScript>>();
     }
-    void cleanup() { testing::DeleteAllWindows(); }
+    void cleanup() {
+        testing::DeleteAllWindows();
+        app_.reset();
+    }
 
     void theColumnsStartBelowTheQuery_data() {
         QTest::addColumn<QString>("query");
@@ -177,7 +177,7 @@ private slots:
     void cancelAsksBeforeDroppingTheEntries() {
         Define("adjective", "wise");
         const Lexicon before = lexicon();
-        prompts_.cancelOnQuestion = 1;
+        app_->prompts.cancelOnQuestion = 1;
         bool stayedOpen = false;
         QVERIFY(!Edit("", [&](frmLanguageTerms& w) {
             Click(w, "cmdAddSpecific");
@@ -189,7 +189,7 @@ private slots:
             QTest::keyClick(&w, Qt::Key_Escape);  // answered OK
         }));
         QVERIFY(stayedOpen);
-        QCOMPARE(prompts_.messages,
+        QCOMPARE(app_->prompts.messages,
                  (std::vector<std::string>{kUndoEntriesQuestion, kUndoEntriesQuestion}));
         QCOMPARE(lexicon().TermCount(), 1);
         QCOMPARE(lexicon().Terms[0].Singular, before.Terms[0].Singular);

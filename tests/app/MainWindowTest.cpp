@@ -46,23 +46,19 @@ std::string Joined(const std::vector<ui::TextRun>& runs) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::AppSession> app_;
-    std::unique_ptr<MDIForm1> frame_;
+    std::unique_ptr<testing::MainWindowFixture<>> app_;
+    MDIForm1* frame_ = nullptr;
     Main* main_ = nullptr;
 
     Session& session() { return app_->session; }
     testing::ScriptedWindowPrompts& prompts() { return app_->prompts; }
-    ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
-    QPushButton* TableButton(int line) {
-        return Find<QPushButton>(main_, ("cmdTruthTable" + std::to_string(line)).c_str());
-    }
-    ui::PictureBox* Picture(int line) {
-        return Find<ui::PictureBox>(main_, ("picBox" + std::to_string(line)).c_str());
-    }
-    QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
-    QRadioButton* Option(const char* name) { return Find<QRadioButton>(main_, name); }
-    QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
-    QString VerdictShown() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
+    ui::LineEdit* Box(int line) { return app_->Box(line); }
+    QPushButton* TableButton(int line) { return app_->TableButton(line); }
+    ui::PictureBox* Picture(int line) { return app_->Picture(line); }
+    QPushButton* Button(const char* name) { return app_->Button(name); }
+    QRadioButton* Option(const char* name) { return app_->Option(name); }
+    QAction* Menu(const char* name) { return app_->Menu(name); }
+    QString VerdictShown() { return app_->VerdictShown(); }
 
     // Types into a line as the user does, then leaves it with Tab.
     void Type(int line, const QString& text) {
@@ -77,7 +73,7 @@ class MainWindowTest : public QObject {
         box->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(box, text);
     }
-    void SelectMode(const char* option) { Option(option)->click(); }
+    void SelectMode(const char* option) { app_->SelectMode(option); }
     void EnterArgument(const QStringList& premises, const QString& conclusion) {
         for (int k = 0; k < premises.size(); ++k) Type(k + 1, premises[k]);
         Type(0, conclusion);
@@ -97,21 +93,28 @@ class MainWindowTest : public QObject {
         QVERIFY(seen);
     }
 
+    // The two multi-word terms of the square-root example cannot be inferred; the
+    // natural-language tests define them (and the rest) as the example does.
+    [[nodiscard]] bool DefineExampleTerms() {
+        for (const ExampleTerm& term : ExampleFor(Mode::Natural).terms) {
+            if (!DefineTerm(term.kind, term.text, session().lexicon).ok()) return false;
+        }
+        return true;
+    }
+    // The user ticks the kind the program suggests for each new word.
+    void AcceptSuggestedTerms() {
+        prompts().onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
+    }
+
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        app_ = std::make_unique<testing::AppSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
-        main_ = frame_->mainWindow();
-        QVERIFY(testing::ShowActive(*frame_));
+        app_ = std::make_unique<testing::MainWindowFixture<>>();
+        frame_ = app_->frame();
+        main_ = app_->main();
+        QVERIFY(app_->Show());
     }
-    void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != frame_.get() && window->isVisible()) window->close();
-        }
-        frame_.reset();
-        app_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void startsInNaturalLanguageWithItsButtons() {
         QCOMPARE(session().mode, Mode::Natural);
@@ -721,18 +724,6 @@ private slots:
                             });
     }
 
-    // Natural language. The two multi-word terms of the square-root example cannot be
-    // inferred; the tests define them (and the rest) as the example does.
-    void DefineExampleTerms() {
-        for (const ExampleTerm& term : ExampleFor(Mode::Natural).terms) {
-            QVERIFY(DefineTerm(term.kind, term.text, session().lexicon).ok());
-        }
-    }
-    // The user ticks the kind the program suggests for each new word.
-    void AcceptSuggestedTerms() {
-        prompts().onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
-    }
-
     void aSentenceIsTranslatedWhenItsLineIsLeft_data() {
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("printed");  // "" for a sentence that fails
@@ -751,7 +742,7 @@ private slots:
         QFETCH(QString, sentence);
         QFETCH(QString, printed);
         QFETCH(QStringList, messages);
-        DefineExampleTerms();
+        QVERIFY(DefineExampleTerms());
         TypeSentence(3, "The square root of -1 is complex.");  // a formula the line may lose
         QVERIFY(session().lines[3].table != nullptr);
         prompts().messages.clear();
@@ -790,7 +781,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, text);
         QFETCH(bool, parsedAtTheStop);
-        DefineExampleTerms();
+        QVERIFY(DefineExampleTerms());
         SelectMode(option.toLatin1().constData());
         Box(2)->setFocus(Qt::MouseFocusReason);
         const qsizetype stop = text.indexOf('.');

@@ -37,21 +37,18 @@ void Answer(frmCheckTerms& d, bool pluralNoun) {
 class NaturalLanguageWindowTest : public QObject {
     Q_OBJECT
 
-    testing::TermWindowScript prompts_;
-    testing::ScriptPump pump_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<MDIForm1> frame_;
+    std::unique_ptr<testing::MainWindowFixture<testing::TermWindowScript>> app_;
     Main* main_ = nullptr;
     QStringList asked_;  // the words the Check Language Terms dialog asked about
 
-    Lexicon& lexicon() { return session_->lexicon; }
+    Lexicon& lexicon() { return app_->session.lexicon; }
     void Define(const char* kind, const std::string& text) {
-        QVERIFY2(DefineTerm(kind, text, session_->lexicon).ok(), text.c_str());
+        QVERIFY2(DefineTerm(kind, text, app_->session.lexicon).ok(), text.c_str());
     }
-    ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
-    QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
+    ui::LineEdit* Box(int line) { return app_->Box(line); }
+    QPushButton* Button(const char* name) { return app_->Button(name); }
     ui::PictureBox* Panel() { return Find<ui::PictureBox>(main_, "picBoxSyntax"); }
-    QString Verdict() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
+    QString Verdict() { return app_->VerdictShown(); }
     // Types a sentence into a line, replacing its text; its full stop leaves the line.
     void TypeSentence(int line, const QString& text) {
         Box(line)->setFocus(Qt::MouseFocusReason);
@@ -61,7 +58,7 @@ class NaturalLanguageWindowTest : public QObject {
     // Answers every Check Language Terms question: the words in `pluralNouns` are plural
     // class nouns, all others adjectives.
     void AnswerChecks(const QStringList& pluralNouns) {
-        prompts_.onCheckDialog = [this, pluralNouns](frmCheckTerms& d) {
+        app_->prompts.onCheckDialog = [this, pluralNouns](frmCheckTerms& d) {
             const QString word = Find<QLabel>(&d, "lblTerm")->text();
             asked_ << word;
             Answer(d, pluralNouns.contains(word));
@@ -71,22 +68,17 @@ class NaturalLanguageWindowTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        prompts_ = testing::TermWindowScript{};
         asked_.clear();
-        session_ = std::make_unique<Session>(prompts_, pump_);
-        frame_ = std::make_unique<MDIForm1>(*session_, prompts_);
-        main_ = frame_->mainWindow();
-        QVERIFY(testing::ShowActive(*frame_));
+        app_ = std::make_unique<testing::MainWindowFixture<testing::TermWindowScript>>();
+        main_ = app_->main();
+        QVERIFY(app_->Show());
     }
-    void cleanup() {
-        frame_.reset();
-        testing::DeleteAllWindows();
-    }
+    void cleanup() { app_.reset(); }
 
     void theSquareRootArgumentTypedByHand() {
         // The two multi-word terms cannot be inferred: they are defined in the Language
         // Terms window first.
-        prompts_.onTermsWindow = [](frmLanguageTerms& w) {
+        app_->prompts.onTermsWindow = [](frmLanguageTerms& w) {
             QTest::mouseClick(Find<QPushButton>(&w, "cmdAddSpecific"), Qt::LeftButton);
             QTest::keyClicks(QApplication::focusWidget(), "the square root of -1");
             QTest::mouseClick(Find<QPushButton>(&w, "cmdAddPredicate"), Qt::LeftButton);
@@ -108,12 +100,12 @@ private slots:
             "If any number is both complex and rational, then it is real."};
         for (int k = 0; k < premises.size(); ++k) {
             TypeSentence(k + 1, premises[k]);
-            QVERIFY2(session_->lines[k + 1].table != nullptr, qPrintable(Box(k + 1)->text()));
+            QVERIFY2(app_->session.lines[k + 1].table != nullptr, qPrintable(Box(k + 1)->text()));
         }
         TypeSentence(0, "The square root of -1 cannot be expressed as a fraction of two integers.");
-        QVERIFY(session_->lines[0].table != nullptr);
+        QVERIFY(app_->session.lines[0].table != nullptr);
         QCOMPARE(asked_, QStringList{"REAL"});
-        QCOMPARE(prompts_.messages,
+        QCOMPARE(app_->prompts.messages,
                  std::vector<std::string>(2,
                                           "The antecedent of \"IT\" is assumed to be "
                                           "\"NUMBER.\""));
@@ -148,13 +140,13 @@ private slots:
         QFETCH(bool, cancel);
         AnswerChecks({});
         if (cancel) {
-            prompts_.onCheckDialog = [](frmCheckTerms& d) {
+            app_->prompts.onCheckDialog = [](frmCheckTerms& d) {
                 QTest::mouseClick(Find<QPushButton>(&d, "cmdCancel"), Qt::LeftButton);
             };
         }
         TypeSentence(1, "Some philosophers are wise.");
-        QCOMPARE(prompts_.checkDialogs, 1);
-        QCOMPARE(session_->lines[1].table != nullptr, !cancel);
+        QCOMPARE(app_->prompts.checkDialogs, 1);
+        QCOMPARE(app_->session.lines[1].table != nullptr, !cancel);
         QCOMPARE(lexicon().FindTerm("wise").has_value(), !cancel);
         if (cancel) {
             QVERIFY(Box(1)->text().contains(QString::fromLatin1(kErrorMark)));
@@ -280,7 +272,7 @@ private slots:
 
     void acceptingTheTermsLeavesTheSyntaxPanel() {
         Define("adjective", "wise");
-        prompts_.onTermsWindow = [](frmLanguageTerms& w) {
+        app_->prompts.onTermsWindow = [](frmLanguageTerms& w) {
             QTest::mouseClick(Find<QPushButton>(&w, "cmdUpdate"), Qt::LeftButton);
         };
         Find<QAction>(main_, "mnuShowTerms")->trigger();
@@ -311,9 +303,9 @@ private slots:
         TypeSentence(3, "All philosophers are mortal.");
         Box(4)->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(Box(4), "Aristotle is a philosopher");  // not yet left
-        prompts_.messages.clear();
+        app_->prompts.messages.clear();
         QStringList tableShown;
-        prompts_.onTermsWindow = [&](frmLanguageTerms& w) {
+        app_->prompts.onTermsWindow = [&](frmLanguageTerms& w) {
             for (TermTextBox* box : w.findChildren<TermTextBox*>()) {
                 if (box->isVisible()) tableShown << box->text();
             }
@@ -328,11 +320,11 @@ private slots:
         };
         Find<QAction>(main_, "mnuShowTerms")->trigger();
         QVERIFY(tableShown.contains("ARISTOTLE"));  // the line was read before the window opened
-        QCOMPARE(prompts_.messages,
+        QCOMPARE(app_->prompts.messages,
                  (std::vector<std::string>{"Reparsing Premise 1", "Reparsing Premise 3",
                                            "Reparsing Premise 4"}));
-        QCOMPARE(session_->lineReparse, std::string(kLineCount, 'N'));
-        for (int line : {1, 2, 3, 4}) QVERIFY(session_->lines[line].table != nullptr);
+        QCOMPARE(app_->session.lineReparse, std::string(kLineCount, 'N'));
+        for (int line : {1, 2, 3, 4}) QVERIFY(app_->session.lines[line].table != nullptr);
     }
 };
 

@@ -71,20 +71,18 @@ QString HelpDocument() {
 class ReferenceTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::AppSession> app_;
-    std::unique_ptr<MDIForm1> frame_;
+    std::unique_ptr<testing::MainWindowFixture<>> app_;
+    MDIForm1* frame_ = nullptr;
     Main* main_ = nullptr;
 
     Session& session() { return app_->session; }
     testing::ScriptedWindowPrompts& prompts() { return app_->prompts; }
     ui::PictureBox& Panel() { return *Find<ui::PictureBox>(main_, "picBoxSyntax"); }
-    QPushButton* Button(const char* name) { return Find<QPushButton>(main_, name); }
-    QAction* Menu(const char* name) { return Find<QAction>(main_, name); }
-    ui::LineEdit* Box(int line) { return testing::LineBox<ui::LineEdit>(main_, line); }
-    QString VerdictShown() { return Find<QLabel>(main_, "lblEvaluation")->text(); }
-    void SelectMode(const QString& option) {
-        Find<QRadioButton>(main_, option.toLatin1().constData())->click();
-    }
+    QPushButton* Button(const char* name) { return app_->Button(name); }
+    QAction* Menu(const char* name) { return app_->Menu(name); }
+    ui::LineEdit* Box(int line) { return app_->Box(line); }
+    QString VerdictShown() { return app_->VerdictShown(); }
+    void SelectMode(const QString& option) { app_->SelectMode(option.toLatin1().constData()); }
     ui::TwipRect TwipsOf(const QWidget& widget) {
         const ui::TwipPoint at = ui::ToTwips(widget.pos(), *main_);
         const ui::TwipSize size = ui::ToTwips(widget.size(), *main_);
@@ -95,19 +93,13 @@ class ReferenceTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        app_ = std::make_unique<testing::AppSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
-        main_ = frame_->mainWindow();
-        QVERIFY(testing::ShowActive(*frame_));
+        app_ = std::make_unique<testing::MainWindowFixture<>>();
+        frame_ = app_->frame();
+        main_ = app_->main();
+        QVERIFY(app_->Show());
         prompts().onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
     }
-    void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != frame_.get()) delete window;
-        }
-        frame_.reset();
-        app_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     // Syntax panels.
     void eachPanelHasItsTitleTableAndSymbols_data() {

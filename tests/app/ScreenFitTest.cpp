@@ -22,37 +22,33 @@ using deducto::testing::Find;
 class ScreenFitTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::AppSession> app_;
-    std::unique_ptr<MDIForm1> frame_;
+    std::unique_ptr<testing::MainWindowFixture<>> app_;
+    MDIForm1* frame_ = nullptr;
     Main* main_ = nullptr;
 
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        app_ = std::make_unique<testing::AppSession>();
-        frame_ = std::make_unique<MDIForm1>(app_->session, app_->prompts);
-        main_ = frame_->mainWindow();
+        app_ = std::make_unique<testing::MainWindowFixture<>>();
+        frame_ = app_->frame();
+        main_ = app_->main();
         frame_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(frame_));
     }
-    void cleanup() {
-        frame_.reset();
-        app_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void everyControlIsInViewWithoutScrolling() {
         const QRect screen = frame_->screen()->availableGeometry();
         QVERIFY(!frame_->isMaximized());
         QVERIFY(screen.contains(frame_->frameGeometry()));
-        auto* area = Find<QScrollArea>(frame_.get(), "mdiArea");
+        auto* area = Find<QScrollArea>(frame_, "mdiArea");
         QVERIFY(!area->horizontalScrollBar()->isVisible());
         QVERIFY(!area->verticalScrollBar()->isVisible());
-        const QRect view(area->viewport()->mapTo(frame_.get(), QPoint(0, 0)),
-                         area->viewport()->size());
+        const QRect view(area->viewport()->mapTo(frame_, QPoint(0, 0)), area->viewport()->size());
         for (QWidget* control : main_->findChildren<QWidget*>()) {
             // The reference picture is larger than any window by design.
             if (!control->isVisibleTo(main_) || control->objectName() == "picBoxSyntax") continue;
-            const QRect at(control->mapTo(frame_.get(), QPoint(0, 0)), control->size());
+            const QRect at(control->mapTo(frame_, QPoint(0, 0)), control->size());
             QVERIFY2(view.contains(at), qPrintable(control->objectName()));
         }
     }
@@ -60,7 +56,7 @@ private slots:
     void aWorkedExampleStillFits() {
         main_->findChild<QAction*>(QStringLiteral("mnuPropExample"))->trigger();
         // The frame follows the taller window once the window system has resized it.
-        QTRY_VERIFY(!Find<QScrollArea>(frame_.get(), "mdiArea")->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(!Find<QScrollArea>(frame_, "mdiArea")->verticalScrollBar()->isVisible());
         QVERIFY(frame_->screen()->availableGeometry().contains(frame_->frameGeometry()));
     }
 

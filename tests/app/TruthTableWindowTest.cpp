@@ -46,7 +46,7 @@ const ui::LineRun& ColumnRule(const ui::PictureBox& picture) {
 class TruthTableWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::AppSession> app_;
+    std::unique_ptr<testing::ScriptedWindowSession> app_;
     Session& session() { return app_->session; }
 
     // Opens the window (not shown) on the table of `text`.
@@ -59,7 +59,7 @@ class TruthTableWindowTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        app_ = std::make_unique<testing::AppSession>();
+        app_ = std::make_unique<testing::ScriptedWindowSession>();
     }
     void cleanup() {
         testing::DeleteAllWindows();
@@ -129,10 +129,10 @@ private slots:
         QVERIFY(window != nullptr);
         QCOMPARE(window->picBox->textRuns().size(), size_t{1});
         QCOMPARE(QString::fromStdString(window->picBox->textRuns()[0].text), text);
-        // The design's size, widened to show the whole caption.
-        const QSize design = ui::ToPixels(ui::TwipSize{2500, 800}, *window);
-        QCOMPARE(window->height(), design.height());
-        QVERIFY(window->width() >= design.width());
+        // The window's own size in twips, widened to show the whole caption.
+        const QSize tabled = ui::ToPixels(ui::TwipSize{2500, 800}, *window);
+        QCOMPARE(window->height(), tabled.height());
+        QVERIFY(window->width() >= tabled.width());
         const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
         QVERIFY(window->width() > title.horizontalAdvance(window->windowTitle()) + 100);
     }

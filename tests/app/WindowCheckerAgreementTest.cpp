@@ -95,11 +95,10 @@ private slots:
         const cli::CheckReport report = cli::RunCheck(argument, Options{});
 
         // The window, answering the term questions as the checker does.
-        testing::AppSession app;
+        testing::MainWindowFixture<> app;
         app.prompts.onCheckTerm = [](CheckTermsModel& dialog) { return dialog.AcceptSuggestion(); };
-        MDIForm1 frame(app.session, app.prompts);
-        Main* main = frame.mainWindow();
-        QVERIFY(testing::ShowActive(frame));
+        Main* main = app.main();
+        QVERIFY(app.Show());
         Find<QRadioButton>(main, OptionName(argument.mode))->click();
         QCOMPARE(app.session.mode, argument.mode);
         app.prompts.messages.clear();
@@ -117,8 +116,7 @@ private slots:
         std::vector<std::string> checkerMessages;
         for (const cli::LineReport* line : order) {
             const int k = line->input.index;
-            auto* box = Find<ui::LineEdit>(
-                main, k == 0 ? "txtConclusion" : ("txtCondition" + std::to_string(k)).c_str());
+            ui::LineEdit* box = app.Box(k);
             box->setFocus(Qt::MouseFocusReason);
             box->setText(QString::fromStdString(line->input.text));
             QTest::keyClick(box, Qt::Key_End);  // a key press: the line was edited

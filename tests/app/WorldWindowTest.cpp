@@ -16,7 +16,7 @@ using namespace deducto;
 class WorldWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::AppSession> app_;
+    std::unique_ptr<testing::ScriptedWindowSession> app_;
     Session& session() { return app_->session; }
 
     std::shared_ptr<const clsTruthTable> Compare(Mode mode, const QStringList& premises,
@@ -34,7 +34,7 @@ class WorldWindowTest : public QObject {
 private slots:
     void init() {
         testing::FailOnPainterWarnings();
-        app_ = std::make_unique<testing::AppSession>();
+        app_ = std::make_unique<testing::ScriptedWindowSession>();
     }
     void cleanup() {
         testing::DeleteAllWindows();

@@ -35,6 +35,7 @@ std::string PropositionalExampleWith(const std::string& premise1) {
 }
 
 struct Example {
+    const char* name;
     const char* sample;
     const char* verdict;
     std::vector<const char*> details;  // fragments of the failing cases
@@ -54,17 +55,20 @@ TEST_P(WorkedExamples, GiveTheirVerdict) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, WorkedExamples,
-                         ::testing::Values(
-                             // Fails when the weatherman predicts rain but is not knowledgeable.
-                             Example{"propositional_example.txt",
-                                     "The conclusion does not follow.",
-                                     {"The conclusion is false in the following case(s):\n", ">> ",
-                                      "k is false", "r is true", "u is false"}},
-                             Example{"predicate_example.txt", "The conclusion is always true.", {}},
-                             Example{
-                                 "set_theory_example.txt", "The conclusion is always true.", {}},
-                             Example{"natural_example.txt", "The conclusion is always true.", {}}));
+INSTANTIATE_TEST_SUITE_P(
+    Samples, WorkedExamples,
+    ::testing::Values(
+        // Fails when the weatherman predicts rain but is not knowledgeable.
+        Example{"PropositionalExample",
+                "propositional_example.txt",
+                "The conclusion does not follow.",
+                {"The conclusion is false in the following case(s):\n", ">> ", "k is false",
+                 "r is true", "u is false"}},
+        Example{"PredicateExample", "predicate_example.txt", "The conclusion is always true.", {}},
+        Example{"SetTheoryExample", "set_theory_example.txt", "The conclusion is always true.", {}},
+        Example{
+            "NaturalLanguageExample", "natural_example.txt", "The conclusion is always true.", {}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Without "number" in premise 3 the square root of -1 need not be a number at all.
 TEST(Checker, NaturalLanguageExampleFailsWithoutTheNumberInPremise3) {
@@ -92,6 +96,7 @@ TEST(Checker, ReadsStandardInputAndFollowsWithIffInPremise1) {
 }
 
 struct Failing {
+    const char* name;
     const char* mode;
     const char* text;
     const char* marked;   // the line as printed, with the mark
@@ -113,21 +118,28 @@ TEST_P(FailingLines, AreMarkedAndLeaveNoVerdict) {
     EXPECT_FALSE(Contains(run.out, "The conclusion"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typing, FailingLines,
-    ::testing::Values(Failing{"predicate", "Pa and and Qa", "Pa and and <-- ERROR  Qa", ""},
-                      Failing{"predicate", "(Pa", "(Pa <-- ERROR ", "Missing right parenthesis"},
-                      Failing{"predicate", "forall Px", "forall P <-- ERROR x", "Missing variable"},
-                      Failing{"set theory", "A subset B)", "A subset B) <-- ERROR ", ""}));
+INSTANTIATE_TEST_SUITE_P(Typing, FailingLines,
+                         ::testing::Values(Failing{"DoubleAnd", "predicate", "Pa and and Qa",
+                                                   "Pa and and <-- ERROR  Qa", ""},
+                                           Failing{"UnclosedParenthesis", "predicate", "(Pa",
+                                                   "(Pa <-- ERROR ", "Missing right parenthesis"},
+                                           Failing{"MissingVariable", "predicate", "forall Px",
+                                                   "forall P <-- ERROR x", "Missing variable"},
+                                           Failing{"SetTheoryUnopened", "set theory", "A subset B)",
+                                                   "A subset B) <-- ERROR ", ""}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Symbols are read as keywords before parsing; one the mode has no keyword for stays, and
 // the mark follows the whole of it.
 INSTANTIATE_TEST_SUITE_P(
     Symbols, FailingLines,
-    ::testing::Values(
-        Failing{"predicate", "Pa \u2227 \u2227 Qa", "Pa and and <-- ERROR  Qa", ""},
-        Failing{"predicate", "Pa \u2227 a \u2208 P", "Pa and a <-- ERROR  \u2208 P", ""},
-        Failing{"predicate", "Pa\u2227\u2205", "Pa and \u2205 <-- ERROR ", "Invalid character"}));
+    ::testing::Values(Failing{"DoubleWedge", "predicate", "Pa \u2227 \u2227 Qa",
+                              "Pa and and <-- ERROR  Qa", ""},
+                      Failing{"ElementSignInPredicate", "predicate", "Pa \u2227 a \u2208 P",
+                              "Pa and a <-- ERROR  \u2208 P", ""},
+                      Failing{"EmptySetSign", "predicate", "Pa\u2227\u2205",
+                              "Pa and \u2205 <-- ERROR ", "Invalid character"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Checker, ReadsSymbolsAsTheKeywordsOfTheModeGivenLast) {
     const CheckerRun run = RunChecker(
@@ -361,6 +373,7 @@ TEST(Checker, SetTheoryMarkFollowsTheSetNameWhereAVariableWasDue) {
 }
 
 struct TableCase {
+    const char* name;
     std::vector<std::string> options;
     std::vector<const char*> rows;  // the printed rows, in order
 };
@@ -384,11 +397,13 @@ TEST_P(TruthTables, ShowTheRowsTheOptionsLetThrough) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, TruthTables,
-    ::testing::Values(TableCase{{}, {"T │ T", "F │ F"}},
-                      TableCase{{"--no-simplify"},
-                                {"T  T │ T", "T  F │ T", "F  T │ F", "F  F │ F"}},
-                      TableCase{{"--no-simplify", "--true-only"}, {"T  T │ T", "T  F │ T"}},
-                      TableCase{{"--false-only"}, {"F │ F"}}));
+    ::testing::Values(
+        TableCase{"Simplified", {}, {"T │ T", "F │ F"}},
+        TableCase{
+            "NotSimplified", {"--no-simplify"}, {"T  T │ T", "T  F │ T", "F  T │ F", "F  F │ F"}},
+        TableCase{"TrueOnly", {"--no-simplify", "--true-only"}, {"T  T │ T", "T  F │ T"}},
+        TableCase{"FalseOnly", {"--false-only"}, {"F │ F"}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Checker, TableWithoutTermsIsTrueOrFalseInAllCases) {
     const CheckerRun run = RunChecker({"--table", "0", "-"}, "Conclusion: p and not p\n");
@@ -397,6 +412,7 @@ TEST(Checker, TableWithoutTermsIsTrueOrFalseInAllCases) {
 }
 
 struct Usage {
+    const char* name;
     std::vector<std::string> args;  // "-" reads `input`
     std::string input;
     const char* complaint;  // a fragment of the message on standard error
@@ -421,30 +437,40 @@ const std::string kNinePremises = [] {
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, UsageErrors,
-    ::testing::Values(Usage{{}, "", "no argument file"},
-                      Usage{{"--frobnicate", "-"}, "", "unknown option"},
-                      Usage{{"--table", "9", "-"}, "Conclusion: p\n", "--table"},
-                      Usage{{"--true-only", "--false-only", "-"}, "Conclusion: p\n", "together"},
-                      Usage{{"/nonexistent/argument.txt"}, "", "cannot open"},
-                      Usage{{"-"}, kNinePremises, "line 9: more than 8 premises"},
-                      Usage{{"-"}, "Premise: p\n", "no Conclusion"},
-                      Usage{{"-"}, "Mode: modal\nConclusion: p\n", "unknown mode \"modal\""},
-                      Usage{{"-"}, "Conclusion: p\nConclusio: q\n", "line 2: unknown key"},
-                      Usage{{"-"}, std::string("Conclusion: p\0q\n", 16), "NUL"},
-                      Usage{{"-"}, std::string(2 << 20, 'p'), "larger than"},
-                      Usage{{"-j", "0", "-"}, "Conclusion: p\n", "from 1 to 64"},
-                      Usage{{"--jobs=x", "-"}, "Conclusion: p\n", "from 1 to 64"},
-                      Usage{{"-", "-"}, "Conclusion: p\n", "only once"},
-                      Usage{{"--format", "csv", "-"}, "Conclusion: p\n", "--table"},
-                      Usage{{"--format=pdf", "--table", "0", "-"},
-                            "Conclusion: p\n",
-                            "unknown table format \"pdf\""},
-                      Usage{{"--grade", "--json", "-"}, "Conclusion: p\n", "--grade"},
-                      Usage{{"--details=yes", "-"}, "Conclusion: p\n", "takes no value"},
-                      Usage{{"-"}, "Conclusion: p\nExpect: yes\n", "line 2: unknown verdict"},
-                      Usage{{"-"},
-                            "Conclusion: p\nExpect: always true\nExpect: always true\n",
-                            "line 3: a second Expect line"}));
+    ::testing::Values(
+        Usage{"NoArgumentFile", {}, "", "no argument file"},
+        Usage{"UnknownOption", {"--frobnicate", "-"}, "", "unknown option"},
+        Usage{"TableLineOutOfRange", {"--table", "9", "-"}, "Conclusion: p\n", "--table"},
+        Usage{"TrueOnlyWithFalseOnly",
+              {"--true-only", "--false-only", "-"},
+              "Conclusion: p\n",
+              "together"},
+        Usage{"MissingFile", {"/nonexistent/argument.txt"}, "", "cannot open"},
+        Usage{"NinePremises", {"-"}, kNinePremises, "line 9: more than 8 premises"},
+        Usage{"NoConclusion", {"-"}, "Premise: p\n", "no Conclusion"},
+        Usage{"UnknownMode", {"-"}, "Mode: modal\nConclusion: p\n", "unknown mode \"modal\""},
+        Usage{"UnknownKey", {"-"}, "Conclusion: p\nConclusio: q\n", "line 2: unknown key"},
+        Usage{"NulByte", {"-"}, std::string("Conclusion: p\0q\n", 16), "NUL"},
+        Usage{"FileTooLarge", {"-"}, std::string(2 << 20, 'p'), "larger than"},
+        Usage{"ZeroJobs", {"-j", "0", "-"}, "Conclusion: p\n", "from 1 to 64"},
+        Usage{"JobsNotANumber", {"--jobs=x", "-"}, "Conclusion: p\n", "from 1 to 64"},
+        Usage{"StandardInputTwice", {"-", "-"}, "Conclusion: p\n", "only once"},
+        Usage{"FormatWithoutTable", {"--format", "csv", "-"}, "Conclusion: p\n", "--table"},
+        Usage{"UnknownTableFormat",
+              {"--format=pdf", "--table", "0", "-"},
+              "Conclusion: p\n",
+              "unknown table format \"pdf\""},
+        Usage{"GradeWithJson", {"--grade", "--json", "-"}, "Conclusion: p\n", "--grade"},
+        Usage{"DetailsWithValue", {"--details=yes", "-"}, "Conclusion: p\n", "takes no value"},
+        Usage{"UnknownExpectedVerdict",
+              {"-"},
+              "Conclusion: p\nExpect: yes\n",
+              "line 2: unknown verdict"},
+        Usage{"SecondExpectLine",
+              {"-"},
+              "Conclusion: p\nExpect: always true\nExpect: always true\n",
+              "line 3: a second Expect line"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace deducto::cli::testing

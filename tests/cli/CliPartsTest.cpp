@@ -12,6 +12,7 @@ namespace deducto::cli {
 namespace {
 
 struct Notation {
+    const char* name;
     const char* tokenList;
     const char* shown;
 };
@@ -25,18 +26,24 @@ TEST_P(DisplayFormulaShows, TheFormulaInLogicalNotation) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tokens, DisplayFormulaShows,
-    ::testing::Values(Notation{"(r1k)7p", "(r ∧ k) → p"}, Notation{"3p6q2r", "¬p ↔ q ∨ r"},
-                      Notation{"4x(Px7Qx)", "∀x(Px → Qx)"}, Notation{"4xPx1Qa", "∀x Px ∧ Qa"},
-                      Notation{"35x5y(Wx1Fy)", "¬∃x∃y(Wx ∧ Fy)"}, Notation{"P.T=0", "P ∩ T = ∅"},
-                      Notation{"H<P15h(h@H1h@R')", "H ⊆ P ∧ ∃h(h ∈ H ∧ h ∈ R′)"},
-                      Notation{"x@(A+B)'-C", "x ∈ (A ∪ B)′ - C"}));
+    ::testing::Values(Notation{"PropositionalGrouping", "(r1k)7p", "(r ∧ k) → p"},
+                      Notation{"NegationAndIff", "3p6q2r", "¬p ↔ q ∨ r"},
+                      Notation{"ForAllOverGroup", "4x(Px7Qx)", "∀x(Px → Qx)"},
+                      Notation{"ForAllThenConstant", "4xPx1Qa", "∀x Px ∧ Qa"},
+                      Notation{"NegatedNestedExists", "35x5y(Wx1Fy)", "¬∃x∃y(Wx ∧ Fy)"},
+                      Notation{"SetIntersectionEmpty", "P.T=0", "P ∩ T = ∅"},
+                      Notation{"SetSubsetAndWitness", "H<P15h(h@H1h@R')",
+                               "H ⊆ P ∧ ∃h(h ∈ H ∧ h ∈ R′)"},
+                      Notation{"SetComplementDifference", "x@(A+B)'-C", "x ∈ (A ∪ B)′ - C"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Escape {
+    const char* name;
     std::string text;
     const char* json;
 };
 
-// Test names show the expected JSON, not the raw bytes.
+// Failures show the expected JSON, not the raw bytes.
 void PrintTo(const Escape& e, std::ostream* os) { *os << e.json; }
 
 class JsonStringEscapes : public ::testing::TestWithParam<Escape> {};
@@ -45,16 +52,18 @@ TEST_P(JsonStringEscapes, ToValidJson) { EXPECT_EQ(JsonString(GetParam().text), 
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, JsonStringEscapes,
-    ::testing::Values(Escape{"", "\"\""}, Escape{"say \"p\" \\ q", R"("say \"p\" \\ q")"},
-                      Escape{"a\nb\tc\rd\be\ff", R"("a\nb\tc\rd\be\ff")"},
-                      Escape{std::string("\x00\x01\x1f\x7f", 4), R"("\u0000\u0001\u001f\u007f")"},
-                      Escape{"∀x ∈ é 𝔘", "\"∀x ∈ é 𝔘\""},             // UTF-8 passes through
-                      Escape{"\xff p \x80", R"("\ufffd p \ufffd")"},  // bytes that start nothing
-                      Escape{"\xe2\x88", R"("\ufffd\ufffd")"},        // cut short
-                      Escape{"\xc0\xaf", R"("\ufffd\ufffd")"},        // overlong "/"
-                      Escape{"\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},  // a surrogate
-                      Escape{"\xf4\x90\x80\x80",
-                             R"("\ufffd\ufffd\ufffd\ufffd")"}));  // beyond U+10FFFF
+    ::testing::Values(
+        Escape{"Empty", "", "\"\""},
+        Escape{"QuotesAndBackslash", "say \"p\" \\ q", R"("say \"p\" \\ q")"},
+        Escape{"ShortEscapes", "a\nb\tc\rd\be\ff", R"("a\nb\tc\rd\be\ff")"},
+        Escape{"ControlBytes", std::string("\x00\x01\x1f\x7f", 4), R"("\u0000\u0001\u001f\u007f")"},
+        Escape{"Utf8PassesThrough", "∀x ∈ é 𝔘", "\"∀x ∈ é 𝔘\""},
+        Escape{"BytesThatStartNothing", "\xff p \x80", R"("\ufffd p \ufffd")"},
+        Escape{"CutShort", "\xe2\x88", R"("\ufffd\ufffd")"},
+        Escape{"OverlongSlash", "\xc0\xaf", R"("\ufffd\ufffd")"},
+        Escape{"Surrogate", "\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},
+        Escape{"BeyondLastCodePoint", "\xf4\x90\x80\x80", R"("\ufffd\ufffd\ufffd\ufffd")"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Long plain runs are passed over eight bytes at a time: a character that needs escaping
 // must be found at every place within and across those words.

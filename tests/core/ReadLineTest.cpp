@@ -15,6 +15,7 @@ namespace deducto::testing {
 namespace {
 
 struct Reading {
+    const char* name;
     Mode mode;
     std::string typed;
     LineResult result;
@@ -47,51 +48,64 @@ const std::string kFortyFiveE = [] {
 INSTANTIATE_TEST_SUITE_P(
     Lines, ReadLineGives,
     ::testing::Values(
-        Reading{Mode::Propositional, "p and q", LineResult::Built, "p and q", -1, {}},
-        Reading{Mode::Propositional, "   ", LineResult::Blank, "   ", -1, {}},
+        Reading{"Formula", Mode::Propositional, "p and q", LineResult::Built, "p and q", -1, {}},
+        Reading{"Blank", Mode::Propositional, "   ", LineResult::Blank, "   ", -1, {}},
         // Old marks go before anything is read: a line of nothing else is blank.
-        Reading{Mode::Propositional, " <-- ERROR ", LineResult::Blank, "", -1, {}},
-        Reading{Mode::Propositional, "p <-- ERROR  and q", LineResult::Built, "p and q", -1, {}},
-        Reading{Mode::Propositional,
+        Reading{"OldMarkOnly", Mode::Propositional, " <-- ERROR ", LineResult::Blank, "", -1, {}},
+        Reading{"OldMarkRemoved",
+                Mode::Propositional,
+                "p <-- ERROR  and q",
+                LineResult::Built,
+                "p and q",
+                -1,
+                {}},
+        Reading{"MissingOperand",
+                Mode::Propositional,
                 "p and and q",
                 LineResult::SyntaxError,
                 "p and and <-- ERROR  q",
                 9,
                 {}},
-        Reading{Mode::Propositional,
+        Reading{"UnclosedParenthesis",
+                Mode::Propositional,
                 "(p",
                 LineResult::SyntaxError,
                 "(p <-- ERROR ",
                 2,
                 {"Missing right parenthesis"}},
         // A character of several bytes is never cut: the mark follows it whole.
-        Reading{Mode::Propositional,
+        Reading{"TwoByteCharacter",
+                Mode::Propositional,
                 "p and \xC3\xA9",
                 LineResult::SyntaxError,
                 "p and \xC3\xA9 <-- ERROR ",
                 7,
                 {"Invalid character"}},
-        Reading{Mode::Predicate,
+        Reading{"ThreeByteSymbol",
+                Mode::Predicate,
                 "\xE2\x88\x80x Px",
                 LineResult::SyntaxError,
                 "\xE2\x88\x80 <-- ERROR x Px",
                 1,
                 {"Invalid character"}},
         // The "Syntax error" threshold counts characters, not bytes.
-        Reading{Mode::Propositional,
+        Reading{"FortyFiveTwoByteCharacters",
+                Mode::Propositional,
                 kFortyFiveE,
                 LineResult::SyntaxError,
                 "\xC3\xA9 <-- ERROR " + kFortyFiveE.substr(2),
                 1,
                 {"Invalid character"}},
-        Reading{Mode::Propositional,
+        Reading{"SyntaxErrorCountsCharacters",
+                Mode::Propositional,
                 "p and " + kFortyFiveE + kFortyFiveE.substr(0, 78),
                 LineResult::SyntaxError,
                 "p and \xC3\xA9 <-- ERROR " + kFortyFiveE.substr(2) + kFortyFiveE.substr(0, 78),
                 7,
                 {"Invalid character", "Syntax error"}},
         // A limit of the parser marks the line; a table too large does not.
-        Reading{Mode::Propositional,
+        Reading{"NestingLimit",
+                Mode::Propositional,
                 std::string(501, '(') + "p",
                 LineResult::LimitReached,
                 std::string(501, '(') + " <-- ERROR p",
@@ -99,14 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
                 {"Formula too deeply nested: more than 500 operators and parentheses are open at "
                  "once",
                  "Syntax error"}},
-        Reading{Mode::Propositional,
+        Reading{"TooManyLetters",
+                Mode::Propositional,
                 "a and b and c and d and e and f and g and h and i and j and k and l and m and n "
                 "and o",
                 LineResult::LimitReached,
                 "a and b and c and d and e and f and g and h and i and j and k and l and m and n "
                 "and o",
                 -1,
-                {kTooManyRowsMessage}}));
+                {kTooManyRowsMessage}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Where the typed text differs from what the translator reads (spaces before the line or
 // after a set name), the mark still follows the token that stopped the reading.

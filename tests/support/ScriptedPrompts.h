@@ -32,32 +32,39 @@ public:
     }
 };
 
-// Counts the times the engine lets events run; on the n-th it presses "&Cancel". Sessions
-// that need no cancelling run without a pump.
+// Counts the times the engine lets events run; on the n-th it presses "&Cancel", and on
+// every one it runs the test's script, which may press "&Cancel" or click a control as a user
+// would during a computation.
 class ScriptedPump : public EventPump {
 public:
     explicit ScriptedPump(Progress* progress = nullptr) : progress_(progress) {}
     long long pumps = 0;
     long long cancelOnPump = 0;  // 0: never
+    std::function<void(long long pump)> onPump;
 
     void Attach(Progress& progress) { progress_ = &progress; }
     void ProcessPendingEvents() override {
         if (++pumps == cancelOnPump && progress_ != nullptr) progress_->haltRequested = true;
+        // A copy, so that the script may replace itself.
+        if (const auto script = onPump) script(pumps);
     }
 
 private:
     Progress* progress_;
 };
 
-// A session with scripted answers, ready for engine tests.
-struct ScriptedSession {
-    ScriptedPrompts prompts;
+// A session with scripted answers, ready for engine tests; window tests give it the script
+// of their windows as `Prompts`.
+template <typename Prompts = ScriptedPrompts>
+struct BasicScriptedSession {
+    Prompts prompts;
     ScriptedPump pump;
     Session session{prompts, pump};
-    explicit ScriptedSession(Mode mode = Mode::Propositional) {
+    explicit BasicScriptedSession(Mode mode = Mode::Propositional) {
         session.mode = mode;
         pump.Attach(session.progress);
     }
 };
+using ScriptedSession = BasicScriptedSession<>;
 
 }  // namespace deducto::testing

@@ -35,4 +35,7 @@ public:
     }
 };
 
+// A session whose prompts answer the window's questions too, for tests of single windows.
+using ScriptedWindowSession = BasicScriptedSession<ScriptedWindowPrompts>;
+
 }  // namespace deducto::testing

@@ -1,5 +1,7 @@
 #include "natural/CheckTermsModel.h"
 
+#include <cassert>
+
 #include "Session.h"
 #include "text/Spacing.h"
 
@@ -39,6 +41,7 @@ void CheckTermsModel::SetChecked(int i, bool ticked) {
 }
 
 void CheckTermsModel::chkTerm_Click(int i, bool ticked) {
+    assert(i == 0 || i == 1);  // the dialog has two tick boxes
     checked_[i] = ticked;
     if (!ticked) return;  // clearing a box changes nothing else
     SetChecked(1 - i, false);

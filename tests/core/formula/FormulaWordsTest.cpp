@@ -9,6 +9,7 @@ namespace deducto {
 namespace {
 
 struct Reading {
+    const char* name;
     const char* typed;
     Mode mode;
     const char* words;
@@ -33,16 +34,23 @@ TEST_P(FormulaInWordsReads, EveryTokenOfTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachMode, FormulaInWordsReads,
-    testing::Values(
-        Reading{"(r and k) implies p", Mode::Propositional, "( r and k ) implies p"},
-        Reading{"not p or q iff U", Mode::Propositional, "not p or q if and only if U"},
-        Reading{"forall x (Px implies Qx)", Mode::Predicate, "for all x, ( P x implies Q x )"},
-        Reading{"exists y not Fy", Mode::Predicate, "there exists y such that not F y"},
-        Reading{"forall x exists y Rx", Mode::Predicate, "for all x, there exists y such that R x"},
-        Reading{"A intersection B = nullset", Mode::SetTheory,
-                "A intersection B equals the empty set"},
-        Reading{"x belongs (A union B)'", Mode::SetTheory, "x belongs to ( A union B ) complement"},
-        Reading{"A - B subset U", Mode::SetTheory, "A minus B is a subset of the universal set"}));
+    testing::Values(Reading{"PropositionalGrouping", "(r and k) implies p", Mode::Propositional,
+                            "( r and k ) implies p"},
+                    Reading{"PropositionalIff", "not p or q iff U", Mode::Propositional,
+                            "not p or q if and only if U"},
+                    Reading{"PredicateForAll", "forall x (Px implies Qx)", Mode::Predicate,
+                            "for all x, ( P x implies Q x )"},
+                    Reading{"PredicateExists", "exists y not Fy", Mode::Predicate,
+                            "there exists y such that not F y"},
+                    Reading{"PredicateNestedQuantifiers", "forall x exists y Rx", Mode::Predicate,
+                            "for all x, there exists y such that R x"},
+                    Reading{"SetIntersectionEmpty", "A intersection B = nullset", Mode::SetTheory,
+                            "A intersection B equals the empty set"},
+                    Reading{"SetComplement", "x belongs (A union B)'", Mode::SetTheory,
+                            "x belongs to ( A union B ) complement"},
+                    Reading{"SetDifferenceSubset", "A - B subset U", Mode::SetTheory,
+                            "A minus B is a subset of the universal set"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace deducto

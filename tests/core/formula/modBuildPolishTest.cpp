@@ -17,6 +17,7 @@ std::string Repeat(std::string_view piece, int times) {
 }
 
 struct Encoding {
+    const char* name;
     const char* text;
     Mode mode;
     const char* polish;
@@ -38,49 +39,61 @@ TEST_P(BuildPolishEncodes, WritesPostfixAndReadingOrder) {
 constexpr Mode P = Mode::Propositional;
 constexpr Mode Q = Mode::Predicate;
 
-INSTANTIATE_TEST_SUITE_P(PrecedenceAndGrouping, BuildPolishEncodes,
-                         testing::Values(Encoding{"(r and k) implies p", P, "rk1p7", "(r1k)7p"},
-                                         Encoding{"p and q implies r", P, "pq1r7", "p1q7r"},
-                                         Encoding{"(p or q) and r", P, "pq2r1", "(p2q)1r"},
-                                         Encoding{"~(p or q)", P, "pq23", "3(p2q)"},
-                                         Encoding{"not p or q", P, "p3q2", "3p2q"},
-                                         Encoding{"p and q and r", P, "pq1r1", "p1q1r"},
-                                         Encoding{"p or q and r", P, "pqr12", "p2q1r"},
-                                         Encoding{"p implies q iff r", P, "pq7r6", "p7q6r"},
-                                         Encoding{"p implies q implies r", P, "pq7r7", "p7q7r"},
-                                         Encoding{"p and not q or r", P, "pq31r2", "p13q2r"},
-                                         Encoding{"((p))", P, "p", "((p))"},
-                                         Encoding{"P and p", P, "Pp1", "P1p"}));
+INSTANTIATE_TEST_SUITE_P(
+    PrecedenceAndGrouping, BuildPolishEncodes,
+    testing::Values(
+        Encoding{"GroupedAndBeforeImplies", "(r and k) implies p", P, "rk1p7", "(r1k)7p"},
+        Encoding{"AndBindsBeforeImplies", "p and q implies r", P, "pq1r7", "p1q7r"},
+        Encoding{"GroupedOrBeforeAnd", "(p or q) and r", P, "pq2r1", "(p2q)1r"},
+        Encoding{"NegatedGroup", "~(p or q)", P, "pq23", "3(p2q)"},
+        Encoding{"NotBindsTightest", "not p or q", P, "p3q2", "3p2q"},
+        Encoding{"AndGroupsFromTheLeft", "p and q and r", P, "pq1r1", "p1q1r"},
+        Encoding{"AndBindsBeforeOr", "p or q and r", P, "pqr12", "p2q1r"},
+        Encoding{"ImpliesBindsBeforeIff", "p implies q iff r", P, "pq7r6", "p7q6r"},
+        Encoding{"ImpliesGroupsFromTheLeft", "p implies q implies r", P, "pq7r7", "p7q7r"},
+        Encoding{"NotInsideAChain", "p and not q or r", P, "pq31r2", "p13q2r"},
+        Encoding{"RedundantParentheses", "((p))", P, "p", "((p))"},
+        Encoding{"CapitalIsAnotherLetter", "P and p", P, "Pp1", "P1p"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     KeywordsAndCase, BuildPolishEncodes,
-    testing::Values(Encoding{"not p", P, "p3", "3p"}, Encoding{"~p", P, "p3", "3p"},
-                    Encoding{"NOT p", P, "p3", "3p"}, Encoding{"Not p", P, "p3", "3p"},
-                    Encoding{"p AND q", P, "pq1", "p1q"}, Encoding{"p And q", P, "pq1", "p1q"},
-                    Encoding{"pandq", P, "pq1", "p1q"}, Encoding{"p IFF q", P, "pq6", "p6q"},
-                    Encoding{"p Implies q", P, "pq7", "p7q"},
-                    Encoding{"p 1 q 7 3 r", P, "pq1r37", "p1q73r"},
-                    Encoding{"FORALL x Px", Q, "Px4x", "4xPx"},
-                    Encoding{"Exists y Py", Q, "Py5y", "5yPy"},
-                    Encoding{"4x Px", Q, "Px4x", "4xPx"}));
+    testing::Values(Encoding{"NotWord", "not p", P, "p3", "3p"},
+                    Encoding{"Tilde", "~p", P, "p3", "3p"},
+                    Encoding{"NotUpperCase", "NOT p", P, "p3", "3p"},
+                    Encoding{"NotCapitalised", "Not p", P, "p3", "3p"},
+                    Encoding{"AndUpperCase", "p AND q", P, "pq1", "p1q"},
+                    Encoding{"AndCapitalised", "p And q", P, "pq1", "p1q"},
+                    Encoding{"AndWithoutSpaces", "pandq", P, "pq1", "p1q"},
+                    Encoding{"IffUpperCase", "p IFF q", P, "pq6", "p6q"},
+                    Encoding{"ImpliesCapitalised", "p Implies q", P, "pq7", "p7q"},
+                    Encoding{"OperatorDigitsTyped", "p 1 q 7 3 r", P, "pq1r37", "p1q73r"},
+                    Encoding{"ForAllUpperCase", "FORALL x Px", Q, "Px4x", "4xPx"},
+                    Encoding{"ExistsCapitalised", "Exists y Py", Q, "Py5y", "5yPy"},
+                    Encoding{"QuantifierDigitTyped", "4x Px", Q, "Px4x", "4xPx"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Quantifiers, BuildPolishEncodes,
-    testing::Values(Encoding{"forall x (Px implies Qx)", Q, "PxQx74x", "4x(Px7Qx)"},
-                    Encoding{"forall x Px implies Qx", Q, "Px4xQx7", "4xPx7Qx"},
-                    Encoding{"forall x Px and Qx", Q, "Px4xQx1", "4xPx1Qx"},
-                    Encoding{"exists y (Fy and not Gy)", Q, "FyGy315y", "5y(Fy13Gy)"},
-                    Encoding{"Px and Qy", Q, "PxQy1", "Px1Qy"},
-                    Encoding{"forall (x) Px", Q, "Px4x", "4xPx"},
-                    Encoding{"forall ( (x ) ) Px", Q, "Px4x", "4xPx"},
-                    Encoding{"forall x(Px)", Q, "Px4x", "4x(Px)"},
-                    Encoding{"not exists x exists y (Wx and Wy and Mx and Fy)", Q,
-                             "WxWy1Mx1Fy15y5x3", "35x5y(Wx1Wy1Mx1Fy)"},
-                    Encoding{"Fm and Wm", Mode::Natural, "FmWm1", "Fm1Wm"},
-                    Encoding{"forall x ((Px) implies (Mx))", Mode::SetTheory, "PxMx74x",
-                             "4x((Px)7(Mx))"}));
+    testing::Values(
+        Encoding{"ScopeOverGroup", "forall x (Px implies Qx)", Q, "PxQx74x", "4x(Px7Qx)"},
+        Encoding{"ScopeOverOneAtomBeforeImplies", "forall x Px implies Qx", Q, "Px4xQx7",
+                 "4xPx7Qx"},
+        Encoding{"ScopeOverOneAtomBeforeAnd", "forall x Px and Qx", Q, "Px4xQx1", "4xPx1Qx"},
+        Encoding{"ExistsOverGroup", "exists y (Fy and not Gy)", Q, "FyGy315y", "5y(Fy13Gy)"},
+        Encoding{"FreeVariables", "Px and Qy", Q, "PxQy1", "Px1Qy"},
+        Encoding{"VariableInParentheses", "forall (x) Px", Q, "Px4x", "4xPx"},
+        Encoding{"VariableInNestedParentheses", "forall ( (x ) ) Px", Q, "Px4x", "4xPx"},
+        Encoding{"NoSpaceBeforeGroup", "forall x(Px)", Q, "Px4x", "4x(Px)"},
+        Encoding{"NegatedNestedExists", "not exists x exists y (Wx and Wy and Mx and Fy)", Q,
+                 "WxWy1Mx1Fy15y5x3", "35x5y(Wx1Wy1Mx1Fy)"},
+        Encoding{"NaturalLanguageConstants", "Fm and Wm", Mode::Natural, "FmWm1", "Fm1Wm"},
+        Encoding{"SetTheoryQuantifier", "forall x ((Px) implies (Mx))", Mode::SetTheory, "PxMx74x",
+                 "4x((Px)7(Mx))"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Warning {
+    const char* name;
     const char* text;
     const char* warning;
 };
@@ -97,17 +110,22 @@ TEST_P(ScopeWarning, FlagsAQuantifierWhoseVariableIsInUse) {
 
 INSTANTIATE_TEST_SUITE_P(
     Variables, ScopeWarning,
-    testing::Values(Warning{"forall x Px", ""}, Warning{"forall x (Px and Qx)", ""},
-                    Warning{"forall x Px and exists y Qy", ""},
-                    Warning{"forall x Px and exists x Qx",
+    testing::Values(Warning{"OneQuantifier", "forall x Px", ""},
+                    Warning{"VariableUsedInScope", "forall x (Px and Qx)", ""},
+                    Warning{"TwoVariables", "forall x Px and exists y Qy", ""},
+                    Warning{"SameVariableQuantifiedTwice", "forall x Px and exists x Qx",
                             "Meaning of variable x is scope-dependent."},
-                    Warning{"Py and forall y Qy", "Meaning of variable y is scope-dependent."},
-                    Warning{"forall z exists z Pz", "Meaning of variable z is scope-dependent."},
-                    Warning{"forall x (Ax implies Mx) or forall x (Ax implies Fx)",
+                    Warning{"FreeThenQuantified", "Py and forall y Qy",
+                            "Meaning of variable y is scope-dependent."},
+                    Warning{"NestedSameVariable", "forall z exists z Pz",
+                            "Meaning of variable z is scope-dependent."},
+                    Warning{"WorkedExampleScopes",
+                            "forall x (Ax implies Mx) or forall x (Ax implies Fx)",
                             "Meaning of variable x is scope-dependent."},
                     // The last offending quantifier names its variable.
-                    Warning{"Px and Qy and forall x Rx and forall y Sy",
-                            "Meaning of variable y is scope-dependent."}));
+                    Warning{"LastOffenderNamed", "Px and Qy and forall x Rx and forall y Sy",
+                            "Meaning of variable y is scope-dependent."}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ScopeWarning, SurvivesALaterFailure) {
     const ParseResult r = BuildPolish("Px and forall x Qx and", Mode::Predicate);
@@ -117,6 +135,7 @@ TEST(ScopeWarning, SurvivesALaterFailure) {
 }
 
 struct Failure {
+    const char* name;
     std::string text;
     Mode mode;
     int errPos;
@@ -137,45 +156,63 @@ TEST_P(BuildPolishFails, MarksWhereTheParseStopped) {
 
 INSTANTIATE_TEST_SUITE_P(
     TypingMistakes, BuildPolishFails,
-    testing::Values(Failure{"", P, 0, ""}, Failure{"   ", P, 3, ""}, Failure{"p q", P, 3, ""},
-                    Failure{"p and and q", P, 9, ""}, Failure{"p and", P, 5, ""},
-                    Failure{"and p", P, 3, ""}, Failure{"p (q)", P, 3, ""},
-                    Failure{"(p) q", P, 5, ""}, Failure{"p not q", P, 5, ""},
-                    Failure{"()", P, 2, ""}, Failure{"(p", P, 2, "Missing right parenthesis"},
-                    Failure{"p)", P, 2, "Missing left parenthesis"},
-                    Failure{"(p and q))", P, 10, "Missing left parenthesis"},
-                    Failure{"((p) and q", P, 10, "Missing right parenthesis"},
-                    Failure{"p $ q", P, 3, "Invalid character"},
-                    Failure{"p and 8", P, 7, "Invalid character"},
-                    Failure{"p\tq", P, 2, "Invalid character"},
+    testing::Values(Failure{"Empty", "", P, 0, ""}, Failure{"Blank", "   ", P, 3, ""},
+                    Failure{"TwoLetters", "p q", P, 3, ""},
+                    Failure{"DoubleAnd", "p and and q", P, 9, ""},
+                    Failure{"MissingRightOperand", "p and", P, 5, ""},
+                    Failure{"MissingLeftOperand", "and p", P, 3, ""},
+                    Failure{"LetterBeforeGroup", "p (q)", P, 3, ""},
+                    Failure{"GroupBeforeLetter", "(p) q", P, 5, ""},
+                    Failure{"NotBetweenOperands", "p not q", P, 5, ""},
+                    Failure{"EmptyParentheses", "()", P, 2, ""},
+                    Failure{"Unclosed", "(p", P, 2, "Missing right parenthesis"},
+                    Failure{"Unopened", "p)", P, 2, "Missing left parenthesis"},
+                    Failure{"ExtraClosing", "(p and q))", P, 10, "Missing left parenthesis"},
+                    Failure{"ExtraOpening", "((p) and q", P, 10, "Missing right parenthesis"},
+                    Failure{"DollarSign", "p $ q", P, 3, "Invalid character"},
+                    Failure{"DigitEight", "p and 8", P, 7, "Invalid character"},
+                    Failure{"Tab", "p\tq", P, 2, "Invalid character"},
                     // forall is no keyword here: f, or, a, then a second operand.
-                    Failure{"forall", P, 5, ""}));
+                    Failure{"ForallIsNoKeyword", "forall", P, 5, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Propositional tables cannot evaluate quantifiers, so a typed "4" or "5" is a mistake there.
-INSTANTIATE_TEST_SUITE_P(QuantifierDigitsInPropositionalMode, BuildPolishFails,
-                         testing::Values(Failure{"4", P, 1, "Invalid character"},
-                                         Failure{"5x p", P, 1, "Invalid character"},
-                                         Failure{"p and 4p", P, 7, "Invalid character"}));
+INSTANTIATE_TEST_SUITE_P(
+    QuantifierDigitsInPropositionalMode, BuildPolishFails,
+    testing::Values(Failure{"ForAllDigitAlone", "4", P, 1, "Invalid character"},
+                    Failure{"ExistsDigitWithVariable", "5x p", P, 1, "Invalid character"},
+                    Failure{"ForAllDigitInsideChain", "p and 4p", P, 7, "Invalid character"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     PredicateMistakes, BuildPolishFails,
-    testing::Values(
-        Failure{"forall Px", Q, 8, "Missing variable"}, Failure{"forall", Q, 6, "Missing variable"},
-        Failure{"exists (( 5", Q, 11, "Missing variable"}, Failure{"forall (x Px", Q, 11, ""},
-        Failure{"forall (x", Q, 9, ""}, Failure{"forall x", Q, 8, ""},
-        Failure{"Px forall x Qx", Q, 9, ""}, Failure{"x", Q, 1, "Invalid character"},
-        Failure{"P", Q, 1, "Invalid character"}, Failure{"Px and Q", Q, 8, "Invalid character"},
-        Failure{"P x", Q, 2, "Invalid character"}, Failure{"P1", Q, 2, "Invalid character"},
-        Failure{"Px Qx", Q, 5, ""}));
+    testing::Values(Failure{"ForAllWithoutVariable", "forall Px", Q, 8, "Missing variable"},
+                    Failure{"ForAllAlone", "forall", Q, 6, "Missing variable"},
+                    Failure{"ExistsParenthesesWithoutVariable", "exists (( 5", Q, 11,
+                            "Missing variable"},
+                    Failure{"UnclosedVariableParenthesis", "forall (x Px", Q, 11, ""},
+                    Failure{"UnclosedAtEnd", "forall (x", Q, 9, ""},
+                    Failure{"QuantifierWithoutFormula", "forall x", Q, 8, ""},
+                    Failure{"QuantifierAfterAtom", "Px forall x Qx", Q, 9, ""},
+                    Failure{"VariableAlone", "x", Q, 1, "Invalid character"},
+                    Failure{"PredicateAlone", "P", Q, 1, "Invalid character"},
+                    Failure{"PredicateWithoutVariableAtEnd", "Px and Q", Q, 8, "Invalid character"},
+                    Failure{"SpaceInsideAtom", "P x", Q, 2, "Invalid character"},
+                    Failure{"DigitAsVariable", "P1", Q, 2, "Invalid character"},
+                    Failure{"TwoAtoms", "Px Qx", Q, 5, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(UnusualBytes, BuildPolishFails,
-                         testing::Values(Failure{"p and \xC3\xA9", P, 7, "Invalid character"},
-                                         Failure{std::string("p\0q", 3), P, 2, "Invalid character"},
-                                         Failure{"P\xC3\xA9", Q, 2, "Invalid character"},
-                                         Failure{"\xFF", Q, 1, "Invalid character"},
-                                         Failure{"Px and P\x7F", Q, 9, "Invalid character"}));
+INSTANTIATE_TEST_SUITE_P(
+    UnusualBytes, BuildPolishFails,
+    testing::Values(Failure{"AccentedLetter", "p and \xC3\xA9", P, 7, "Invalid character"},
+                    Failure{"NulByte", std::string("p\0q", 3), P, 2, "Invalid character"},
+                    Failure{"AccentedVariable", "P\xC3\xA9", Q, 2, "Invalid character"},
+                    Failure{"InvalidUtf8Byte", "\xFF", Q, 1, "Invalid character"},
+                    Failure{"DeleteCharacter", "Px and P\x7F", Q, 9, "Invalid character"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct DoubleNegation {
+    const char* name;
     const char* text;
     Mode mode;
     const char* polish;  // after removing double negations
@@ -191,19 +228,23 @@ TEST_P(DoubleNegations, VanishInPairs) {
     EXPECT_EQ(RemoveDoubleNegations(r.PolishStr), d.polish) << d.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Negations, DoubleNegations,
-                         testing::Values(DoubleNegation{"~~p", P, "p"},
-                                         DoubleNegation{"not not p", P, "p"},
-                                         DoubleNegation{"~~~p", P, "p3"},
-                                         DoubleNegation{"~~~~p", P, "p"},
-                                         DoubleNegation{"not (not p and q)", P, "p3q13"},
-                                         DoubleNegation{"not not p and not not not q", P, "pq31"},
-                                         DoubleNegation{"not not forall x not not Px", Q, "Px4x"},
-                                         DoubleNegation{"not (not Px)", Q, "Px"}));
+INSTANTIATE_TEST_SUITE_P(
+    Negations, DoubleNegations,
+    testing::Values(DoubleNegation{"TwoTildes", "~~p", P, "p"},
+                    DoubleNegation{"TwoNotWords", "not not p", P, "p"},
+                    DoubleNegation{"ThreeTildes", "~~~p", P, "p3"},
+                    DoubleNegation{"FourTildes", "~~~~p", P, "p"},
+                    DoubleNegation{"NegationsApart", "not (not p and q)", P, "p3q13"},
+                    DoubleNegation{"PairAndTriple", "not not p and not not not q", P, "pq31"},
+                    DoubleNegation{"AroundAndInsideQuantifier", "not not forall x not not Px", Q,
+                                   "Px4x"},
+                    DoubleNegation{"AcrossParentheses", "not (not Px)", Q, "Px"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(DoubleNegations, TokenListKeepsThem) { EXPECT_EQ(BuildPolish("~~p", P).tokenList, "33p"); }
 
 struct Length {
+    const char* name;
     const char* polish;
     size_t pos;
     Mode mode;
@@ -218,12 +259,16 @@ TEST_P(PolishTokens, FollowTheBoundaryRule) {
     EXPECT_EQ(PolishTokenLength(l.polish, l.pos, l.mode), l.length) << l.polish << " @" << l.pos;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, PolishTokens,
-    testing::Values(Length{"PxQx74x", 0, Q, 2}, Length{"PxQx74x", 4, Q, 1},
-                    Length{"PxQx74x", 5, Q, 2}, Length{"Pq1", 0, P, 1}, Length{"Pq1", 2, Q, 1},
-                    Length{"Px4", 2, Q, 1},  // a pair cut short never reaches past the end
-                    Length{"Px", 2, Q, 0}));
+INSTANTIATE_TEST_SUITE_P(Boundaries, PolishTokens,
+                         testing::Values(Length{"PredicateAtom", "PxQx74x", 0, Q, 2},
+                                         Length{"OperatorDigit", "PxQx74x", 4, Q, 1},
+                                         Length{"Quantifier", "PxQx74x", 5, Q, 2},
+                                         Length{"PropositionalCapital", "Pq1", 0, P, 1},
+                                         Length{"OperatorDigitInPredicateMode", "Pq1", 2, Q, 1},
+                                         Length{"PairCutShort", "Px4", 2, Q,
+                                                1},  // a pair cut short never reaches past the end
+                                         Length{"PastTheEnd", "Px", 2, Q, 0}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(TokenClass, QuantifiersExistOnlyInPredicateTypeModes) {
     for (const Mode mode : {Mode::Predicate, Mode::SetTheory, Mode::Natural}) {

@@ -23,6 +23,7 @@ std::string PolishOf(const SetTranslation& t) {
 }
 
 struct Translation {
+    const char* name;
     const char* line;
     const char* text;
     const char* display;
@@ -44,37 +45,48 @@ TEST_P(TranslateSetTheoryWrites, PredicateTextAndSetNotation) {
 INSTANTIATE_TEST_SUITE_P(
     Statements, TranslateSetTheoryWrites,
     testing::Values(
-        Translation{"A subset B", "(forall x (Ax implies Bx) )", "A<B", "AxBx74x"},
-        Translation{"A = B'", "(forall x (Ax iff not Bx) )", "A=B'", "AxBx364x"},
-        Translation{"x belongs A union B", "(Ax or Bx)", "x@A+B", "AxBx2"},
-        Translation{"y belongs A - B", "(Ay and not By)", "y@A-B", "AyBy31"},
-        Translation{"A intersection B = nullset", "(forall x (Ax and Bx iff not Ux) )", "A.B=0",
-                    "AxBx1Ux364x"},
-        Translation{"x belongs (A union B)'", "(not ( Ax or Bx ))", "x@(A+B)'", "AxBx23"},
-        Translation{"(A union B) subset C", "(forall x ((Ax or Bx ) implies Cx) )", "(A+B)<C",
-                    "AxBx2Cx74x"},
-        Translation{"((A union B) subset C)", "( (forall x ((Ax or Bx ) implies Cx) ) )",
-                    "((A+B)<C)", "AxBx2Cx74x"},
-        Translation{"(A subset B)", "((forall x (Ax implies Bx) ) )", "(A<B)", "AxBx74x"},
-        Translation{"A'' subset B", "(forall x (not not Ax implies Bx) )", "A''<B", "AxBx74x"},
-        Translation{"0' = A", "(forall x (Ux iff Ax) )", "0'=A", "UxAx64x"},
-        Translation{"x belongs ((A)')'", "(not ( not ( Ax ) ))", "x@((A)')'", "Ax"},
-        Translation{"x belongs (A)'''", "(not not not ( Ax ))", "x@(A)'''", "Ax3"},
-        Translation{"forall (x) x belongs A", "forall  x(Ax)", "4(x)x@A", "Ax4x"}));
+        Translation{"Subset", "A subset B", "(forall x (Ax implies Bx) )", "A<B", "AxBx74x"},
+        Translation{"Equality", "A = B'", "(forall x (Ax iff not Bx) )", "A=B'", "AxBx364x"},
+        Translation{"Union", "x belongs A union B", "(Ax or Bx)", "x@A+B", "AxBx2"},
+        Translation{"Difference", "y belongs A - B", "(Ay and not By)", "y@A-B", "AyBy31"},
+        Translation{"EmptyIntersection", "A intersection B = nullset",
+                    "(forall x (Ax and Bx iff not Ux) )", "A.B=0", "AxBx1Ux364x"},
+        Translation{"ComplementOfGroup", "x belongs (A union B)'", "(not ( Ax or Bx ))", "x@(A+B)'",
+                    "AxBx23"},
+        Translation{"GroupedSubset", "(A union B) subset C", "(forall x ((Ax or Bx ) implies Cx) )",
+                    "(A+B)<C", "AxBx2Cx74x"},
+        Translation{"WholeLineGrouped", "((A union B) subset C)",
+                    "( (forall x ((Ax or Bx ) implies Cx) ) )", "((A+B)<C)", "AxBx2Cx74x"},
+        Translation{"SubsetInParentheses", "(A subset B)", "((forall x (Ax implies Bx) ) )",
+                    "(A<B)", "AxBx74x"},
+        Translation{"DoubleComplement", "A'' subset B", "(forall x (not not Ax implies Bx) )",
+                    "A''<B", "AxBx74x"},
+        Translation{"ComplementOfEmptySet", "0' = A", "(forall x (Ux iff Ax) )", "0'=A", "UxAx64x"},
+        Translation{"NestedComplements", "x belongs ((A)')'", "(not ( not ( Ax ) ))", "x@((A)')'",
+                    "Ax"},
+        Translation{"TripleComplement", "x belongs (A)'''", "(not not not ( Ax ))", "x@(A)'''",
+                    "Ax3"},
+        Translation{"QuantifiedMembership", "forall (x) x belongs A", "forall  x(Ax)", "4(x)x@A",
+                    "Ax4x"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The set-theory lines of the quadrilaterals example.
 INSTANTIATE_TEST_SUITE_P(
     Quadrilaterals, TranslateSetTheoryWrites,
-    testing::Values(Translation{"P intersection T = nullset", "(forall x (Px and Tx iff not Ux) )",
-                                "P.T=0", "PxTx1Ux364x"},
-                    Translation{"H subset P and exists h (h belongs H and h belongs R')",
-                                "(forall x (Hx implies Px) ) and  exists  h ((Hh) and (not Rh) )",
-                                "H<P15h(h@H1h@R')", "HxPx74xHhRh315h1"},
-                    Translation{"S = H.R", "(forall x (Sx iff Hx and Rx) )", "S=H.R", "SxHxRx164x"},
-                    Translation{"f belongs S", "(Sf)", "f@S", "Sf"},
-                    Translation{"not f belongs T", "not (Tf)", "3f@T", "Tf3"}));
+    testing::Values(
+        Translation{"DisjointSets", "P intersection T = nullset",
+                    "(forall x (Px and Tx iff not Ux) )", "P.T=0", "PxTx1Ux364x"},
+        Translation{"SubsetAndWitness", "H subset P and exists h (h belongs H and h belongs R')",
+                    "(forall x (Hx implies Px) ) and  exists  h ((Hh) and (not Rh) )",
+                    "H<P15h(h@H1h@R')", "HxPx74xHhRh315h1"},
+        Translation{"Intersection", "S = H.R", "(forall x (Sx iff Hx and Rx) )", "S=H.R",
+                    "SxHxRx164x"},
+        Translation{"FigureIsASquare", "f belongs S", "(Sf)", "f@S", "Sf"},
+        Translation{"FigureIsNoTrapezoid", "not f belongs T", "not (Tf)", "3f@T", "Tf3"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Synonyms {
+    const char* name;
     const char* line;
     const char* same;
 };
@@ -91,17 +103,20 @@ TEST_P(SetVocabulary, SymbolsWordsAndCaseAgree) {
     EXPECT_EQ(a.setDisplayTokens, b.setDisplayTokens) << s.line << " / " << s.same;
 }
 
-INSTANTIATE_TEST_SUITE_P(Words, SetVocabulary,
-                         testing::Values(Synonyms{"A intersection B = nullset", "A.B=0"},
-                                         Synonyms{"A union B subset C", "A+B<C"},
-                                         Synonyms{"~ x belongs A", "not x belongs A"},
-                                         Synonyms{"A UNION B Subset C", "A union B subset C"},
-                                         Synonyms{"NOT x BELONGS A Implies x Belongs B",
-                                                  "not x belongs A implies x belongs B"},
-                                         Synonyms{"  A subset B  ", "A subset B"},
-                                         Synonyms{"A ' ' subset B", "A'' subset B"}));
+INSTANTIATE_TEST_SUITE_P(
+    Words, SetVocabulary,
+    testing::Values(Synonyms{"IntersectionSigns", "A intersection B = nullset", "A.B=0"},
+                    Synonyms{"UnionAndSubsetSigns", "A union B subset C", "A+B<C"},
+                    Synonyms{"TildeForNot", "~ x belongs A", "not x belongs A"},
+                    Synonyms{"UpperCaseWords", "A UNION B Subset C", "A union B subset C"},
+                    Synonyms{"CapitalisedWords", "NOT x BELONGS A Implies x Belongs B",
+                             "not x belongs A implies x belongs B"},
+                    Synonyms{"OuterSpaces", "  A subset B  ", "A subset B"},
+                    Synonyms{"SpacedPrimes", "A ' ' subset B", "A'' subset B"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Assignment {
+    const char* name;
     const char* line;
     const char* text;
 };
@@ -118,17 +133,21 @@ TEST_P(AssignVariables, SkipLettersTheLineUses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Letters, AssignVariables,
-    testing::Values(
-        Assignment{"A subset B and C = D",
-                   "(forall x (Ax implies Bx) ) and (forall y (Cy iff Dy) )"},
-        Assignment{"x belongs A and A subset B", "(Ax) and (forall y (Ay implies By) )"},
-        Assignment{"A subset B and x belongs A", "(forall y (Ay implies By) ) and (Ax)"},
-        Assignment{"x belongs A and z belongs B and A subset B",
-                   "(Ax) and (Bz) and (forall y (Ay implies By) )"},
-        Assignment{"exists x (x belongs A) and A subset B",
-                   "exists  x ((Ax) ) and (forall y (Ay implies By) )"}));
+    testing::Values(Assignment{"TwoInclusions", "A subset B and C = D",
+                               "(forall x (Ax implies Bx) ) and (forall y (Cy iff Dy) )"},
+                    Assignment{"MemberBeforeInclusion", "x belongs A and A subset B",
+                               "(Ax) and (forall y (Ay implies By) )"},
+                    Assignment{"MemberAfterInclusion", "A subset B and x belongs A",
+                               "(forall y (Ay implies By) ) and (Ax)"},
+                    Assignment{"TwoMembersBeforeInclusion",
+                               "x belongs A and z belongs B and A subset B",
+                               "(Ax) and (Bz) and (forall y (Ay implies By) )"},
+                    Assignment{"QuantifiedBeforeInclusion", "exists x (x belongs A) and A subset B",
+                               "exists  x ((Ax) ) and (forall y (Ay implies By) )"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct Failure {
+    const char* name;
     std::string line;
     int errPos;
     const char* message;
@@ -149,19 +168,28 @@ TEST_P(TranslateSetTheoryFails, MarksWhereReadingStopped) {
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, TranslateSetTheoryFails,
     testing::Values(
-        Failure{"", 0, ""}, Failure{"A $ B", 3, ""}, Failure{"A [ B", 3, "Invalid character"},
-        Failure{"A subset B)", 11, ""}, Failure{"(A subset B", 11, "Missing right parenthesis"},
-        Failure{"x belongs (A union B", 20, "Missing right parenthesis"}, Failure{"x A", 3, ""},
-        Failure{"x belongs", 9, ""}, Failure{"A B", 3, ""}, Failure{"A subset", 8, ""},
-        Failure{"A subset B subset C", 17, ""}, Failure{"' A", 1, ""},
-        Failure{"x belongs A'' - '", 17, ""}, Failure{"forall A", 8, "Missing variable"},
-        Failure{"forall (", 8, "Missing variable"}, Failure{"exists (x", 9, "Missing variable"},
-        Failure{"forall (x A", 11, "Missing right parenthesis"},
-        Failure{"x belongs \xC3\xA9", 11, ""}, Failure{std::string("A\0B", 3), 2, ""},
+        Failure{"Empty", "", 0, ""}, Failure{"DollarSign", "A $ B", 3, ""},
+        Failure{"Bracket", "A [ B", 3, "Invalid character"},
+        Failure{"UnopenedParenthesis", "A subset B)", 11, ""},
+        Failure{"UnclosedParenthesis", "(A subset B", 11, "Missing right parenthesis"},
+        Failure{"UnclosedAfterBelongs", "x belongs (A union B", 20, "Missing right parenthesis"},
+        Failure{"MemberWithoutBelongs", "x A", 3, ""},
+        Failure{"BelongsWithoutSet", "x belongs", 9, ""}, Failure{"TwoSets", "A B", 3, ""},
+        Failure{"SubsetWithoutSet", "A subset", 8, ""},
+        Failure{"ChainedSubsets", "A subset B subset C", 17, ""},
+        Failure{"LeadingPrime", "' A", 1, ""},
+        Failure{"PrimeWithoutSet", "x belongs A'' - '", 17, ""},
+        Failure{"ForAllWithoutVariable", "forall A", 8, "Missing variable"},
+        Failure{"ForAllOpenParenthesis", "forall (", 8, "Missing variable"},
+        Failure{"ExistsUnclosedVariable", "exists (x", 9, "Missing variable"},
+        Failure{"ForAllUnclosedBeforeSet", "forall (x A", 11, "Missing right parenthesis"},
+        Failure{"AccentedLetter", "x belongs \xC3\xA9", 11, ""},
+        Failure{"NulByte", std::string("A\0B", 3), 2, ""},
         // Reading after the line was rewritten still marks the typed text.
-        Failure{"x    A", 6, ""}, Failure{"A union B B", 11, ""},
-        Failure{"A intersection B union", 22, ""},
-        Failure{"(A union B)' = (C", 17, "Missing right parenthesis"}));
+        Failure{"SpacesKeptInMark", "x    A", 6, ""}, Failure{"TrailingSet", "A union B B", 11, ""},
+        Failure{"TrailingUnion", "A intersection B union", 22, ""},
+        Failure{"UnclosedAfterEquals", "(A union B)' = (C", 17, "Missing right parenthesis"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The mark goes right after the token where reading stopped, in the line as it was typed:
 // neither the spaces after a set name nor those before the line move it.

@@ -26,6 +26,7 @@ protected:
 };
 
 struct Description {
+    const char* name;
     const char* words;
     Number number;
     const char* formula;
@@ -48,20 +49,26 @@ TEST_P(Descriptions, GiveTheFormulaInX) {
 INSTANTIATE_TEST_SUITE_P(
     Descriptors, Descriptions,
     ::testing::Values(
-        Description{"is wise", Number::Singular, "(Wx)", false},
-        Description{"is not wise", Number::Singular, "~(Wx)", true},
-        Description{"is wise and happy", Number::Singular, "(Wx and Hx)", false},
-        Description{"is a greek philosopher", Number::Singular, "((Gx and Px))", false},
-        Description{"is a philosopher or a king", Number::Singular, "(Px or Kx)", false},
-        Description{"is both a philosopher and an old king", Number::Singular,
-                    "( ((Px) and (Ox and Kx)))", false},
-        Description{"are either wise or happy", Number::Plural, "( ((Wx) or Hx))", false},
-        Description{"are not greek philosophers", Number::Plural, "~((Gx and Px))", true},
-        Description{"are non-philosophers", Number::Plural, "(~Px)", false},
-        Description{"is either wise or happy and rich", Number::Singular, "( ((Wx) or Hx) and Rx)",
-                    false},
-        Description{"is either wise or both happy and either rich or old", Number::Singular,
-                    "( ((Wx) or  ((Hx) and  ((Rx) or Ox))))", false}));
+        Description{"IsWise", "is wise", Number::Singular, "(Wx)", false},
+        Description{"IsNotWise", "is not wise", Number::Singular, "~(Wx)", true},
+        Description{"IsWiseAndHappy", "is wise and happy", Number::Singular, "(Wx and Hx)", false},
+        Description{"IsAGreekPhilosopher", "is a greek philosopher", Number::Singular,
+                    "((Gx and Px))", false},
+        Description{"IsAPhilosopherOrAKing", "is a philosopher or a king", Number::Singular,
+                    "(Px or Kx)", false},
+        Description{"IsBothAPhilosopherAndAnOldKing", "is both a philosopher and an old king",
+                    Number::Singular, "( ((Px) and (Ox and Kx)))", false},
+        Description{"AreEitherWiseOrHappy", "are either wise or happy", Number::Plural,
+                    "( ((Wx) or Hx))", false},
+        Description{"AreNotGreekPhilosophers", "are not greek philosophers", Number::Plural,
+                    "~((Gx and Px))", true},
+        Description{"AreNonPhilosophers", "are non-philosophers", Number::Plural, "(~Px)", false},
+        Description{"IsEitherWiseOrHappyAndRich", "is either wise or happy and rich",
+                    Number::Singular, "( ((Wx) or Hx) and Rx)", false},
+        Description{"IsEitherWiseOrBothHappyAndEitherRichOrOld",
+                    "is either wise or both happy and either rich or old", Number::Singular,
+                    "( ((Wx) or  ((Hx) and  ((Rx) or Ox))))", false}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(DescriptorTest, ANewVerbBecomesAPredicateOfTheSubjectsNumber) {
     const auto p = Describe("die", Number::Plural);
@@ -152,6 +159,7 @@ TEST_F(DescriptorTest, CancellingTheQuestionEndsTheTranslationWithoutRetry) {
 }
 
 struct RelativeEnd {
+    const char* name;
     const char* words;  // "who" is word 1
     Number number;      // the number it comes with
     int end;            // 0 when it fails
@@ -173,15 +181,19 @@ TEST_P(RelativeEnds, EndWhereTheMainPredicateBegins) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Shapes, RelativeEnds,
-    ::testing::Values(RelativeEnd{"who is wise is happy", Number::Unknown, 3, Number::Singular},
-                      RelativeEnd{"who is wise dies", Number::Singular, 3, Number::Singular},
-                      RelativeEnd{"who are wise is happy", Number::Unknown, 0, Number::Unknown},
-                      RelativeEnd{"who is wise", Number::Plural, 0, Number::Unknown},
-                      RelativeEnd{"who dies is mortal", Number::Unknown, 2, Number::Singular},
-                      RelativeEnd{"who studies excels", Number::Unknown, 2, Number::Singular},
-                      RelativeEnd{"who study excel", Number::Unknown, 2, Number::Plural},
-                      RelativeEnd{"who studies hard excels", Number::Singular, 0,
-                                  Number::Unknown}));
+    ::testing::Values(
+        RelativeEnd{"WhoIsWiseIsHappy", "who is wise is happy", Number::Unknown, 3,
+                    Number::Singular},
+        RelativeEnd{"WhoIsWiseDies", "who is wise dies", Number::Singular, 3, Number::Singular},
+        RelativeEnd{"WhoAreWiseIsHappy", "who are wise is happy", Number::Unknown, 0,
+                    Number::Unknown},
+        RelativeEnd{"WhoIsWise", "who is wise", Number::Plural, 0, Number::Unknown},
+        RelativeEnd{"WhoDiesIsMortal", "who dies is mortal", Number::Unknown, 2, Number::Singular},
+        RelativeEnd{"WhoStudiesExcels", "who studies excels", Number::Unknown, 2, Number::Singular},
+        RelativeEnd{"WhoStudyExcel", "who study excel", Number::Unknown, 2, Number::Plural},
+        RelativeEnd{"WhoStudiesHardExcels", "who studies hard excels", Number::Singular, 0,
+                    Number::Unknown}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace deducto::testing

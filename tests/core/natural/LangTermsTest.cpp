@@ -6,6 +6,7 @@ namespace deducto::testing {
 namespace {
 
 struct Inflection {
+    const char* name;
     std::string (*rule)(std::string_view);
     const char* text;
     const char* expected;
@@ -16,72 +17,85 @@ TEST_P(Inflections, DeriveTheFormOrNothing) {
     const Inflection& c = GetParam();
     EXPECT_EQ(c.rule(c.text), c.expected) << c.text;
 }
-INSTANTIATE_TEST_SUITE_P(
-    NounPlural, Inflections,
-    ::testing::Values(Inflection{NounPlural, "philosopher", "philosophers"},
-                      Inflection{NounPlural, "box", "boxes"},
-                      Inflection{NounPlural, "church", "churches"},
-                      Inflection{NounPlural, "class", "classes"},
-                      Inflection{NounPlural, "fly", "flies"}, Inflection{NounPlural, "day", "days"},
-                      Inflection{NounPlural, "woman", "women"}, Inflection{NounPlural, "bus", ""},
-                      Inflection{NounPlural, "ox", ""},
-                      Inflection{NounPlural, "greek philosopher", "greek philosophers"}));
+INSTANTIATE_TEST_SUITE_P(NounPlural, Inflections,
+                         ::testing::Values(Inflection{"Philosopher", NounPlural, "philosopher",
+                                                      "philosophers"},
+                                           Inflection{"Box", NounPlural, "box", "boxes"},
+                                           Inflection{"Church", NounPlural, "church", "churches"},
+                                           Inflection{"Class", NounPlural, "class", "classes"},
+                                           Inflection{"Fly", NounPlural, "fly", "flies"},
+                                           Inflection{"Day", NounPlural, "day", "days"},
+                                           Inflection{"Woman", NounPlural, "woman", "women"},
+                                           Inflection{"Bus", NounPlural, "bus", ""},
+                                           Inflection{"Ox", NounPlural, "ox", ""},
+                                           Inflection{"GreekPhilosopher", NounPlural,
+                                                      "greek philosopher", "greek philosophers"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 INSTANTIATE_TEST_SUITE_P(NounSingular, Inflections,
-                         ::testing::Values(Inflection{NounSingular, "ties", "tie"},
-                                           Inflection{NounSingular, "flies", "fly"},
-                                           Inflection{NounSingular, "women", "woman"},
-                                           Inflection{NounSingular, "boxes", "box"},
-                                           Inflection{NounSingular, "classes", "class"},
-                                           Inflection{NounSingular, "dogs", "dog"},
-                                           Inflection{NounSingular, "sheep", ""},
-                                           Inflection{NounSingular, "is", ""}));
+                         ::testing::Values(Inflection{"Ties", NounSingular, "ties", "tie"},
+                                           Inflection{"Flies", NounSingular, "flies", "fly"},
+                                           Inflection{"Women", NounSingular, "women", "woman"},
+                                           Inflection{"Boxes", NounSingular, "boxes", "box"},
+                                           Inflection{"Classes", NounSingular, "classes", "class"},
+                                           Inflection{"Dogs", NounSingular, "dogs", "dog"},
+                                           Inflection{"Sheep", NounSingular, "sheep", ""},
+                                           Inflection{"Is", NounSingular, "is", ""}),
+                         [](const auto& row) { return std::string(row.param.name); });
 INSTANTIATE_TEST_SUITE_P(
     PredicateNumbers, Inflections,
-    ::testing::Values(Inflection{PredicatePlural, "is mortal", "are mortal"},
-                      Inflection{PredicatePlural, "has wings", "have wings"},
-                      Inflection{PredicatePlural, "does work", "do work"},
-                      Inflection{PredicatePlural, "was here", "were here"},
-                      Inflection{PredicatePlural, "will die", "will die"},
-                      Inflection{PredicatePlural, "cannot fly", "cannot fly"},
-                      Inflection{PredicatePlural, "dies", "die"},
-                      Inflection{PredicatePlural, "flies south", "fly south"},
-                      Inflection{PredicatePlural, "go south", ""},
-                      Inflection{PredicateSingular, "are mortal", "is mortal"},
-                      Inflection{PredicateSingular, "have wings", "has wings"},
-                      Inflection{PredicateSingular, "do not think", "does not think"},
-                      Inflection{PredicateSingular, "were here", "was here"},
-                      Inflection{PredicateSingular, "can fly", "can fly"},
-                      Inflection{PredicateSingular, "die", "dies"},
-                      Inflection{PredicateSingular, "fly south", "flies south"},
+    ::testing::Values(Inflection{"PluralIsMortal", PredicatePlural, "is mortal", "are mortal"},
+                      Inflection{"PluralHasWings", PredicatePlural, "has wings", "have wings"},
+                      Inflection{"PluralDoesWork", PredicatePlural, "does work", "do work"},
+                      Inflection{"PluralWasHere", PredicatePlural, "was here", "were here"},
+                      Inflection{"PluralWillDie", PredicatePlural, "will die", "will die"},
+                      Inflection{"PluralCannotFly", PredicatePlural, "cannot fly", "cannot fly"},
+                      Inflection{"PluralDies", PredicatePlural, "dies", "die"},
+                      Inflection{"PluralFliesSouth", PredicatePlural, "flies south", "fly south"},
+                      Inflection{"PluralGoSouth", PredicatePlural, "go south", ""},
+                      Inflection{"SingularAreMortal", PredicateSingular, "are mortal", "is mortal"},
+                      Inflection{"SingularHaveWings", PredicateSingular, "have wings", "has wings"},
+                      Inflection{"SingularDoNotThink", PredicateSingular, "do not think",
+                                 "does not think"},
+                      Inflection{"SingularWereHere", PredicateSingular, "were here", "was here"},
+                      Inflection{"SingularCanFly", PredicateSingular, "can fly", "can fly"},
+                      Inflection{"SingularDie", PredicateSingular, "die", "dies"},
+                      Inflection{"SingularFlySouth", PredicateSingular, "fly south", "flies south"},
                       // A first word too short to inflect gives no form, not " south".
-                      Inflection{PredicateSingular, "go south", ""}));
+                      Inflection{"SingularGoSouth", PredicateSingular, "go south", ""}),
+    [](const auto& row) { return std::string(row.param.name); });
 INSTANTIATE_TEST_SUITE_P(
     Polarity, Inflections,
-    ::testing::Values(Inflection{NegatePredicate, "is mortal", "is not mortal"},
-                      Inflection{NegatePredicate, "has wings", "does not have wings"},
-                      Inflection{NegatePredicate, "can fly", "cannot fly"},
-                      Inflection{NegatePredicate, "was here", "was not here"},
-                      Inflection{NegatePredicate, "does work", "does not do work"},
-                      Inflection{NegatePredicate, "will die", "will not die"},
-                      Inflection{NegatePredicate, "flies south", "does not fly south"},
-                      Inflection{NegatePredicate, "dies", "does not die"},
-                      Inflection{NegatePredicate, "has some wings", "does not have any wings"},
-                      Inflection{NegatePredicate, "are mortal", ""},
-                      Inflection{NegatePredicate, "die", ""},
-                      Inflection{AffirmPredicate, "does not have any wings", "has some wings"},
-                      Inflection{AffirmPredicate, "do not think", "think"},
-                      Inflection{AffirmPredicate, "does not die", "dies"},
-                      Inflection{AffirmPredicate, "cannot fly", "can fly"},
-                      Inflection{AffirmPredicate, "is not mortal", "is mortal"},
-                      Inflection{AffirmPredicate, "will not", "will"},
-                      Inflection{AffirmPredicate, "has no wings", "has some wings"},
-                      Inflection{AffirmPredicate, "is mortal", ""}));
+    ::testing::Values(
+        Inflection{"NegateIsMortal", NegatePredicate, "is mortal", "is not mortal"},
+        Inflection{"NegateHasWings", NegatePredicate, "has wings", "does not have wings"},
+        Inflection{"NegateCanFly", NegatePredicate, "can fly", "cannot fly"},
+        Inflection{"NegateWasHere", NegatePredicate, "was here", "was not here"},
+        Inflection{"NegateDoesWork", NegatePredicate, "does work", "does not do work"},
+        Inflection{"NegateWillDie", NegatePredicate, "will die", "will not die"},
+        Inflection{"NegateFliesSouth", NegatePredicate, "flies south", "does not fly south"},
+        Inflection{"NegateDies", NegatePredicate, "dies", "does not die"},
+        Inflection{"NegateHasSomeWings", NegatePredicate, "has some wings",
+                   "does not have any wings"},
+        Inflection{"NegateAreMortal", NegatePredicate, "are mortal", ""},
+        Inflection{"NegateDie", NegatePredicate, "die", ""},
+        Inflection{"AffirmDoesNotHaveAnyWings", AffirmPredicate, "does not have any wings",
+                   "has some wings"},
+        Inflection{"AffirmDoNotThink", AffirmPredicate, "do not think", "think"},
+        Inflection{"AffirmDoesNotDie", AffirmPredicate, "does not die", "dies"},
+        Inflection{"AffirmCannotFly", AffirmPredicate, "cannot fly", "can fly"},
+        Inflection{"AffirmIsNotMortal", AffirmPredicate, "is not mortal", "is mortal"},
+        Inflection{"AffirmWillNot", AffirmPredicate, "will not", "will"},
+        Inflection{"AffirmHasNoWings", AffirmPredicate, "has no wings", "has some wings"},
+        Inflection{"AffirmIsMortal", AffirmPredicate, "is mortal", ""}),
+    [](const auto& row) { return std::string(row.param.name); });
 INSTANTIATE_TEST_SUITE_P(Complements, Inflections,
-                         ::testing::Values(Inflection{ComplementOf, "non-wise", "wise"},
-                                           Inflection{ComplementOf, "nonwise", "wise"},
-                                           Inflection{ComplementOf, "nonsense", "sense"},
-                                           Inflection{ComplementOf, "wise", "non-wise"},
-                                           Inflection{ComplementOf, "", ""}));
+                         ::testing::Values(Inflection{"NonWise", ComplementOf, "non-wise", "wise"},
+                                           Inflection{"Nonwise", ComplementOf, "nonwise", "wise"},
+                                           Inflection{"Nonsense", ComplementOf, "nonsense",
+                                                      "sense"},
+                                           Inflection{"Wise", ComplementOf, "wise", "non-wise"},
+                                           Inflection{"Empty", ComplementOf, "", ""}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ModalPrefix, GivesTheLengthOfTheModalAndItsSpace) {
     EXPECT_EQ(ModalPrefix("should go"), 7u);
@@ -468,6 +482,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 struct Validation {
+    const char* name;
     std::vector<TermTexts> table;
     const char* message;  // "" when the table is valid
 };
@@ -482,24 +497,41 @@ using K = TermKind;
 INSTANTIATE_TEST_SUITE_P(
     Rules, ValidateTermTextsTest,
     ::testing::Values(
-        Validation{{{K::Adjective, {"WISE", "NON-WISE"}}, {K::SpecificNoun, {"Socrates"}}}, ""},
+        Validation{"AnyCaseValid",
+                   {{K::Adjective, {"WISE", "NON-WISE"}}, {K::SpecificNoun, {"Socrates"}}},
+                   ""},
         Validation{
+            "DoubleSpaceConflicts",
             {{K::Adjective, {"wise", "non-wise"}}, {K::ClassNoun, {"wise  man", "", "", ""}}},
             "\"wise man\" conflicts with another term"},
-        Validation{{{K::Adjective, {"wise", "wise"}}}, "\"wise\" conflicts with another term"},
-        Validation{{{K::ClassNoun, {"sheep", "sheep", "non-sheep", "non-sheep"}}}, ""},
-        Validation{{{K::SpecificNoun, {"Any"}}},
+        Validation{"AdjectiveFormsEqual",
+                   {{K::Adjective, {"wise", "wise"}}},
+                   "\"wise\" conflicts with another term"},
+        Validation{"SheepSameInBothNumbers",
+                   {{K::ClassNoun, {"sheep", "sheep", "non-sheep", "non-sheep"}}},
+                   ""},
+        Validation{"CoreWord",
+                   {{K::SpecificNoun, {"Any"}}},
                    "\"any\" is a core word and cannot be used as a term"},
-        Validation{{{K::SpecificNoun, {";"}}}, "\";\" is a core word and cannot be used as a term"},
-        Validation{{{K::SpecificNoun, {","}}},
+        Validation{"CoreWordSemicolon",
+                   {{K::SpecificNoun, {";"}}},
+                   "\";\" is a core word and cannot be used as a term"},
+        Validation{"Punctuation",
+                   {{K::SpecificNoun, {","}}},
                    "\",\" is a recognized punctuation symbol and cannot be used as a term"},
-        Validation{{{K::SpecificNoun, {"st. paul"}}}, "Period not allowed within a term"},
-        Validation{{{K::ClassNoun, {"", "dogs", "", ""}}}, "Missing variant(s) for \"dogs\""},
-        Validation{{{K::ClassNoun, {"", "", "", ""}}}, ""},
-        Validation{{{K::ClassNoun, {"dog", "dogs", "dogs", "non-dogs"}}},
+        Validation{
+            "PeriodInside", {{K::SpecificNoun, {"st. paul"}}}, "Period not allowed within a term"},
+        Validation{"MissingVariants",
+                   {{K::ClassNoun, {"", "dogs", "", ""}}},
+                   "Missing variant(s) for \"dogs\""},
+        Validation{"EmptyClassNounValid", {{K::ClassNoun, {"", "", "", ""}}}, ""},
+        Validation{"ComplementsNotDistinct",
+                   {{K::ClassNoun, {"dog", "dogs", "dogs", "non-dogs"}}},
                    "Complementary forms not distinct for \"dog\""},
-        Validation{{{K::Predicate, {"can fly", "cannot fly", "can fly", "can fly"}}},
-                   "Affirmative/Negative forms not distinct for \"can fly\""}));
+        Validation{"PredicateFormsNotDistinct",
+                   {{K::Predicate, {"can fly", "cannot fly", "can fly", "can fly"}}},
+                   "Affirmative/Negative forms not distinct for \"can fly\""}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace deducto::testing

@@ -17,6 +17,7 @@ std::string Words(const NaturalTranslator& t) {
 }
 
 struct Rewrite {
+    const char* name;
     const char* sentence;
     const char* words;
 };
@@ -32,40 +33,54 @@ TEST_P(RewriteTest, GivesTheCanonicalWords) {
 INSTANTIATE_TEST_SUITE_P(
     Connectives, RewriteTest,
     ::testing::Values(
-        Rewrite{"Therefore Socrates will die.", "socrates will die"},
-        Rewrite{"Therefore, Socrates will die.", "socrates will die"},
-        Rewrite{"All men are mortal; however, Socrates is not.",
+        Rewrite{"ThereforeSocratesWillDie", "Therefore Socrates will die.", "socrates will die"},
+        Rewrite{"ThereforeWithCommaSocratesWillDie", "Therefore, Socrates will die.",
+                "socrates will die"},
+        Rewrite{"AllMenAreMortalHoweverSocratesIsNot",
+                "All men are mortal; however, Socrates is not.",
                 "all men are mortal , and socrates is not"},
-        Rewrite{"Either Socrates is wise, or he is happy.", "socrates is wise , or he is happy"},
-        Rewrite{"Socrates is wise or else Plato is.", "socrates is wise or plato is"},
-        Rewrite{"Yet Plato is wise.", "plato is wise"},
-        Rewrite{"Socrates is wise, but Plato is not.", "socrates is wise , and plato is not"},
-        Rewrite{"Whenever Socrates is wise, Plato is happy.",
+        Rewrite{"EitherSocratesIsWiseOrHeIsHappy", "Either Socrates is wise, or he is happy.",
+                "socrates is wise , or he is happy"},
+        Rewrite{"SocratesIsWiseOrElsePlatoIs", "Socrates is wise or else Plato is.",
+                "socrates is wise or plato is"},
+        Rewrite{"YetPlatoIsWise", "Yet Plato is wise.", "plato is wise"},
+        Rewrite{"SocratesIsWiseButPlatoIsNot", "Socrates is wise, but Plato is not.",
+                "socrates is wise , and plato is not"},
+        Rewrite{"WheneverSocratesIsWisePlatoIsHappy", "Whenever Socrates is wise, Plato is happy.",
                 "if socrates is wise , then plato is happy"},
-        Rewrite{"Whoever is wise is happy.", "everything that is wise is happy"},
-        Rewrite{"Socrates is happy unless Plato is wise.", "socrates is happy , or plato is wise"},
-        Rewrite{"If Socrates is a man, Socrates is mortal",
+        Rewrite{"WhoeverIsWiseIsHappy", "Whoever is wise is happy.",
+                "everything that is wise is happy"},
+        Rewrite{"SocratesIsHappyUnlessPlatoIsWise", "Socrates is happy unless Plato is wise.",
+                "socrates is happy , or plato is wise"},
+        Rewrite{"IfSocratesIsAManSocratesIsMortal", "If Socrates is a man, Socrates is mortal",
                 "if socrates is a man , then socrates is mortal"},
-        Rewrite{"If Socrates is a man, and Plato is a man, Socrates is mortal",
+        Rewrite{"IfSocratesIsAManAndPlatoIsAManSocratesIsMortal",
+                "If Socrates is a man, and Plato is a man, Socrates is mortal",
                 "if socrates is a man , and plato is a man , then socrates is mortal"},
-        Rewrite{"Socrates is mortal only if Socrates is a man",
+        Rewrite{"SocratesIsMortalOnlyIfSocratesIsAMan",
+                "Socrates is mortal only if Socrates is a man",
                 "if socrates is mortal , then socrates is a man"},
-        Rewrite{"Socrates is mortal if Socrates is a man",
+        Rewrite{"SocratesIsMortalIfSocratesIsAMan", "Socrates is mortal if Socrates is a man",
                 "socrates is mortal , or !socrates is a man"},
-        Rewrite{"Socrates is happy if and only if he is wise",
+        Rewrite{"SocratesIsHappyIfAndOnlyIfHeIsWise", "Socrates is happy if and only if he is wise",
                 "socrates is happy if and only if he is wise"},
-        Rewrite{"Not every king is a philosopher", "!every king is a philosopher"},
-        Rewrite{"It is true that it is not true that it is not true that Socrates is wise",
+        Rewrite{"NotEveryKingIsAPhilosopher", "Not every king is a philosopher",
+                "!every king is a philosopher"},
+        Rewrite{"ItIsTrueThatItIsNotTrueThatItIsNotTrueThatSocratesIsWise",
+                "It is true that it is not true that it is not true that Socrates is wise",
                 "socrates is wise"},
-        Rewrite{"If a man is wise, then he or she is happy",
-                "if some man is wise , then he or she is happy"}));
-INSTANTIATE_TEST_SUITE_P(Contractions, RewriteTest,
-                         ::testing::Values(Rewrite{"Socrates isn't wise", "socrates is not wise"},
-                                           Rewrite{"Men aren't wise", "men are not wise"},
-                                           Rewrite{"Nobody's perfect", "nobody is perfect"},
-                                           Rewrite{"No one's perfect", "no one is perfect"},
-                                           Rewrite{"There's a god", "there is a god"},
-                                           Rewrite{"They're wise", "they are wise"}));
+        Rewrite{"IfAManIsWiseThenHeOrSheIsHappy", "If a man is wise, then he or she is happy",
+                "if some man is wise , then he or she is happy"}),
+    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Contractions, RewriteTest,
+    ::testing::Values(Rewrite{"SocratesIsntWise", "Socrates isn't wise", "socrates is not wise"},
+                      Rewrite{"MenArentWise", "Men aren't wise", "men are not wise"},
+                      Rewrite{"NobodysPerfect", "Nobody's perfect", "nobody is perfect"},
+                      Rewrite{"NoOnesPerfect", "No one's perfect", "no one is perfect"},
+                      Rewrite{"TheresAGod", "There's a god", "there is a god"},
+                      Rewrite{"TheyreWise", "They're wise", "they are wise"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 using ScanTest = NaturalTest;
 
@@ -130,34 +145,33 @@ TEST_F(ScanTest, APeriodAloneTranslatesToNothing) {
 // The list operations at the edges of the list: positions are 1-based, 0 and positions past
 // the last word are clamped or read as "", as the rewriting rules rely on.
 struct ListEdit {
-    const char* what;
+    const char* name;
     std::function<void(NaturalTranslator&)> edit;
     const char* words;
 };
-void PrintTo(const ListEdit& e, std::ostream* os) { *os << e.what; }
+void PrintTo(const ListEdit& e, std::ostream* os) { *os << e.name; }
 class WordListEdits : public NaturalTest, public ::testing::WithParamInterface<ListEdit> {};
 TEST_P(WordListEdits, KeepTheListsEdges) {
     NaturalTranslator t(session, 1);
     t.SetSentence("who a that b");
     t.ScanSentence();
     GetParam().edit(t);
-    EXPECT_EQ(Words(t), GetParam().words) << GetParam().what;
+    EXPECT_EQ(Words(t), GetParam().words) << GetParam().name;
 }
 INSTANTIATE_TEST_SUITE_P(
     Edges, WordListEdits,
     ::testing::Values(
-        ListEdit{"insert before the first", [](auto& list) { (void)list.InsertWord("x", 0); },
+        ListEdit{"InsertBeforeTheFirst", [](auto& list) { (void)list.InsertWord("x", 0); },
                  "x who a that b"},
-        ListEdit{"insert past the end", [](auto& list) { (void)list.InsertWord("x", 9); },
+        ListEdit{"InsertPastTheEnd", [](auto& list) { (void)list.InsertWord("x", 9); },
                  "who a that b x"},
-        ListEdit{"insert at the last", [](auto& list) { (void)list.InsertWord("x", 4); },
+        ListEdit{"InsertAtTheLast", [](auto& list) { (void)list.InsertWord("x", 4); },
                  "who a that x b"},
-        ListEdit{"delete none counts as one", [](auto& list) { list.DeleteWords(2, 0); },
-                 "who that b"},
-        ListEdit{"delete past the end", [](auto& list) { list.DeleteWords(3, 9); }, "who a"},
-        ListEdit{"delete at 0", [](auto& list) { list.DeleteWords(0, 1); }, "who a that b"},
-        ListEdit{"delete past the last", [](auto& list) { list.DeleteWords(5, 1); },
-                 "who a that b"}));
+        ListEdit{"DeleteNoneCountsAsOne", [](auto& list) { list.DeleteWords(2, 0); }, "who that b"},
+        ListEdit{"DeletePastTheEnd", [](auto& list) { list.DeleteWords(3, 9); }, "who a"},
+        ListEdit{"DeleteAt0", [](auto& list) { list.DeleteWords(0, 1); }, "who a that b"},
+        ListEdit{"DeletePastTheLast", [](auto& list) { list.DeleteWords(5, 1); }, "who a that b"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ScanTest, SearchesGivePositionsFrom1AndZeroForNone) {
     NaturalTranslator t(session, 1);

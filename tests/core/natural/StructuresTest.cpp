@@ -27,6 +27,7 @@ protected:
 };
 
 struct Structure {
+    const char* name;
     const char* sentence;
     const char* tag;
     const char* formula;
@@ -47,86 +48,124 @@ TEST_P(Structures, AreRecognisedAndJoinTheirClauses) {
 INSTANTIATE_TEST_SUITE_P(
     Connectives, Structures,
     ::testing::Values(
-        Structure{"Socrates is wise.", "typeC", "Ws"},
-        Structure{"Socrates is wise, and Plato is happy.", "typeCandC", "(Ws) and (Hp)"},
-        Structure{"Socrates is wise, and Plato is happy, and Plato is rich.", "typeCandCandC",
+        Structure{"SocratesIsWise", "Socrates is wise.", "typeC", "Ws"},
+        Structure{"SocratesIsWiseAndPlatoIsHappy", "Socrates is wise, and Plato is happy.",
+                  "typeCandC", "(Ws) and (Hp)"},
+        Structure{"SocratesIsWiseAndPlatoIsHappyAndPlatoIsRich",
+                  "Socrates is wise, and Plato is happy, and Plato is rich.", "typeCandCandC",
                   "(Ws) and (Hp) and (Rp)"},
-        Structure{"Socrates is wise, or Plato is wise.", "typeCorC", "(Ws) or (Wp)"},
-        Structure{"Socrates is wise, or Plato is happy, or Plato is rich.", "typeCorCorC",
+        Structure{"SocratesIsWiseOrPlatoIsWise", "Socrates is wise, or Plato is wise.", "typeCorC",
+                  "(Ws) or (Wp)"},
+        Structure{"SocratesIsWiseOrPlatoIsHappyOrPlatoIsRich",
+                  "Socrates is wise, or Plato is happy, or Plato is rich.", "typeCorCorC",
                   "(Ws) or (Hp) or (Rp)"},
-        Structure{"Socrates is wise if and only if Plato is happy.", "typeCiffC", "(Ws) iff (Hp)"},
-        Structure{"If Socrates is wise, then Plato is happy.", "typeCimpC", "(Ws) implies (Hp)"},
-        Structure{"If Socrates is wise, and Plato is wise, then Socrates is happy.",
+        Structure{"SocratesIsWiseIfAndOnlyIfPlatoIsHappy",
+                  "Socrates is wise if and only if Plato is happy.", "typeCiffC", "(Ws) iff (Hp)"},
+        Structure{"IfSocratesIsWiseThenPlatoIsHappy", "If Socrates is wise, then Plato is happy.",
+                  "typeCimpC", "(Ws) implies (Hp)"},
+        Structure{"IfSocratesIsWiseAndPlatoIsWiseThenSocratesIsHappy",
+                  "If Socrates is wise, and Plato is wise, then Socrates is happy.",
                   "typeCandCimpC", "(Ws) and (Wp) implies (Hs)"},
-        Structure{"If Socrates is wise, or Plato is wise, then Socrates is happy.", "typeCorCimpC",
+        Structure{"IfSocratesIsWiseOrPlatoIsWiseThenSocratesIsHappy",
+                  "If Socrates is wise, or Plato is wise, then Socrates is happy.", "typeCorCimpC",
                   "(Ws) or (Wp) implies (Hs)"},
-        Structure{"If Socrates is wise, then either Plato is happy, or Plato is rich.",
+        Structure{"IfSocratesIsWiseThenEitherPlatoIsHappyOrPlatoIsRich",
+                  "If Socrates is wise, then either Plato is happy, or Plato is rich.",
                   "typeCimpCorC", "(Ws) implies (Hp) or (Rp)"},
-        Structure{"If Socrates is wise, and Plato is wise, then either Socrates is happy, or "
+        Structure{"IfSocratesIsWiseAndPlatoIsWiseThenEitherSocratesIsHappyOr",
+                  "If Socrates is wise, and Plato is wise, then either Socrates is happy, or "
                   "Plato dies.",
                   "typeCandCimpCorC", "(Ws) and (Wp) implies (Hs) or (Dp)"},
-        Structure{"If Socrates is wise, or Plato is wise, then either Socrates is happy, or "
+        Structure{"IfSocratesIsWiseOrPlatoIsWiseThenEitherSocratesIsHappyOr",
+                  "If Socrates is wise, or Plato is wise, then either Socrates is happy, or "
                   "Plato dies.",
-                  "typeCorCimpCorC", "(Ws) or (Wp) implies (Hs) or (Dp)"}));
+                  "typeCorCimpCorC", "(Ws) or (Wp) implies (Hs) or (Dp)"}),
+    [](const auto& row) { return std::string(row.param.name); });
 INSTANTIATE_TEST_SUITE_P(
     Pronouns, Structures,
     ::testing::Values(
-        Structure{"Socrates is wise, and he is happy.", "typeSCandSPC", "(Ws) and (Hs)"},
-        Structure{"Some man is wise, and he is happy.", "typeSCandSPC",
+        Structure{"SocratesIsWiseAndHeIsHappy", "Socrates is wise, and he is happy.",
+                  "typeSCandSPC", "(Ws) and (Hs)"},
+        Structure{"SomeManIsWiseAndHeIsHappy", "Some man is wise, and he is happy.", "typeSCandSPC",
                   "exists x (Mx and (Wx) and (Hx))"},
-        Structure{"Socrates is wise, or he dies.", "typeSCorSPC", "(Ws) or (Ds)"},
-        Structure{"Someone is wise, and she is happy.", "typeISCandSPC",
-                  "exists x ((Wx) and (Hx))"},
-        Structure{"If Socrates is a man, then he dies.", "typeSCimpSPC", "(Ms) implies (Ds)"},
-        Structure{"If any man is wise, then he is happy.", "typeSCimpSPC",
-                  "forall x ((Mx and (Wx)) implies (Hx))"},
-        Structure{"If a man is wise, then he is happy.", "typeSCimpSPC",
-                  "forall x ((Mx and (Wx)) implies (Hx))"},
-        Structure{"If someone is not wise, then he or she is not happy.", "typeISCimpSPC",
+        Structure{"SocratesIsWiseOrHeDies", "Socrates is wise, or he dies.", "typeSCorSPC",
+                  "(Ws) or (Ds)"},
+        Structure{"SomeoneIsWiseAndSheIsHappy", "Someone is wise, and she is happy.",
+                  "typeISCandSPC", "exists x ((Wx) and (Hx))"},
+        Structure{"IfSocratesIsAManThenHeDies", "If Socrates is a man, then he dies.",
+                  "typeSCimpSPC", "(Ms) implies (Ds)"},
+        Structure{"IfAnyManIsWiseThenHeIsHappy", "If any man is wise, then he is happy.",
+                  "typeSCimpSPC", "forall x ((Mx and (Wx)) implies (Hx))"},
+        Structure{"IfAManIsWiseThenHeIsHappy", "If a man is wise, then he is happy.",
+                  "typeSCimpSPC", "forall x ((Mx and (Wx)) implies (Hx))"},
+        Structure{"IfSomeoneIsNotWiseThenHeOrSheIsNotHappy",
+                  "If someone is not wise, then he or she is not happy.", "typeISCimpSPC",
                   "forall x (~(Wx) implies ~(Hx))"},
-        Structure{"If some men are wise, then they are happy.", "typePCimpPPC",
-                  "forall x ((Mx and (Wx)) implies (Hx))"},
-        Structure{"If Socrates is wise, then either he is happy, or he dies.", "typeSCimpSPCorSPC",
+        Structure{"IfSomeMenAreWiseThenTheyAreHappy", "If some men are wise, then they are happy.",
+                  "typePCimpPPC", "forall x ((Mx and (Wx)) implies (Hx))"},
+        Structure{"IfSocratesIsWiseThenEitherHeIsHappyOrHeDies",
+                  "If Socrates is wise, then either he is happy, or he dies.", "typeSCimpSPCorSPC",
                   "(Ws) implies (Hs) or (Ds)"},
-        Structure{"If somebody is wise, then either he is happy, or she is rich.",
+        Structure{"IfSomebodyIsWiseThenEitherHeIsHappyOrSheIsRich",
+                  "If somebody is wise, then either he is happy, or she is rich.",
                   "typeISCimpSPCorSPC", "forall x ((Wx) implies (Hx) or (Rx))"},
-        Structure{"If any kings are wise, then either they are happy, or they are rich.",
+        Structure{"IfAnyKingsAreWiseThenEitherTheyAreHappyOrTheyAreRich",
+                  "If any kings are wise, then either they are happy, or they are rich.",
                   "typePCimpPPCorPPC", "forall x ((Kx and (Wx)) implies (Hx) or (Rx))"},
-        Structure{"Someone is wise if and only if he is happy.", "typeISCiffSPC",
+        Structure{"SomeoneIsWiseIfAndOnlyIfHeIsHappy",
+                  "Someone is wise if and only if he is happy.", "typeISCiffSPC",
                   "forall x ((Wx) iff (Hx))"},
-        Structure{"A man is wise if and only if he is happy.", "typeSCiffSPC",
-                  "forall x (Mx implies ((Wx) iff (Hx)))"},
-        Structure{"Some men are wise if and only if they are happy.", "typePCiffPPC",
-                  "forall x (Mx implies ((Wx) iff (Hx)))"}));
+        Structure{"AManIsWiseIfAndOnlyIfHeIsHappy", "A man is wise if and only if he is happy.",
+                  "typeSCiffSPC", "forall x (Mx implies ((Wx) iff (Hx)))"},
+        Structure{"SomeMenAreWiseIfAndOnlyIfTheyAreHappy",
+                  "Some men are wise if and only if they are happy.", "typePCiffPPC",
+                  "forall x (Mx implies ((Wx) iff (Hx)))"}),
+    [](const auto& row) { return std::string(row.param.name); });
 // Subjects for which the iff structures were given no formula: each now yields a formula
 // the parser reads.
 INSTANTIATE_TEST_SUITE_P(
     IffWithOtherSubjects, Structures,
-    ::testing::Values(Structure{"Socrates is wise if and only if he is happy.", "typeSCiffSPC",
+    ::testing::Values(Structure{"SocratesIsWiseIfAndOnlyIfHeIsHappy",
+                                "Socrates is wise if and only if he is happy.", "typeSCiffSPC",
                                 "(Ws) iff (Hs)"},
-                      Structure{"Every man is wise if and only if he is happy.", "typeSCiffSPC",
+                      Structure{"EveryManIsWiseIfAndOnlyIfHeIsHappy",
+                                "Every man is wise if and only if he is happy.", "typeSCiffSPC",
                                 "forall x (Mx implies ((Wx) iff (Hx)))"},
-                      Structure{"No man is wise if and only if he is happy.", "typeSCiffSPC",
+                      Structure{"NoManIsWiseIfAndOnlyIfHeIsHappy",
+                                "No man is wise if and only if he is happy.", "typeSCiffSPC",
                                 "forall x (Mx implies (not (Wx) iff (Hx)))"},
-                      Structure{"All men are wise if and only if they are happy.", "typePCiffPPC",
+                      Structure{"AllMenAreWiseIfAndOnlyIfTheyAreHappy",
+                                "All men are wise if and only if they are happy.", "typePCiffPPC",
                                 "forall x (Mx implies ((Wx) iff (Hx)))"},
-                      Structure{"No men are wise if and only if they are happy.", "typePCiffPPC",
-                                "forall x (Mx implies (not (Wx) iff (Hx)))"}));
+                      Structure{"NoMenAreWiseIfAndOnlyIfTheyAreHappy",
+                                "No men are wise if and only if they are happy.", "typePCiffPPC",
+                                "forall x (Mx implies (not (Wx) iff (Hx)))"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
-class Mismatches : public StructureTest, public ::testing::WithParamInterface<const char*> {};
+struct Mismatch {
+    const char* name;
+    const char* sentence;
+};
+void PrintTo(const Mismatch& c, std::ostream* os) { *os << c.sentence; }
+class Mismatches : public StructureTest, public ::testing::WithParamInterface<Mismatch> {};
 TEST_P(Mismatches, FailSilently) {
-    const Translation r = Translate(GetParam());
-    EXPECT_EQ(r.text, "") << GetParam();
-    EXPECT_TRUE(messages.empty()) << GetParam();
+    const Translation r = Translate(GetParam().sentence);
+    EXPECT_EQ(r.text, "") << GetParam().sentence;
+    EXPECT_TRUE(messages.empty()) << GetParam().sentence;
 }
 INSTANTIATE_TEST_SUITE_P(
     Structures, Mismatches,
-    ::testing::Values("All men are wise, and", "All men are wise, so Plato is wise.",
-                      "Socrates is wise if and Plato is happy.",
-                      "If Socrates is wise, then either he is happy, or Plato is rich.",
-                      "If every man is wise, then he is happy.",
-                      "If all men are wise, then they are happy.",
-                      "If Socrates is wise, then either Plato is happy, or he is rich."));
+    ::testing::Values(
+        Mismatch{"AllMenAreWiseAnd", "All men are wise, and"},
+        Mismatch{"AllMenAreWiseSoPlatoIsWise", "All men are wise, so Plato is wise."},
+        Mismatch{"SocratesIsWiseIfAndPlatoIsHappy", "Socrates is wise if and Plato is happy."},
+        Mismatch{"IfSocratesIsWiseThenEitherHeIsHappyOrPlatoIsRich",
+                 "If Socrates is wise, then either he is happy, or Plato is rich."},
+        Mismatch{"IfEveryManIsWiseThenHeIsHappy", "If every man is wise, then he is happy."},
+        Mismatch{"IfAllMenAreWiseThenTheyAreHappy", "If all men are wise, then they are happy."},
+        Mismatch{"IfSocratesIsWiseThenEitherPlatoIsHappyOrHeIsRich",
+                 "If Socrates is wise, then either Plato is happy, or he is rich."}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(StructureTest, AReversedPronounDisjunctionIsAPlainDisjunction) {
     NaturalTranslator t(session, 1);

@@ -156,37 +156,59 @@ TEST_F(WorkedExample, WithoutBeingANumberTheConclusionDoesNotFollow) {
 
 // The sentences of the natural-language syntax panel, with their underlined terms defined
 // and every suggestion accepted.
-class SyntaxPanel : public NaturalTest, public ::testing::WithParamInterface<const char*> {};
+struct PanelSentence {
+    const char* name;
+    const char* sentence;
+};
+void PrintTo(const PanelSentence& c, std::ostream* os) { *os << c.sentence; }
+class SyntaxPanel : public NaturalTest, public ::testing::WithParamInterface<PanelSentence> {};
 TEST_P(SyntaxPanel, SentencesTranslate) {
     AcceptSuggestions();
     Define("predicate", "has a mind");
     Define("predicate", "has minds");
     Define("predicate", "thinks");
-    const Translation r = Translate(GetParam());
-    EXPECT_NE(r.text, "") << GetParam();
+    const Translation r = Translate(GetParam().sentence);
+    EXPECT_NE(r.text, "") << GetParam().sentence;
     EXPECT_TRUE(BuildPolish(r.text, Mode::Natural).ok()) << r.text;
 }
 INSTANTIATE_TEST_SUITE_P(
     AdditionalExamples, SyntaxPanel,
-    ::testing::Values("Some Greek philosophers are wise.",
-                      "Socrates is wise, or Plato is mistaken.",
-                      "Epimenides is correct, and all Cretans are liars.", "No Cretans are honest.",
-                      "Some non-Cretans are not honest.",
-                      "Every multicelled organism is a plant or an animal.",
-                      "An animal is human if and only if it is a rational animal.",
-                      "Any animal has a mind only if it is rational.",
-                      "All men have minds, but some men do not think.",
-                      "There are some animals that are not rational.",
-                      "Everyone who dies is mortal.", "Nothing is both an animal and a plant.",
-                      "If something is not a rational animal, then it is not human.",
-                      "Not everything that is plausible is true.",
+    ::testing::Values(
+        PanelSentence{"SomeGreekPhilosophersAreWise", "Some Greek philosophers are wise."},
+        PanelSentence{"SocratesIsWiseOrPlatoIsMistaken", "Socrates is wise, or Plato is mistaken."},
+        PanelSentence{"EpimenidesIsCorrectAndAllCretansAreLiars",
+                      "Epimenides is correct, and all Cretans are liars."},
+        PanelSentence{"NoCretansAreHonest", "No Cretans are honest."},
+        PanelSentence{"SomeNonCretansAreNotHonest", "Some non-Cretans are not honest."},
+        PanelSentence{"EveryMulticelledOrganismIsAPlantOrAnAnimal",
+                      "Every multicelled organism is a plant or an animal."},
+        PanelSentence{"AnAnimalIsHumanIfAndOnlyIfItIsARationalAnimal",
+                      "An animal is human if and only if it is a rational animal."},
+        PanelSentence{"AnyAnimalHasAMindOnlyIfItIsRational",
+                      "Any animal has a mind only if it is rational."},
+        PanelSentence{"AllMenHaveMindsButSomeMenDoNotThink",
+                      "All men have minds, but some men do not think."},
+        PanelSentence{"ThereAreSomeAnimalsThatAreNotRational",
+                      "There are some animals that are not rational."},
+        PanelSentence{"EveryoneWhoDiesIsMortal", "Everyone who dies is mortal."},
+        PanelSentence{"NothingIsBothAnAnimalAndAPlant", "Nothing is both an animal and a plant."},
+        PanelSentence{"IfSomethingIsNotARationalAnimalThenItIsNotHuman",
+                      "If something is not a rational animal, then it is not human."},
+        PanelSentence{"NotEverythingThatIsPlausibleIsTrue",
+                      "Not everything that is plausible is true."},
+        PanelSentence{"NotEveryKingIsAPhilosopherHoweverEveryWiseKingIsAPhilosopher",
                       "Not every king is a philosopher; however, every wise king is a "
-                      "philosopher.",
-                      "Every bright student who studies excels.",
-                      "Athens is lost if there are no brave warriors.",
-                      "Diogenes is not satisfied unless there exists an honest man.",
+                      "philosopher."},
+        PanelSentence{"EveryBrightStudentWhoStudiesExcels",
+                      "Every bright student who studies excels."},
+        PanelSentence{"AthensIsLostIfThereAreNoBraveWarriors",
+                      "Athens is lost if there are no brave warriors."},
+        PanelSentence{"DiogenesIsNotSatisfiedUnlessThereExistsAnHonestMan",
+                      "Diogenes is not satisfied unless there exists an honest man."},
+        PanelSentence{"EveryNonzeroRealNumberIsRationalOrIrrationalAndSigned",
                       "Every nonzero real number is either rational or both irrational and "
-                      "either positive or negative."));
+                      "either positive or negative."}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(TranslateSentenceTest, ThePanelsOwnExampleFollows) {
     AcceptSuggestions();

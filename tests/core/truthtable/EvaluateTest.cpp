@@ -9,6 +9,7 @@ namespace deducto::testing {
 namespace {
 
 struct Argument {
+    const char* name;
     std::vector<std::string> premises;  // "" leaves a slot empty
     const char* conclusion;
     Verdict verdict;
@@ -27,15 +28,17 @@ TEST_P(PropositionalVerdict, ReadFromTheComparison) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachVerdict, PropositionalVerdict,
-    ::testing::Values(Argument{{"p", "p implies q"}, "q", Verdict::AlwaysTrue},
-                      Argument{{"p"}, "q", Verdict::DoesNotFollow},
-                      Argument{{"p"}, "not p", Verdict::AlwaysFalse},
-                      Argument{{"p", "not p"}, "q", Verdict::PremisesFalse},
-                      Argument{{}, "p or not p", Verdict::AlwaysTrue},
-                      Argument{{}, "p and not p", Verdict::AlwaysFalse},
-                      Argument{{}, "p", Verdict::DoesNotFollow},
-                      // empty slots are skipped wherever they are
-                      Argument{{"", "p implies q", "", "", "p"}, "q", Verdict::AlwaysTrue}));
+    ::testing::Values(
+        Argument{"ModusPonens", {"p", "p implies q"}, "q", Verdict::AlwaysTrue},
+        Argument{"NonSequitur", {"p"}, "q", Verdict::DoesNotFollow},
+        Argument{"ConclusionDeniesPremise", {"p"}, "not p", Verdict::AlwaysFalse},
+        Argument{"InconsistentPremises", {"p", "not p"}, "q", Verdict::PremisesFalse},
+        Argument{"ExcludedMiddle", {}, "p or not p", Verdict::AlwaysTrue},
+        Argument{"Contradiction", {}, "p and not p", Verdict::AlwaysFalse},
+        Argument{"OneLetter", {}, "p", Verdict::DoesNotFollow},
+        // empty slots are skipped wherever they are
+        Argument{"EmptySlotsSkipped", {"", "p implies q", "", "", "p"}, "q", Verdict::AlwaysTrue}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 const std::vector<std::string> kWeather = {"(r and k) implies p",
                                            "k iff (t and a)",

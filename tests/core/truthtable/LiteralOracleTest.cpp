@@ -364,6 +364,7 @@ TEST(LiteralOracleWide, SeventeenRegionsAlone) {
 }
 
 struct TypedArgument {
+    const char* name;
     Mode mode;
     std::vector<std::string> premises;
     const char* conclusion;
@@ -398,26 +399,31 @@ TEST_P(LiteralOracleTyped, SameComparison) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, LiteralOracleTyped,
-    ::testing::Values(TypedArgument{Mode::Propositional,
+    ::testing::Values(TypedArgument{"WeatherForecast",
+                                    Mode::Propositional,
                                     {"(r and k) implies p", "k iff (t and a)", "s or not t",
                                      "(not p) implies u", "(s implies c) and (c implies s)",
                                      "a and not c", "r"},
                                     "u"},
-                      TypedArgument{Mode::Predicate,
+                      TypedArgument{"SingleSexClassroom",
+                                    Mode::Predicate,
                                     {"forall x (Ax or Bx)",
                                      "forall x (Ax implies Mx) or forall x (Ax implies Fx)",
                                      "forall x (Bx implies Mx) iff forall x (Ax implies Fx)",
                                      "Fm and Wm", "not exists x exists y (Wx and Wy and Mx and Fy)",
                                      "exists w (Ww and Aw)", "forall x (Mx implies not Fx)"},
                                     "forall x (Bx implies Mx)"},
-                      TypedArgument{Mode::SetTheory,
+                      TypedArgument{"Quadrilaterals",
+                                    Mode::SetTheory,
                                     {"P intersection T = nullset",
                                      "H subset P and exists h (h belongs H and h belongs R')",
                                      "S = H.R", "f belongs S"},
                                     "not f belongs T"},
-                      TypedArgument{Mode::SetTheory,
+                      TypedArgument{"DisjointSubsets",
+                                    Mode::SetTheory,
                                     {"A subset B", "B intersection C = nullset"},
-                                    "A intersection C = 0"}));
+                                    "A intersection C = 0"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, LiteralOracle,

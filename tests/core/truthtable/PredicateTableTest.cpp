@@ -8,6 +8,7 @@ namespace deducto::testing {
 namespace {
 
 struct PredShape {
+    const char* name;
     const char* text;
     std::vector<std::string> terms;
     std::vector<std::string> rows;
@@ -30,19 +31,32 @@ TEST_P(PredicateTable, WorldsInRowOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Examples, PredicateTable,
     ::testing::Values(
-        PredShape{"Px", {"x"}, {"+P", "-P"}, "TF"},
-        PredShape{"exists x Px", {"+P"}, {"1", "0"}, "TF"},
+        PredShape{"FreeVariable", "Px", {"x"}, {"+P", "-P"}, "TF"},
+        PredShape{"Exists", "exists x Px", {"+P"}, {"1", "0"}, "TF"},
         // forall is not exists not: true exactly when nothing lies outside P
-        PredShape{"forall x Px", {"-P"}, {"1", "0"}, "FT"},
+        PredShape{"ForAll", "forall x Px", {"-P"}, {"1", "0"}, "FT"},
         // the merged region +P-P is contradictory and never a row
-        PredShape{"Pa and not Pa", {"a"}, {"+P", "-P"}, "FF"},
-        PredShape{"Pa and Qa", {"a"}, {"+P+Q", "+P-Q", "-P+Q", "-P-Q"}, "TFFF"},
-        PredShape{"Pa and Qb", {"a", "b"}, {"+P +Q", "+P -Q", "-P +Q", "-P -Q"}, "TFFF"},
-        // +P+Q inhabited while +P is empty is impossible
+        PredShape{"ContradictoryRegion", "Pa and not Pa", {"a"}, {"+P", "-P"}, "FF"},
+        PredShape{"TwoPredicatesOneConstant",
+                  "Pa and Qa",
+                  {"a"},
+                  {"+P+Q", "+P-Q", "-P+Q", "-P-Q"},
+                  "TFFF"},
         PredShape{
-            "exists x Px and exists y (Py and Qy)", {"+P", "+P+Q"}, {"11", "10", "00"}, "TFF"},
+            "TwoConstants", "Pa and Qb", {"a", "b"}, {"+P +Q", "+P -Q", "-P +Q", "-P -Q"}, "TFFF"},
+        // +P+Q inhabited while +P is empty is impossible
+        PredShape{"InhabitedSubregion",
+                  "exists x Px and exists y (Py and Qy)",
+                  {"+P", "+P+Q"},
+                  {"11", "10", "00"},
+                  "TFF"},
         // a lies in an inhabited region, so with +P empty it lies outside P
-        PredShape{"exists x Px iff Pa", {"+P", "a"}, {"1 +P", "1 -P", "0 -P"}, "TFT"}));
+        PredShape{"ConstantInInhabitedRegion",
+                  "exists x Px iff Pa",
+                  {"+P", "a"},
+                  {"1 +P", "1 -P", "0 -P"},
+                  "TFT"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PredicateTable, SetTheoryUniverseAndEmptySetHaveNoTerms) {
     ScriptedSession ss(Mode::SetTheory);

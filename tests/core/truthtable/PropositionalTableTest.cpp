@@ -11,6 +11,7 @@ namespace deducto::testing {
 namespace {
 
 struct Shape {
+    const char* name;
     const char* text;
     std::vector<std::string> terms;
     std::vector<std::string> rows;
@@ -31,15 +32,18 @@ TEST_P(PropositionalShape, TermsSortedRowsCountDownFromAllTrue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, PropositionalShape,
-    ::testing::Values(Shape{"p", {"p"}, {"T", "F"}, "TF"},
-                      Shape{"p and q", {"p", "q"}, {"TT", "TF", "FT", "FF"}, "TFFF"},
-                      Shape{"p implies p", {"p"}, {"T", "F"}, "TT"},
-                      Shape{"p or Q", {"Q", "p"}, {"TT", "TF", "FT", "FF"}, "TTTF"},
-                      Shape{"not not p", {"p"}, {"T", "F"}, "TF"},
-                      Shape{"(r and k) implies p",
-                            {"k", "p", "r"},
-                            {"TTT", "TTF", "TFT", "TFF", "FTT", "FTF", "FFT", "FFF"},
-                            "TTFTTTTT"}));
+    ::testing::Values(
+        Shape{"OneLetter", "p", {"p"}, {"T", "F"}, "TF"},
+        Shape{"Conjunction", "p and q", {"p", "q"}, {"TT", "TF", "FT", "FF"}, "TFFF"},
+        Shape{"Tautology", "p implies p", {"p"}, {"T", "F"}, "TT"},
+        Shape{"CapitalSortsFirst", "p or Q", {"Q", "p"}, {"TT", "TF", "FT", "FF"}, "TTTF"},
+        Shape{"DoubleNegation", "not not p", {"p"}, {"T", "F"}, "TF"},
+        Shape{"ThreeLetters",
+              "(r and k) implies p",
+              {"k", "p", "r"},
+              {"TTT", "TTF", "TFT", "TFF", "FTT", "FTF", "FFT", "FFF"},
+              "TTFTTTTT"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Every row of a random formula's table, plain and simplified, agrees with evaluating the
 // formula directly.

@@ -37,7 +37,8 @@ public:
         return EvalProp(root, trueLetters);
     }
 
-    // The design's reading: a quantifier whose variable is not free in its body is idle.
+    // A quantifier whose variable is not free in its body is idle (forall x Pa is Pa), as the
+    // engine reads it.
     bool EvalMonadic(const Model& model, const std::string& predicates) const {
         std::uint32_t env[26];
         for (int i = 0; i < 26; ++i) env[i] = model.kindOf[i];

@@ -91,6 +91,7 @@ Cells Expected(const ShownTable& shown) {
 }
 
 struct ShownCase {
+    const char* name;
     Mode mode;
     const char* formula;
     bool trueOnly;
@@ -121,35 +122,50 @@ TEST_P(TablesShown, HoldTheWindowsColumnsAndRows) {
     EXPECT_EQ(rows, c.rows);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, TablesShown,
-    ::testing::Values(ShownCase{Mode::Propositional,
-                                "p and q",
-                                false,
-                                false,
-                                {"p", "q", "f"},
-                                {"T T T", "T F F", "F T F", "F F F"}},
-                      ShownCase{Mode::Propositional,
-                                "p or Q",
-                                true,
-                                false,
-                                {"Q", "p", "f"},
-                                {"T T T", "T F T", "F T T"}},
-                      ShownCase{
-                          Mode::Propositional, "p or Q", false, true, {"Q", "p", "f"}, {"F F F"}},
-                      ShownCase{Mode::Propositional, "p or not p", false, true, {"f"}, {"T"}},
-                      ShownCase{Mode::Predicate,
-                                "forall x (Px implies Qx)",
-                                false,
-                                false,
-                                {"P∩Q′", "f"},
-                                {"1 F", "0 T"}},
-                      ShownCase{Mode::Predicate,
-                                "Pa and not Qa",
-                                false,
-                                false,
-                                {"a", "f"},
-                                {"P∩Q F", "P∩Q′ T", "P′∩Q F", "P′∩Q′ F"}}));
+INSTANTIATE_TEST_SUITE_P(Layouts, TablesShown,
+                         ::testing::Values(ShownCase{"Conjunction",
+                                                     Mode::Propositional,
+                                                     "p and q",
+                                                     false,
+                                                     false,
+                                                     {"p", "q", "f"},
+                                                     {"T T T", "T F F", "F T F", "F F F"}},
+                                           ShownCase{"TrueRowsOnly",
+                                                     Mode::Propositional,
+                                                     "p or Q",
+                                                     true,
+                                                     false,
+                                                     {"Q", "p", "f"},
+                                                     {"T T T", "T F T", "F T T"}},
+                                           ShownCase{"FalseRowsOnly",
+                                                     Mode::Propositional,
+                                                     "p or Q",
+                                                     false,
+                                                     true,
+                                                     {"Q", "p", "f"},
+                                                     {"F F F"}},
+                                           ShownCase{"TautologySimplifiedAway",
+                                                     Mode::Propositional,
+                                                     "p or not p",
+                                                     false,
+                                                     true,
+                                                     {"f"},
+                                                     {"T"}},
+                                           ShownCase{"PredicateRegionColumn",
+                                                     Mode::Predicate,
+                                                     "forall x (Px implies Qx)",
+                                                     false,
+                                                     false,
+                                                     {"P∩Q′", "f"},
+                                                     {"1 F", "0 T"}},
+                                           ShownCase{"ConstantCellColumn",
+                                                     Mode::Predicate,
+                                                     "Pa and not Qa",
+                                                     false,
+                                                     false,
+                                                     {"a", "f"},
+                                                     {"P∩Q F", "P∩Q′ T", "P′∩Q F", "P′∩Q′ F"}}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // A comparison marks "-" the rows whose premises are false: they are never shown.
 TEST(TableExport, LeavesOutRowsExcludedFromAComparison) {
@@ -162,6 +178,7 @@ TEST(TableExport, LeavesOutRowsExcludedFromAComparison) {
 }
 
 struct ExportCase {
+    const char* name;
     Mode mode;
     const char* formula;
     bool trueOnly;
@@ -233,12 +250,15 @@ TEST_P(ExportsReadBack, HoldEveryShownRow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, ExportsReadBack,
-    ::testing::Values(
-        ExportCase{Mode::Propositional, "(a or b) and (c or d) and (e or f) and (g or h)", false},
-        ExportCase{Mode::Propositional, "(a or b) and (c or d) and (e or f) and (g or h)", true},
-        ExportCase{Mode::Propositional, "p or not p", false},
-        ExportCase{Mode::Predicate, "forall x (Px implies Qx) and Pa and exists y Ry", false},
-        ExportCase{Mode::Predicate, "Pa or Qb", true}));
+    ::testing::Values(ExportCase{"FourClauses", Mode::Propositional,
+                                 "(a or b) and (c or d) and (e or f) and (g or h)", false},
+                      ExportCase{"FourClausesTrueRowsOnly", Mode::Propositional,
+                                 "(a or b) and (c or d) and (e or f) and (g or h)", true},
+                      ExportCase{"Tautology", Mode::Propositional, "p or not p", false},
+                      ExportCase{"PredicateMixedTerms", Mode::Predicate,
+                                 "forall x (Px implies Qx) and Pa and exists y Ry", false},
+                      ExportCase{"TwoConstantsTrueRowsOnly", Mode::Predicate, "Pa or Qb", true}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // A TeX engine, when there is one, must accept the document the tabular goes into.
 TEST(TableExport, LatexCompilesWhenATexEngineIsInstalled) {
