@@ -97,10 +97,11 @@ private slots:
         QTest::addColumn<QStringList>("premises");
         QTest::addColumn<QString>("conclusion");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("propositional") << Mode::Propositional << QStringList{"p or q"} << "q"
-                                       << QStringList{">> p is true, q is false"};
+        QTest::newRow("propositional")
+            << Mode::Propositional << QStringList{"p or q"} << "q"
+            << QStringList{">> p is true, q is false", kDetailsWorldHint};
         QTest::newRow("predicate") << Mode::Predicate << QStringList{"Pa"} << "Qa"
-                                   << QStringList{">> (Pa and not Qa) is true"};
+                                   << QStringList{">> (Pa and not Qa) is true", kDetailsWorldHint};
     }
     void describesTheFailingCasesOfAnEvaluation() {
         QFETCH(Mode, mode);
@@ -120,6 +121,52 @@ private slots:
         // The window is as large as the drawing asks, and the picture reaches beyond it.
         QVERIFY(window->picBox->width() > window->width());
         QVERIFY(window->picBox->height() > window->height());
+    }
+
+    // Cases far longer than the picture first made (they differ only at their ends): it
+    // grows to the widest line, every line is drawn whole, and nothing lies over the drawing.
+    void pictureIsAsWideAsItsWidestLine() {
+        std::vector<CaseText> cases;
+        for (int i = 0; i < 9; ++i) {
+            std::string line = ">>";
+            for (int k = 0; k < 40; ++k) line += " (Px and Qx)";
+            cases.push_back({line + " and case " + std::to_string(i) + " ends here"});
+        }
+        ui::PictureBox picture;
+        picture.GrowTo({21880, 13195});
+        const ui::TwipSize needed = DrawDetails(picture, cases);
+        int widest = 0;
+        for (const ui::TextRun& run : picture.textRuns()) {
+            widest = std::max(widest, run.at.x + picture.TextWidth(run.text));
+        }
+        QVERIFY2(widest > 21880, "the cases are to be wider than the picture first made");
+        QVERIFY(needed.width > widest);
+        QVERIFY(picture.Size().width >= needed.width);
+        // The last character of the last case is ink in the kept image.
+        const ui::TextRun& last = picture.textRuns().back();
+        const int end = last.at.x + picture.TextWidth(last.text);
+        bool ink = false;
+        for (int x = end - 80; x < end && !ink; x += 5) {
+            for (int y = last.at.y; y < last.at.y + 180 && !ink; y += 5) {
+                ink = picture.PixelAt({x, y}) != picture.BackColor();
+            }
+        }
+        QVERIFY(ink);
+    }
+
+    void nothingCoversTheDrawing() {
+        const auto comparison = Compare({"p or q"}, "p and q");
+        auto* window = new frmDetails(comparison, session(), app_->prompts);
+        QVERIFY(testing::ShowActive(*window));
+        for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(child == window->picBox, qPrintable(child->objectName()));
+        }
+        // The hint under the cases is inside the window as it opens.
+        const ui::TextRun& hint = window->picBox->textRuns().back();
+        QCOMPARE(hint.text, std::string(kDetailsWorldHint));
+        const QRect drawn = ui::ToPixels(
+            ui::TwipRect{hint.at.x, hint.at.y, window->picBox->TextWidth(hint.text), 200}, *window);
+        QVERIFY(window->rect().contains(drawn));
     }
 };
 

@@ -3,9 +3,11 @@
 // option menus, CLEAR/RESTART and the worked examples.
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -21,12 +23,14 @@
 #include "mainwindow/Main.h"
 #include "natural/CheckTermsModel.h"
 #include "natural/TermDefinition.h"
+#include "presentation/PictureWindow.h"
 #include "presentation/frmDetails.h"
 #include "presentation/frmTruthTable.h"
 #include "reference/WorkedExamples.h"
 #include "truthtable/modEvaluate.h"
 #include "ui/LineEdit.h"
 #include "ui/PictureBox.h"
+#include "ui/QtPrompts.h"
 
 using namespace deducto;
 using deducto::testing::Find;
@@ -941,6 +945,108 @@ private slots:
                                    QCOMPARE(window.windowTitle(), QStringLiteral("Truth Table"));
                                    QVERIFY(!window.picBox->textRuns().empty());
                                });
+    }
+
+    // A scope warning is read whole without hovering: after a short formula, on a row of
+    // its own under a long one, never over the next line's box or the evaluate button.
+    void scopeWarningsAreReadableWithoutHovering_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("below");
+        const QString longOne = QStringLiteral(
+            "forall x (Px and Qx and Rx and Sx and Tx and Ux and Vx and Wx and exists x Qx)");
+        QTest::newRow("premise, short formula")
+            << 1 << QStringLiteral("forall x Px and exists x Qx") << false;
+        QTest::newRow("premise, long formula") << 1 << longOne << true;
+        QTest::newRow("last premise, long formula") << 8 << longOne << true;
+        QTest::newRow("conclusion, long formula") << 0 << longOne << true;
+    }
+    void scopeWarningsAreReadableWithoutHovering() {
+        QFETCH(int, line);
+        QFETCH(QString, typed);
+        QFETCH(bool, below);
+        QVERIFY(app_->Show());
+        Option("optPredicate")->click();
+        Type(line, typed);
+        ui::PictureBox& picture = *Picture(line);
+        const std::string warning = "Meaning of variable x is scope-dependent.";
+        const auto& runs = picture.textRuns();
+        const auto found = std::find_if(
+            runs.begin(), runs.end(), [&](const ui::TextRun& run) { return run.text == warning; });
+        QVERIFY(found != runs.end());
+        QCOMPARE(found->at.y > 100, below);
+        const QRect drawn =
+            ui::ToPixels(ui::TwipRect{found->at.x, found->at.y, picture.TextWidth(warning),
+                                      picture.TextHeight(warning)},
+                         picture);
+        QVERIFY2(picture.rect().contains(drawn), "the warning is cut off");
+        const QRect onMain = drawn.translated(picture.pos());
+        for (QWidget* other : main_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == &picture || !other->isVisible()) continue;
+            QVERIFY2(!other->geometry().intersects(onMain), qPrintable(other->objectName()));
+        }
+        // Edited back to a formula without a warning, the picture is one row again.
+        Box(line)->setFocus(Qt::MouseFocusReason);
+        Box(line)->selectAll();
+        Type(line, QStringLiteral("Pa"));
+        QCOMPARE(picture.height(), ui::ToPixels(LinePictureRect(line, false), *main_).height());
+    }
+
+    // A message box is at least as wide as its title needs, so the title is never cut.
+    void messageBoxesAreWideEnoughForTheirTitle_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("syntax error, short text") << QString::fromLatin1(kSyntaxError) << "x";
+        QTest::newRow("long title") << QStringLiteral("Save the changes to the argument") << "?";
+    }
+    void messageBoxesAreWideEnoughForTheirTitle() {
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+        ui::WideEnoughForTitle(box);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+        QVERIFY(box.width() >= metrics.horizontalAdvance(title) + 150);
+    }
+
+    // "Add/Correct Terms" is drawn in the window's face, never squeezed, on every panel.
+    void theAddCorrectTermsCaptionIsNotSqueezed() {
+        QVERIFY(app_->Show());
+        Option("optNatural")->click();
+        QPushButton* button = Button("cmdUpdateTerms");
+        const auto check = [&] {
+            QVERIFY(button->isVisible());
+            QCOMPARE(button->font().stretch(), main_->font().stretch());
+            QVERIFY(button->width() >= button->sizeHint().width());
+        };
+        check();
+        Button("cmdToggle")->click();  // the terms panel
+        check();
+        Menu("mnuNatExample")->trigger();
+        check();
+    }
+
+    // A window opened with the pointer near the screen's bottom-right corner lies inside
+    // the screen's available area, frame and all.
+    void windowsOpenedNearTheCornerStayOnTheScreen() {
+        QVERIFY(app_->Show());
+        Menu("mnuMultitable")->trigger();
+        Type(1, QStringLiteral("a or b or c or d or e or f"));
+        const QRect area = frame_->screen()->availableGeometry();
+        QCursor::setPos(area.bottomRight() - QPoint(3, 3));
+        TableButton(1)->click();
+        const auto windows = testing::OpenWindows<frmTruthTable>();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(QTest::qWaitForWindowExposed(windows.front()));
+        const QRect whole(windows.front()->pos(),
+                          windows.front()->size() + FrameAllowance(*windows.front()));
+        QVERIFY2(area.contains(whole), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                      .arg(whole.x())
+                                                      .arg(whole.y())
+                                                      .arg(whole.width())
+                                                      .arg(whole.height())));
+        QVERIFY(area.contains(windows.front()->frameGeometry()));
     }
 };
 

@@ -326,6 +326,32 @@ private slots:
         QCOMPARE(app_->session.lineReparse, std::string(kLineCount, 'N'));
         for (int line : {1, 2, 3, 4}) QVERIFY(app_->session.lines[line].table != nullptr);
     }
+
+    // The panel shows the lexicon as it is once "Clear All Terms" has emptied it.
+    void thePanelFollowsClearAllTerms() {
+        app_->SelectMode("optNatural");
+        Define("adjective", "wise");
+        Define("specific noun", "socrates");
+        Button("cmdToggle")->click();
+        QCOMPARE(NamesShown().size(), size_t{2});
+        Find<QAction>(main_, "mnuClearTerms")->trigger();
+        QCOMPARE(lexicon().TermCount(), 0);
+        QVERIFY(NamesShown().empty());
+        QCOMPARE(Button("cmdToggle")->text(), QString::fromLatin1(kShowSyntax));
+    }
+
+    // The toggle names what a click will show, also after CLEAR/RESTART put the syntax back.
+    void theToggleNamesWhatAClickShows() {
+        app_->SelectMode("optNatural");
+        Define("adjective", "wise");
+        Button("cmdToggle")->click();
+        QCOMPARE(Button("cmdToggle")->text(), QString::fromLatin1(kShowSyntax));
+        Button("cmdClear")->click();
+        QCOMPARE(Button("cmdToggle")->text(), QString::fromLatin1(kShowTerms));
+        QVERIFY(NamesShown().empty());  // the syntax is on show
+        Button("cmdToggle")->click();
+        QCOMPARE(NamesShown().count("WISE"), size_t{1});
+    }
 };
 
 QTEST_MAIN(NaturalLanguageWindowTest)

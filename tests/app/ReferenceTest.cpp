@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -365,6 +366,17 @@ private slots:
         QVERIFY(HelpWindows().isEmpty());
     }
 
+    // A second help window is offset from the first, both inside the screen.
+    void aSecondHelpWindowIsOffsetFromTheFirst() {
+        dlgHelp* first = LaunchHelp(kHelpContents);
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        dlgHelp* second = LaunchHelp(kHelpNaturalSentences);
+        QVERIFY(QTest::qWaitForWindowExposed(second));
+        QVERIFY(second->pos().x() > first->pos().x());
+        QVERIFY(second->pos().y() > first->pos().y());
+        QVERIFY(second->screen()->availableGeometry().contains(second->frameGeometry()));
+    }
+
     void helpIsModalWhileAModalWindowIsOpen() {
         QDialog modal(main_);
         bool seen = false;
@@ -386,6 +398,23 @@ private slots:
         Menu("mnuAbout")->trigger();
         QCOMPARE(prompts().lastTitle, std::string("About Deducto"));
         QVERIFY(prompts().messages.back().rfind("Deducto\r\nThe Inferator\r\n", 0) == 0);
+    }
+
+    // What a stuck student needs is in the help.
+    void theHelpCoversWhatStudentsAsk_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("section") << "<h2>When a sentence is not understood</h2>";
+        QTest::newRow("relating verb") << "Socrates loves Plato.";
+        QTest::newRow("multi-word term") << "<i>will die</i> is <b>one</b> predicate";
+        QTest::newRow("some-iff read universally")
+            << "<code>&forall;x(Ax &rarr; ((Hx) &harr; (Fx)))</code>";
+        QTest::newRow("File menu") << "<h2>The File menu: saving and opening arguments</h2>";
+        QTest::newRow("world view") << "<h2>The World window</h2>";
+        QTest::newRow("line limit") << "A line holds at most 100 characters.";
+    }
+    void theHelpCoversWhatStudentsAsk() {
+        QFETCH(QString, text);
+        QVERIFY2(HelpDocument().contains(text), qPrintable(text));
     }
 
     // The help document.

@@ -5,9 +5,11 @@
 // four worked examples from a clean start, the help window at the natural-language sentences,
 // a fourteen-letter table and set symbols as a student pastes them.
 // Usage: deducto_screenshots [folder]
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -100,8 +102,8 @@ void SaveWorld(QAbstractButton* details, const QDir& folder, const char* name) {
                 world->close();
             }
         });
-        if (auto* show = window->findChild<QPushButton*>(QStringLiteral("cmdShowWorld"))) {
-            show->click();
+        for (QAction* action : window->actions()) {
+            if (action->objectName() == QLatin1String("mnuShowWorld")) action->trigger();
         }
         window->close();
     });
@@ -322,6 +324,48 @@ int main(int argc, char* argv[]) {
         Save(&frame, folder, name);
     }
 
+    // A predicate argument whose failing cases are far wider than the details window, the
+    // picture dragged to their ends, and a scope warning on its own row under a long formula.
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    testing::Find<QRadioButton>(main, "optPredicate")->click();
+    Type(testing::Find<QLineEdit>(main, "txtCondition1"),
+         "exists x (Px and Qx and Rx and not Sx and Tx) and exists x (Px and not Qx and Sx)");
+    Type(testing::Find<QLineEdit>(main, "txtCondition2"),
+         "Pa and Qa and not Ra and Sa and Ta or Pb and not Qb and Rb and Sb and not Tb");
+    Type(testing::Find<QLineEdit>(main, "txtConclusion"),
+         "forall x (Px implies Sx) or exists x (Qx and not Px and Rx and Tx)");
+    testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+    QApplication::processEvents();
+    Save(&frame, folder, "31-scope-warnings-below.png");
+    SaveModal(testing::Find<QPushButton>(main, "cmdDetails"), folder,
+              "32-details-long-predicate.png");
+    QTimer::singleShot(300, [&folder] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (window == nullptr) return;
+        auto* picture = window->findChild<QWidget*>(QStringLiteral("picBox"));
+        const QPoint start(window->width() - 5, 20);
+        QTest::mousePress(picture, Qt::LeftButton, {}, start);
+        QTest::mouseMove(picture, start - QPoint(picture->width(), 0));
+        QTest::mouseRelease(picture, Qt::LeftButton, {}, start - QPoint(picture->width(), 0));
+        Save(window, folder, "33-details-long-predicate-dragged.png");
+        window->close();
+    });
+    testing::Find<QPushButton>(main, "cmdDetails")->click();
+    Reactivate(&frame);
+
+    // A message box whose title is longer than its text.
+    QTimer::singleShot(300, [&folder] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            Save(box, folder, "34-message-box-title.png");
+            std::printf("message box %dx%d, title needs %d\n", box->width(), box->height(),
+                        box->fontMetrics().horizontalAdvance(box->windowTitle()));
+            box->close();
+        }
+    });
+    ui::QtPrompts real;
+    real.ShowTitledMessage(kSyntaxError, "Missing )");
+    Reactivate(&frame);
+
     // The help window, opened from the natural-language panel's button.
     testing::Find<QPushButton>(main, "cmdClear")->click();
     testing::Find<QRadioButton>(main, "optPropositional")->click();
@@ -333,6 +377,10 @@ int main(int argc, char* argv[]) {
             if (QTest::qWaitForWindowExposed(help)) Save(help, folder, "30-help-sentences.png");
             help->close();
         }
+    }
+    if (dlgHelp* help = LaunchHelp("#NSNotUnderstood")) {
+        if (QTest::qWaitForWindowExposed(help)) Save(help, folder, "35-help-not-understood.png");
+        help->close();
     }
     return 0;
 }

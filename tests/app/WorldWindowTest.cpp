@@ -1,5 +1,6 @@
 // The world window: opened from the details, stepping through the failing cases, and the
 // diagram's regions for one to four predicates.
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -41,20 +42,58 @@ private slots:
         app_.reset();
     }
 
+    // Nothing covers the drawing: the world is reached from the picture itself, at the case
+    // double-clicked, or by W and the picture's menu.
+    void detailsOpenTheWorld_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("clickedCase");
+        QTest::addColumn<int>("shownCase");
+        QTest::addColumn<QString>("trueLetters");
+        QTest::newRow("double-click the first case") << "double-click" << 0 << 0 << "p";
+        QTest::newRow("double-click the second case") << "double-click" << 1 << 1 << "q";
+        QTest::newRow("W after a click on the second case") << "W" << 1 << 1 << "q";
+        QTest::newRow("the picture's menu item") << "menu" << -1 << 0 << "p";
+    }
     void detailsOpenTheWorld() {
-        frmDetails details(Compare(Mode::Propositional, {"p or q"}, "q"), session(), app_->prompts);
-        auto* show = details.findChild<QPushButton*>(QStringLiteral("cmdShowWorld"));
-        QVERIFY(show != nullptr);
-        QCOMPARE(show->text(), QStringLiteral("Show World"));
+        QFETCH(QString, how);
+        QFETCH(int, clickedCase);
+        QFETCH(int, shownCase);
+        QFETCH(QString, trueLetters);
+        frmDetails details(Compare(Mode::Propositional, {"p or q"}, "p and q"), session(),
+                           app_->prompts);
+        QVERIFY(details.findChildren<QPushButton*>().isEmpty());
+        QVERIFY(testing::ShowActive(details));
+        const auto lines = testing::PrintedLines(*details.picBox, 300);
+        QCOMPARE(lines.rbegin()->second, std::string(kDetailsWorldHint));
+        // Case k is the k-th line under the heading, each one line high.
+        const auto caseLine = std::next(lines.begin(), std::max(clickedCase, 0));
+        const QPoint onCase = ui::ToPixels(ui::TwipPoint{600, caseLine->first + 60}, details);
         bool seen = false;
         QTimer::singleShot(0, this, [&] {
             auto* world = qobject_cast<frmWorld*>(QApplication::activeModalWidget());
             QVERIFY(world != nullptr);
             seen = true;
-            QCOMPARE(world->worldShown()->trueLetters, std::string("p"));
+            QCOMPARE(world->caseShown(), shownCase);
+            QCOMPARE(world->worldShown()->trueLetters, trueLetters.toStdString());
             world->close();
         });
-        show->click();
+        if (how == QLatin1String("double-click")) {
+            QTest::mouseDClick(details.picBox, Qt::LeftButton, {}, onCase);
+        } else if (how == QLatin1String("W")) {
+            QTest::mouseClick(details.picBox, Qt::LeftButton, {}, onCase);
+            QTest::keyClick(&details, Qt::Key_W);
+        } else {
+            auto* action = details.picBox->findChild<QAction*>(QStringLiteral("mnuShowWorld"));
+            QVERIFY(action == nullptr);  // the window owns it; the picture lists it
+            bool listed = false;
+            for (QAction* item : details.picBox->actions()) {
+                if (item->objectName() != QLatin1String("mnuShowWorld")) continue;
+                listed = true;
+                QCOMPARE(item->text(), QStringLiteral("Show &World"));
+                item->trigger();
+            }
+            QVERIFY(listed);
+        }
         QVERIFY(seen);
     }
 

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QUrl>
 
 #include "Session.h"
@@ -40,7 +41,19 @@ MDIForm1::MDIForm1(Session& session, WindowPrompts& prompts, QWidget* parent)
 }
 
 QSize MDIForm1::FullSize() const {
-    return Main_->size() + QSize(0, menuBar()->sizeHint().height());
+    // Once laid out, what the frame adds is measured: at a fractional scale the menu bar's
+    // hint and its real height differ by a pixel or two, enough to bring both scroll bars.
+    const QWidget* area = centralWidget();
+    const QSize chrome = isVisible() && area != nullptr && area->height() > 0
+                             ? size() - area->size()
+                             : QSize(0, menuBar()->sizeHint().height());
+    return Main_->size() + chrome.expandedTo(QSize(0, 0));
+}
+
+void MDIForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The first layout may measure the menu bar differently from its hint.
+    QTimer::singleShot(0, this, [this] { FitToMain(); });
 }
 
 void MDIForm1::MDIForm_Load() {

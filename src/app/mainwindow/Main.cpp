@@ -37,6 +37,17 @@ inline constexpr int kConclusionY = 7800;
 // Premise k (1 to 8) sits at this height; the conclusion at kConclusionY.
 int LineY(int line) { return line == 0 ? kConclusionY : 1080 + 840 * (line - 1); }
 
+}  // namespace
+
+ui::TwipRect LinePictureRect(int line, bool warningBelow) {
+    ui::TwipRect picture = line == 0 ? ui::TwipRect{1320, 8160, 7720, 255}
+                                     : ui::TwipRect{1320, LineY(line) + 360, 7575, 255};
+    if (warningBelow) picture.height += kWarningRowHeight;
+    return picture;
+}
+
+namespace {
+
 template <typename Widget, typename... Args>
 Widget* Make(QWidget* parent, const char* name, const ui::TwipRect& at, Args&&... args) {
     auto* widget = new Widget(std::forward<Args>(args)..., parent);
@@ -192,7 +203,12 @@ void Main::CreateControls() {
         txt_[line] = Make<ui::LineEdit>(this, name.c_str(), {1320, LineY(line), 6015, 375});
         txt_[line]->SetTypingLimit(kMaxLineCharacters, QString::fromLatin1(kErrorMark));
         txt_[line]->SetInputRewrite([this](const QString& text, int cursor) {
-            return ReadSymbols(text, cursor, session_.mode);
+            // Pasted line breaks and tabs are spaces: the line is one line of text.
+            const auto pairs = static_cast<int>(text.left(cursor).count(QStringLiteral("\r\n")));
+            QString spaced = text;
+            spaced.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+            for (const QChar c : {u'\t', u'\r', u'\n'}) spaced.replace(c, QLatin1Char(' '));
+            return ReadSymbols(spaced, cursor - pairs, session_.mode);
         });
     }
     for (int line = 0; line < kLineCount; ++line) {
@@ -205,9 +221,8 @@ void Main::CreateControls() {
         cmdTruthTable_[line] = Make<QPushButton>(this, ("cmdTruthTable" + k).c_str(),
                                                  {7440, y, 1455, 375}, kShowTruthTable);
         cmdTruthTable_[line]->setEnabled(false);
-        const ui::TwipRect picture = line == 0 ? ui::TwipRect{1320, 8160, 7720, 255}
-                                               : ui::TwipRect{1320, y + 360, 7575, 255};
-        picBox_[line] = Make<ui::PictureBox>(this, ("picBox" + k).c_str(), picture);
+        picBox_[line] =
+            Make<ui::PictureBox>(this, ("picBox" + k).c_str(), LinePictureRect(line, false));
         picBox_[line]->SetBackColor(ui::kLightCyan);
     }
 
@@ -243,7 +258,9 @@ void Main::CreateControls() {
     cmdHalt = Make<QPushButton>(frameProcessing, "cmdHalt", {1680, 840, 855, 375}, "&Cancel");
     SetFrameStyle(frameProcessing, ui::kLightOrange);
     frameProcessing->hide();
-    for (QPushButton* button : findChildren<QPushButton*>()) FitCaption(button);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (button != cmdUpdateTerms) FitCaption(button);
+    }
     for (QRadioButton* option : Frame1->findChildren<QRadioButton*>()) FitCaption(option);
 
     Timer1 = new QTimer(this);
@@ -256,6 +273,8 @@ void Main::CreateControls() {
         connect(text, &ui::LineEdit::keyDown, this, [this, line] { txt_KeyDown(line); });
         connect(text, &ui::LineEdit::textEdited, this, [this, line] { txt_KeyDown(line); });
         connect(text, &ui::LineEdit::keyUp, this, [this, line](int key) { txt_KeyUp(line, key); });
+        connect(text, &ui::LineEdit::limitRefused, this,
+                [this] { session_.prompts().ShowMessage(kLineTooLong); });
         connect(text, &ui::LineEdit::lostFocus, this, [this, line] {
             QWidget* next = QApplication::focusWidget();
             txt_LostFocus(line);
@@ -482,15 +501,28 @@ void Main::opt_Click(Mode mode) {
     if (txt_[1]->isVisible()) txt_[1]->setFocus();
 }
 
+void Main::PlaceUpdateTerms(int left) {
+    // Its caption is drawn in the window's own face, not squeezed: the button grows to the
+    // left, keeping its right edge, as far as the caption needs.
+    constexpr ui::TwipRect kDesigned{0, 120, 1215, 495};
+    ui::SetTwipGeometry(*cmdUpdateTerms, {left, kDesigned.top, kDesigned.width, kDesigned.height});
+    const QRect designed = cmdUpdateTerms->geometry();
+    const int width = std::max(designed.width(), cmdUpdateTerms->sizeHint().width());
+    cmdUpdateTerms->setGeometry(designed.right() + 1 - width, designed.y(), width,
+                                designed.height());
+}
+
 void Main::ShowModePanel() {
     const PanelButtons buttons = DrawSyntaxPanel(*picBoxSyntax, session_.mode);
     exampleOnShow_ = false;
+    // The syntax is on show: a click on the toggle shows the terms.
+    cmdToggle->setText(QString::fromLatin1(kShowTerms));
     // The natural-language panel keeps its left part for text and refers to both buttons.
     if (buttons.help) {
         const ui::TwipPoint panel = ui::ToTwips(picBoxSyntax->pos(), *this);
         ui::SetTwipGeometry(*cmdNatSyntaxHelp,
                             {panel.x + buttons.help->x, panel.y + buttons.help->y, 855, 375});
-        ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
+        PlaceUpdateTerms(13800);
         cmdUpdateTerms->show();
         cmdNatSyntaxHelp->show();
     }

@@ -49,10 +49,20 @@ inline constexpr int kWhyHeight = 300;                     // lblWhy, by which t
 inline constexpr ui::TwipSize kExampleSize{15400, 10000};  // while a worked example shows
 inline constexpr const char* kProcessCanceled = "Process canceled by user";
 inline constexpr const char* kReparseCanceled = "Reparse canceled by user";
+// Said when typing or pasting would make a line longer than it may be.
+inline constexpr const char* kLineTooLong = "A line holds at most 100 characters.";
 inline constexpr const char* kTablesOnly = "T";  // BeginProcessing kind: the lines stay usable
 // The captions of cmdToggle, each naming the panel a click will show.
 inline constexpr const char* kShowTerms = "Show Terms";
 inline constexpr const char* kShowSyntax = "Show Syntax";
+
+// A scope warning that does not fit after its formula goes on a row of its own below it,
+// this much lower (the picture grows by as much, into the gap before the next line). On the
+// conclusion's picture the row starts right of the evaluate button, which stays above it.
+inline constexpr int kWarningRowHeight = 215;
+inline constexpr int kConclusionWarningX = 1200;
+// Where line `line`'s formula picture is, with room for a warning row or without.
+[[nodiscard]] ui::TwipRect LinePictureRect(int line, bool warningBelow);
 
 class Main : public QWidget {
     Q_OBJECT
@@ -75,7 +85,8 @@ public:
     void Form_Activate();
 
     // Argument files (Main_file.cpp). Opening asks, as a worked example does, before it
-    // replaces what is entered; a file that is not an argument leaves the window as it was.
+    // replaces what is entered (the save question when there are unsaved changes); a file
+    // that is not an argument leaves the window as it was.
     bool OpenArgumentFile(const QString& path);
     // Whether the lines, mode or terms differ from what was last opened or saved.
     [[nodiscard]] bool modified() const;
@@ -116,6 +127,8 @@ private:
     void opt_Click(Mode mode);
     QRadioButton* OptionFor(Mode mode) const;
     void ShowModePanel();
+    // Puts "Add/Correct Terms" at `left` (twips), wide enough for its caption.
+    void PlaceUpdateTerms(int left);
 
     // Line entry (Main_lines.cpp)
     void txt_KeyDown(int line);
@@ -129,6 +142,8 @@ private:
     // The processing frame around building a line's table.
     [[nodiscard]] TableBuildHooks TableHooks();
     void DrawLineFormula(int line, std::string_view scopeWarning);
+    // Clears a line's formula picture back to its one row.
+    void ClearLinePicture(int line);
     void ClearVerdict();
     void cmdTruthTable_Click(int line);
     void OpenTruthTableWindow(int line);
@@ -159,6 +174,9 @@ private:
     // The question asked before an argument of `mode` replaces the entries; none if nothing
     // would be lost.
     [[nodiscard]] const char* ReplaceQuestion(Mode mode) const;
+    // Asks before an argument of `mode` replaces the one on show: whether to save unsaved
+    // changes, else ReplaceQuestion; false when the user chose to keep it.
+    [[nodiscard]] bool MayReplaceArgument(Mode mode);
     // Types an argument into the lines as a user would: the mode selected with the panel
     // left alone, `defineTerms` run, each line parsed. FinishArgument then evaluates it.
     void TypeArgument(Mode mode, const std::array<std::string, kLineCount>& lines,
@@ -184,6 +202,8 @@ private:
     bool SaveArgumentFile(const QString& path);
     [[nodiscard]] std::string ArgumentFileText() const;
     void MarkSaved();
+    // What is on show is a new argument: no file, header or answer key, nothing unsaved.
+    void ForgetFile();
     void AddRecentFile(const QString& path);
     void ShowRecentFiles();
     [[nodiscard]] PrintedArgument ArgumentOnPaper();

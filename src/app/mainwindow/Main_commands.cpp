@@ -38,7 +38,7 @@ void Main::ReparseFlaggedLines() {
         box.setText(QString::fromStdString(RemoveErrorMarks(box.text().toStdString())));
         box.SetTextColour(Qt::black);
         cmdTruthTable_[line]->setEnabled(true);
-        picBox_[line]->Cls();
+        ClearLinePicture(line);
 
         const LineOutcome outcome =
             ReadLine(box.text().toStdString(), line, ReadKind::Reparse, session_, TableHooks());
@@ -65,7 +65,7 @@ void Main::CancelReparse(int line) {
         txt_[k]->SetTextColour(Qt::red);
         txt_[k]->setEnabled(true);
         DisableLineButtons(k);
-        picBox_[k]->Cls();
+        ClearLinePicture(k);
         slot.table.reset();
         slot.tokens.clear();
     }
@@ -80,7 +80,7 @@ void Main::cmdClear_Click() {
     lblEvaluation->clear();
     lblWhy->clear();
     for (int line = 0; line < kLineCount; ++line) {
-        picBox_[line]->Cls();
+        ClearLinePicture(line);
         txt_[line]->setText(QString());
         txt_[line]->SetTextColour(Qt::black);
         txt_[line]->setEnabled(true);
@@ -92,6 +92,8 @@ void Main::cmdClear_Click() {
     session_.entriesMade = false;
     ShowModePanel();
     SetWindowSize(kMainSize);
+    // A cleared argument is a new one: saving it must not reuse the old file's comments.
+    ForgetFile();
 }
 
 void Main::mnuClearTerms_Click() {
@@ -103,6 +105,8 @@ void Main::mnuClearTerms_Click() {
         if (session_.lines[line].table) session_.lineReparse[line] = 'T';
     }
     ReparseFlaggedLines();
+    // The panel shows the lexicon as it now is, not the terms just deleted.
+    if (cmdToggle->text() == QLatin1String(kShowSyntax)) ShowTermsPanel();
 }
 
 void Main::ClearLexicon() {
@@ -137,11 +141,11 @@ void Main::cmdShowExample_Click() { LoadExample(session_.mode); }
 
 void Main::LoadExample(Mode mode) {
     const WorkedExample& example = ExampleFor(mode);
-    if (const char* question = ReplaceQuestion(mode); question != nullptr) {
-        if (!session_.prompts().Confirm(question)) return;
-        cmdClear_Click();
-    }
+    if (!MayReplaceArgument(mode)) return;
+    if (ReplaceQuestion(mode) != nullptr) cmdClear_Click();
     ShowExample(example);
+    // The bundled example is no one's unsaved work, and no file's.
+    ForgetFile();
 }
 
 const char* Main::ReplaceQuestion(Mode mode) const {
@@ -167,7 +171,7 @@ void Main::ShowExample(const WorkedExample& example) {
         if (example.mode != Mode::Natural) return;
         cmdNatSyntaxHelp->hide();
         // Clear of the problem's title, as on the syntax panel.
-        ui::SetTwipGeometry(*cmdUpdateTerms, {13800, 120, 1215, 495});
+        PlaceUpdateTerms(13800);
         cmdUpdateTerms->show();
         ClearLexicon();
         for (const ExampleTerm& term : example.terms) {
@@ -213,13 +217,12 @@ void Main::cmdToggle_Click() {
         ShowTermsPanel();
         return;
     }
-    cmdToggle->setText(QString::fromLatin1(kShowTerms));
     ShowModePanel();
 }
 
 void Main::ShowTermsPanel() {
     const int y = DrawTermsPanel(*picBoxSyntax, session_.lexicon);
-    ui::SetTwipGeometry(*cmdUpdateTerms, {11040, 120, 1215, 495});
+    PlaceUpdateTerms(11040);
     cmdUpdateTerms->show();
     cmdNatSyntaxHelp->hide();
     cmdToggle->setText(QString::fromLatin1(kShowSyntax));

@@ -26,8 +26,6 @@ namespace {
 
 constexpr int kRecentFiles = 8;
 constexpr const char* kRecentKey = "recentFiles";
-constexpr const char* kNeedsConclusion =
-    "An argument file needs a conclusion: type the conclusion, then save.";
 
 // Defines the terms in a lexicon of their own first, so that a term the lexicon refuses
 // is found before anything in the window has changed.
@@ -138,12 +136,22 @@ bool Main::MaybeSaveChanges() {
     return false;
 }
 
-void Main::mnuNew_Click() {
-    cmdClear_Click();
+bool Main::MayReplaceArgument(Mode mode) {
+    if (modified()) return MaybeSaveChanges();
+    const char* question = ReplaceQuestion(mode);
+    return question == nullptr || session_.prompts().Confirm(question);
+}
+
+void Main::ForgetFile() {
     filePath_.clear();
     fileHeader_.clear();
     fileExpected_.reset();
     MarkSaved();
+}
+
+void Main::mnuNew_Click() {
+    if (!MaybeSaveChanges()) return;
+    cmdClear_Click();
 }
 
 void Main::mnuOpen_Click() {
@@ -175,9 +183,7 @@ bool Main::OpenArgumentFile(const QString& path) {
         return false;
     }
     const ArgumentText& argument = read.argument;
-    if (const char* question = ReplaceQuestion(argument.mode); question != nullptr) {
-        if (!session_.prompts().Confirm(question)) return false;
-    }
+    if (!MayReplaceArgument(argument.mode)) return false;
     cmdClear_Click();
     TypeArgument(argument.mode, argument.lines, [this, &argument] {
         if (argument.mode != Mode::Natural) return;
@@ -215,10 +221,6 @@ bool Main::mnuSaveAs_Click() {
 }
 
 bool Main::SaveArgumentFile(const QString& path) {
-    if (txt_[0]->text().trimmed().isEmpty()) {
-        session_.prompts().ShowMessage(kNeedsConclusion);
-        return false;
-    }
     const std::string text = ArgumentFileText();
     // Written beside the file and renamed over it: a failed save leaves the old file whole.
     QSaveFile file(path);

@@ -23,8 +23,11 @@ void Main::txt_KeyDown(int line) {
 
 void Main::txt_KeyUp(int line, int key) {
     // In natural language a sentence is translated as soon as its full stop is typed: the
-    // box gives up the focus, which parses it, and is enabled again when the parse ends.
-    if (session_.modeNatural() && key == Qt::Key_Period) txt_[line]->setEnabled(false);
+    // box gives up the focus, which parses it, and is enabled again when the parse ends. A
+    // full stop that did not enter the text (the line is full) starts nothing.
+    if (session_.modeNatural() && key == Qt::Key_Period && txt_[line]->lastKeyChangedText()) {
+        txt_[line]->setEnabled(false);
+    }
 }
 
 void Main::txt_LostFocus(int line) { ParseLine(line); }
@@ -44,7 +47,7 @@ void Main::ParseLine(int line) {
         pendingParse_.set(line);
         return;
     }
-    picBox_[line]->Cls();
+    ClearLinePicture(line);
     const LineOutcome outcome =
         ReadLine(txt_[line]->text().toStdString(), line, ReadKind::Edit, session_, TableHooks());
     if (session_.modeNatural() && outcome.result != LineResult::Blank && !session_.exampleLoading) {
@@ -99,8 +102,24 @@ void Main::DrawLineFormula(int line, std::string_view scopeWarning) {
     ui::PictureBox& picture = *picBox_[line];
     picture.CurrentX = 10;
     picture.CurrentY = 40;
-    DrawFormula(picture, session_.lines[line].tokens, scopeWarning, session_.mode);
+    const int end = DrawFormula(picture, session_.lines[line].tokens, {}, session_.mode);
+    if (!scopeWarning.empty()) {
+        // Read in full without hovering: after the formula when it fits, else below it.
+        constexpr int kGap = 280;
+        const bool below =
+            end + kGap + picture.TextWidth(scopeWarning) > LinePictureRect(line, false).width;
+        ui::SetTwipGeometry(picture, LinePictureRect(line, below));
+        picture.ForeColor = ui::kRed;
+        picture.PrintAt(below ? (line == 0 ? kConclusionWarningX : 10) : end + kGap,
+                        below ? 40 + kWarningRowHeight : 40, scopeWarning);
+        picture.ForeColor = ui::kBlack;
+    }
     DescribeLineFormula(line, scopeWarning);
+}
+
+void Main::ClearLinePicture(int line) {
+    picBox_[line]->Cls();
+    ui::SetTwipGeometry(*picBox_[line], LinePictureRect(line, false));
 }
 
 bool Main::LineIsBlank(int line) const { return Trim(txt_[line]->text().toStdString()).empty(); }

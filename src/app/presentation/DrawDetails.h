@@ -11,7 +11,9 @@ namespace deducto {
 
 // Draws `cases` (already worded for the mode) and returns the size the window needs. Cases
 // that would start within 300 twips of the picture's bottom are replaced by one line saying
-// that there are more.
-ui::TwipSize DrawDetails(ui::Canvas& canvas, const std::vector<CaseText>& cases);
+// that there are more. The width is that of the widest line drawn, whatever the canvas's;
+// `caseTops`, when given, receives the y of each case drawn.
+ui::TwipSize DrawDetails(ui::Canvas& canvas, const std::vector<CaseText>& cases,
+                         std::vector<int>* caseTops = nullptr);
 
 }  // namespace deducto

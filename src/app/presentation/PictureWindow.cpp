@@ -20,6 +20,19 @@ QRect AvailableScreenArea(const QWidget& window, QPoint at) {
 
 }  // namespace
 
+QSize FrameAllowance(const QWidget& window) {
+    // Once shown, the window manager's frame is known; before that a title bar and borders
+    // are allowed for, so that the frame, not only the client area, stays on the screen.
+    const QSize known = window.frameGeometry().size() - window.size();
+    return known.height() > 0 ? known : QSize(16, 40);
+}
+
+QPoint KeptOnScreen(const QWidget& window, QPoint at, const QRect& area) {
+    const QSize whole = window.size() + FrameAllowance(window);
+    return {std::max(area.left(), std::min(at.x(), area.right() + 1 - whole.width())),
+            std::max(area.top(), std::min(at.y(), area.bottom() + 1 - whole.height()))};
+}
+
 PictureWindow::PictureWindow(const QString& caption, QWidget* parent)
     : QDialog(parent), picBox(new ui::PictureBox(this)) {
     setWindowTitle(caption);
@@ -33,9 +46,7 @@ PictureWindow::PictureWindow(const QString& caption, QWidget* parent)
 
 void PictureWindow::PlaceAtPointer() {
     const QPoint at = QCursor::pos();
-    const QRect area = AvailableScreenArea(*this, at);
-    move(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - width())),
-         std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    move(KeptOnScreen(*this, at, AvailableScreenArea(*this, at)));
 }
 
 void PictureWindow::FitToDrawing(ui::TwipSize needed) {
@@ -45,12 +56,11 @@ void PictureWindow::FitToDrawing(ui::TwipSize needed) {
     const QSize wanted = ui::ToPixels(
         ui::TwipSize{std::clamp(needed.width, 0, 1 << 24), std::clamp(needed.height, 0, 1 << 24)},
         *this);
-    resize(std::clamp(std::max(wanted.width(), TitleWidth()), 100, std::max(100, area.width())),
-           std::clamp(wanted.height(), 50, std::max(50, area.height())));
-    const QPoint at = pos();
-    const QRect frame = frameGeometry();
-    move(std::max(area.left(), std::min(at.x(), area.right() - frame.width())),
-         std::max(area.top(), std::min(at.y(), area.bottom() - frame.height())));
+    const QSize frame = FrameAllowance(*this);
+    resize(std::clamp(std::max(wanted.width(), TitleWidth()), 100,
+                      std::max(100, area.width() - frame.width())),
+           std::clamp(wanted.height(), 50, std::max(50, area.height() - frame.height())));
+    move(KeptOnScreen(*this, pos(), area));
     FitPicture();
 }
 

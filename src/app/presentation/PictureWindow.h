@@ -15,6 +15,11 @@ namespace deducto {
 inline constexpr int kMaxFitTwips = 20000;  // the picture grows with the window up to this
 inline constexpr int kDragThresholdTwips = 10;
 
+// What a window's frame adds to its client size (an allowance before it is first shown).
+[[nodiscard]] QSize FrameAllowance(const QWidget& window);
+// Where `window` goes to be near `at` with its whole frame inside `area`.
+[[nodiscard]] QPoint KeptOnScreen(const QWidget& window, QPoint at, const QRect& area);
+
 class PictureWindow : public QDialog {
     Q_OBJECT
 public:

@@ -1,7 +1,7 @@
 // frmDetails: a picture well beyond the window, so that many cases can be listed.
 #include "presentation/frmDetails.h"
 
-#include <QPushButton>
+#include <QAction>
 
 #include "Details.h"
 #include "Session.h"
@@ -30,19 +30,26 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
     const std::vector<CaseText> cases =
         DescribeFailingCases(*comparisonTable_, session.lexicon, session.prompts());
-    const ui::TwipSize needed = DrawDetails(*picBox, cases);
+    // Long cases differ in their last words: the picture grows to the widest line, so that
+    // dragging reaches the end of every one.
+    ui::TwipSize needed = DrawDetails(*picBox, cases, &caseTops_);
+    if (!cases.empty()) {
+        const int hintY = needed.height - 500;
+        picBox->PrintAt(400, hintY, kDetailsWorldHint);
+        needed.width = std::max(needed.width, 400 + picBox->TextWidth(kDetailsWorldHint) + 300);
+        needed.height = std::max(needed.height, hintY + 600);
+    }
     FitToDrawing(needed);
     std::vector<std::string> lines;
     for (const ui::TextRun& run : picBox->textRuns()) lines.push_back(run.text);
     DescribePicture(QStringLiteral("Evaluation details"), lines);
 
-    // Kept at the window's top-right corner, above the picture that is dragged beneath it.
-    auto* cmdShowWorld = new QPushButton(QStringLiteral("Show World"), this);
-    cmdShowWorld->setObjectName(QStringLiteral("cmdShowWorld"));
-    const ui::TwipSize client = ui::ToTwips(size(), *this);
-    ui::SetTwipGeometry(*cmdShowWorld, {std::max(0, client.width - 1400), 60, 1300, 360});
-    cmdShowWorld->raise();
-    connect(cmdShowWorld, &QPushButton::clicked, this, &frmDetails::cmdShowWorld_Click);
+    // The world of a case is reached without a control over the drawing: by double-clicking
+    // the case, from the picture's menu, or by W (the case last clicked, else the first).
+    connect(picBox, &ui::PictureBox::doubleClicked, this,
+            [this](QPoint at) { ShowWorld(CaseAt(at)); });
+    connect(picBox, &ui::PictureBox::mousePressed, this, [this](QPoint at) { lastPress_ = at; });
+    lastPress_ = QPoint(0, 0);
 
     // In words as listed here, or as the comparison table's failing rows for a spreadsheet
     // or a document, headed by the argument the table tests.
@@ -68,10 +75,28 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
             return text;
         },
         session.prompts(), prompts);
+    auto* showWorld = new QAction(QStringLiteral("Show &World"), this);
+    showWorld->setObjectName(QStringLiteral("mnuShowWorld"));
+    showWorld->setShortcut(QKeySequence(Qt::Key_W));
+    showWorld->setShortcutContext(Qt::WindowShortcut);
+    showWorld->setEnabled(!cases.empty());
+    connect(showWorld, &QAction::triggered, this, [this] { ShowWorld(CaseAt(lastPress_)); });
+    addAction(showWorld);
+    picBox->addAction(showWorld);
 }
 
-void frmDetails::cmdShowWorld_Click() {
-    auto* window = new frmWorld(comparisonTable_, session_, this);
+int frmDetails::CaseAt(QPoint at) const {
+    const int y = ui::ToTwips(at.y(), ui::DpiOf(*this).y);
+    int index = 0;
+    for (int i = 0; i < static_cast<int>(caseTops_.size()); ++i) {
+        if (caseTops_[static_cast<size_t>(i)] <= y) index = i;
+    }
+    return index;
+}
+
+void frmDetails::ShowWorld(int index) {
+    if (caseTops_.empty()) return;
+    auto* window = new frmWorld(comparisonTable_, session_, this, index);
     window->PlaceAtPointer();
     window->ShowWindow(true);
 }

@@ -15,7 +15,7 @@ inline constexpr int kMessageLeft = 200;  // where the drawing's text starts
 }  // namespace
 
 frmWorld::frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const Session& session,
-                   QWidget* parent)
+                   QWidget* parent, int firstCase)
     : PictureWindow(QStringLiteral("World"), parent),
       comparisonTable_(std::move(comparisonTable)),
       lines_(session.lines),
@@ -36,7 +36,7 @@ frmWorld::frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const S
     picBox->GrowTo(kPictureSize);
     const QColor background = palette().color(QPalette::Window);
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
-    ShowCase(0);
+    ShowCase(firstCase);
 }
 
 void frmWorld::ShowCase(int index) {
@@ -64,7 +64,7 @@ void frmWorld::ShowCase(int index) {
         if (lines_[k].table) picture.lines.push_back({k, lines_[k].tokens, failing.values[k]});
     }
     const ui::TwipSize needed = DrawWorld(*picBox, picture, kButtonsHeight + 100);
-    if (index == 0 && !isVisible()) FitToDrawing(needed);
+    if (!isVisible()) FitToDrawing(needed);
     cmdPrevious->raise();
     cmdNext->raise();
 }

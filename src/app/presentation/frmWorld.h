@@ -21,8 +21,9 @@ class frmWorld : public PictureWindow {
     Q_OBJECT
 public:
     // Takes what it draws from the session now: the lines may change while it is open.
+    // Opens at case `firstCase` (0-based) of the details list.
     frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const Session& session,
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr, int firstCase = 0);
 
     [[nodiscard]] int caseShown() const { return index_; }  // 0-based
     [[nodiscard]] int caseCount() const { return cases_; }

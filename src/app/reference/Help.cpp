@@ -3,12 +3,16 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
+#include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <string>
 
 #include "DeductoVersion.h"
+#include "presentation/PictureWindow.h"
 #include "ui/Twips.h"
 #include "ui/WindowPrompts.h"
 
@@ -56,7 +60,14 @@ bool dlgHelp::Form_KeyDown(int key) {
         return true;
     }
     if (key == Qt::Key_F12) {
-        // Closing every window closes the frame, which ends the program.
+        // The main window is asked first: it may hold unsaved work, and when the user keeps
+        // it nothing at all is closed. Closing it ends the program.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMainWindow*>(window) != nullptr && window->isVisible() &&
+                !window->close()) {
+                return true;
+            }
+        }
         QApplication::closeAllWindows();
         return true;
     }
@@ -76,6 +87,19 @@ void dlgHelp::resizeEvent(QResizeEvent* event) {
 dlgHelp* LaunchHelp(std::string_view anchor) {
     const std::string address = std::string(HelpPageAddress) + kHelpPage + std::string(anchor);
     auto* window = new dlgHelp(QString::fromStdString(address));
+    // A second window opens down and to the right of the newest one, as desktop programs
+    // cascade their windows, so that it does not hide the first; always inside the screen.
+    static QPointer<dlgHelp> newest;
+    if (newest != nullptr && newest->isVisible()) {
+        const int step = window->fontMetrics().height() * 2;
+        const QRect area = newest->screen()->availableGeometry();
+        const QSize whole = window->size() + FrameAllowance(*window);
+        QPoint at = newest->pos() + QPoint(step, step);
+        if (at.x() + whole.width() > area.right() + 1) at.setX(area.left());
+        if (at.y() + whole.height() > area.bottom() + 1) at.setY(area.top());
+        window->move(at);
+    }
+    newest = window;
     if (QApplication::activeModalWidget() != nullptr) {
         window->setWindowModality(Qt::ApplicationModal);
         window->exec();

@@ -21,9 +21,11 @@ qsizetype CharacterCount(QStringView text) {
 // Refuses an edit that makes the text longer than the limit; edits that shorten it always
 // pass, so a text longer than the limit (with marks) can still be corrected. The box has
 // already taken the new text when it asks, so the old length is kept by the box itself.
-class TypingLimit : public QValidator {
+}  // namespace
+
+class TypingLimitValidator : public QValidator {
 public:
-    explicit TypingLimit(LineEdit* box) : QValidator(box), box_(box) {}
+    explicit TypingLimitValidator(LineEdit* box) : QValidator(box), box_(box) {}
 
     State validate(QString& input, int&) const override {
         const int limit = box_->typingLimit();
@@ -32,19 +34,19 @@ public:
         const QString& uncounted = box_->uncountedText();
         qsizetype counted = length;
         if (!uncounted.isEmpty()) counted -= input.count(uncounted) * CharacterCount(uncounted);
-        return counted > limit ? Invalid : Acceptable;
+        if (counted <= limit) return Acceptable;
+        box_->NoteRefusal();
+        return Invalid;
     }
 
 private:
     LineEdit* box_;
 };
 
-}  // namespace
-
 LineEdit::LineEdit(QWidget* parent) : QLineEdit(parent) {
     // QLineEdit's own maximum length would also cut text the program sets, such as a line
     // with the error mark inserted, so the limit is a validator instead.
-    setValidator(new TypingLimit(this));
+    setValidator(new TypingLimitValidator(this));
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { acceptedLength_ = CharacterCount(text); });
     // Connected before anyone else can be, so that listeners see the rewritten text.
@@ -71,6 +73,23 @@ void LineEdit::RewriteInput() {
     }
 }
 
+void LineEdit::setText(const QString& text) {
+    const bool writing = std::exchange(programWriting_, true);
+    QLineEdit::setText(text);
+    programWriting_ = writing;
+}
+
+void LineEdit::NoteRefusal() {
+    if (programWriting_ || std::exchange(refusalPending_, true)) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            refusalPending_ = false;
+            emit limitRefused();
+        },
+        Qt::QueuedConnection);
+}
+
 void LineEdit::SetTypingLimit(int limit, const QString& uncounted) {
     limit_ = limit;
     uncounted_ = uncounted;
@@ -87,7 +106,9 @@ QColor LineEdit::textColour() const { return palette().color(QPalette::Text); }
 void LineEdit::keyPressEvent(QKeyEvent* event) {
     // Before the key acts, as the handlers expect (the verdict goes before the text changes).
     emit keyDown(event->key());
+    const QString before = text();
     QLineEdit::keyPressEvent(event);
+    lastKeyChangedText_ = text() != before;
 }
 
 void LineEdit::keyReleaseEvent(QKeyEvent* event) {

@@ -22,6 +22,8 @@ public:
     [[nodiscard]] const QString& uncountedText() const { return uncounted_; }
     // The length of the text before the edit being validated, in characters.
     [[nodiscard]] qsizetype acceptedLength() const { return acceptedLength_; }
+    // Whether the last key pressed changed the text (a key refused by the limit did not).
+    [[nodiscard]] bool lastKeyChangedText() const { return lastKeyChangedText_; }
 
     // What the user types or pastes is passed through `rewrite` (given the text and the
     // cursor position, it returns the text to show and the cursor's new position); the
@@ -33,6 +35,10 @@ public:
     using Rewrite = std::function<Rewritten(const QString& text, int cursor)>;
     void SetInputRewrite(Rewrite rewrite) { rewrite_ = std::move(rewrite); }
 
+    // The program's own text, never refused or reported against the limit. (Hides
+    // QLineEdit::setText for callers that know the box as a LineEdit.)
+    void setText(const QString& text);
+
     // The text colour (normal or failed).
     void SetTextColour(const QColor& colour);
     [[nodiscard]] QColor textColour() const;
@@ -41,6 +47,9 @@ signals:
     void keyDown(int key);
     void keyUp(int key);
     void lostFocus();
+    // Typing or pasting was refused because the text would pass the limit. Sent once the
+    // edit is over, so a message shown for it does not interrupt the box.
+    void limitRefused();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,7 +57,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    friend class TypingLimitValidator;
     void RewriteInput();
+    void NoteRefusal();
 
     int limit_ = 0;  // 0: no limit
     qsizetype acceptedLength_ = 0;
@@ -56,6 +67,9 @@ private:
     Rewrite rewrite_;
     // Where a rewrite left a space before the cursor: a space typed next is not doubled.
     int autoSpace_ = -1;
+    bool lastKeyChangedText_ = false;
+    bool refusalPending_ = false;
+    bool programWriting_ = false;
 };
 
 }  // namespace deducto::ui

@@ -223,6 +223,10 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     emit mousePressed(event->position().toPoint());
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit doubleClicked(event->position().toPoint());
+}
+
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved(event->position().toPoint());
 }

@@ -2,7 +2,7 @@
 // copying it to the screen. The image grows with the widget (checked on every drawing call,
 // since drawing often happens before a window is first shown) and never shrinks. It records
 // what it printed and the lines it drew, so tests can read a drawing back, and reports mouse
-// presses, moves and releases for the windows that scroll by dragging.
+// presses, moves, releases and double clicks for the windows that scroll by dragging.
 #pragma once
 
 #include <QImage>
@@ -70,6 +70,7 @@ signals:
     void mousePressed(QPoint at);
     void mouseMoved(QPoint at);
     void mouseReleased(QPoint at);
+    void doubleClicked(QPoint at);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,6 +78,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void EnsureImage();

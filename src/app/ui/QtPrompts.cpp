@@ -3,9 +3,22 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace deducto::ui {
+
+void WideEnoughForTitle(QMessageBox& box) {
+    constexpr int kDecorations = 150;  // pixels: the window's icon and its buttons
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    const int wanted = metrics.horizontalAdvance(box.windowTitle()) + kDecorations;
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr || box.sizeHint().width() >= wanted) return;
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 namespace {
 
 inline constexpr qint64 kPumpIntervalMs = 30;
@@ -18,6 +31,7 @@ int Ask(std::string_view text, QMessageBox::StandardButtons buttons,
         const QString& title = QApplication::applicationName()) {
     QMessageBox box(QMessageBox::NoIcon, title, ToQString(text), buttons,
                     QApplication::activeWindow());
+    WideEnoughForTitle(box);
     box.setDefaultButton(QMessageBox::Ok);
     if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
     return box.exec();
@@ -45,6 +59,7 @@ SaveChoice QtPrompts::AskToSave(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     QApplication::activeWindow());
+    WideEnoughForTitle(box);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

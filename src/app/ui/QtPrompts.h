@@ -4,11 +4,17 @@
 
 #include <QElapsedTimer>
 
+class QMessageBox;
+
 #include "Progress.h"
 #include "UserPrompts.h"
 #include "ui/WindowPrompts.h"
 
 namespace deducto::ui {
+
+// A message box is laid out for its text and buttons only, so a longer title would be cut
+// to "..." in the title bar: the box is made at least as wide as its caption needs.
+void WideEnoughForTitle(QMessageBox& box);
 
 // Message boxes titled with the application's name: OK for messages, OK / Cancel for
 // questions; file dialogs for file questions. Once silenced (the program is closing)

@@ -58,8 +58,13 @@ struct ReadArgument {
     [[nodiscard]] bool ok() const { return error.empty(); }
 };
 
+// Whether a file without a Conclusion line is read: the checker has nothing to test in it,
+// the window reopens the half-done work it saved.
+enum class ConclusionNeed { Required, Optional };
+
 // Reads a whole file's content. Every problem is one message naming the line it is on.
-[[nodiscard]] ReadArgument ParseArgumentText(std::string_view content);
+[[nodiscard]] ReadArgument ParseArgumentText(std::string_view content,
+                                             ConclusionNeed need = ConclusionNeed::Required);
 
 // An argument as the window holds it: a slot for each line.
 struct ArgumentText {
@@ -76,11 +81,12 @@ struct ReadArgumentText {
     [[nodiscard]] bool ok() const { return error.empty(); }
 };
 
-// Reads a whole file's content as ParseArgumentText does, and refuses a line longer than a
-// line of the window holds.
+// Reads a whole file's content as ParseArgumentText does, without needing a conclusion, and
+// refuses a line longer than a line of the window holds.
 [[nodiscard]] ReadArgumentText ReadArgumentFile(std::string_view content);
 
 // The file's content, every line ending with "\n": reading it gives the same argument back.
+// An empty conclusion writes no Conclusion line.
 [[nodiscard]] std::string WriteArgumentFile(const ArgumentText& argument);
 
 // Every term of the lexicon, as Term lines in lexicon order.

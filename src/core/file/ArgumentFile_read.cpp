@@ -60,7 +60,7 @@ std::optional<Mode> ModeNamed(const std::string& name) {
 // value and returns why the line is refused, or nothing.
 class Reader {
 public:
-    explicit Reader(ArgumentFile& argument) : argument_(argument) {}
+    Reader(ArgumentFile& argument, ConclusionNeed need) : argument_(argument), need_(need) {}
 
     // Reads one line of the file, without its "\n"; the message when it is refused.
     std::string ReadFileLine(std::string_view raw, int fileLine);
@@ -77,6 +77,7 @@ private:
     std::string ReadKeyLine(std::string_view line, int fileLine);
 
     ArgumentFile& argument_;
+    ConclusionNeed need_;
     bool inHeader_ = true;
     int modeLine_ = 0;  // the Mode line; 0 while there is none
     int premises_ = 0;
@@ -180,7 +181,8 @@ std::string Reader::Finish() {
     std::vector<std::string>& header = argument_.header;
     while (!header.empty() && Trim(header.back(), " \t").empty()) header.pop_back();
 
-    if (!conclusionSeen_) return "no Conclusion line: there is nothing to test";
+    if (!conclusionSeen_ && need_ == ConclusionNeed::Required)
+        return "no Conclusion line: there is nothing to test";
     // The mode may come last, so symbols are read as keywords once the whole file is known.
     for (InputLine& line : argument_.lines) {
         line.text = std::string(Trim(ReplaceSymbols(line.text, argument_.mode).text));
@@ -250,13 +252,13 @@ std::optional<Verdict> VerdictNamed(std::string_view text) {
     return std::nullopt;
 }
 
-ReadArgument ParseArgumentText(std::string_view content) {
+ReadArgument ParseArgumentText(std::string_view content, ConclusionNeed need) {
     ReadArgument result;
     result.error = TextProblem(content);
     if (!result.ok()) return result;
     if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
 
-    Reader reader(result.argument);
+    Reader reader(result.argument, need);
     for (int fileLine = 1; !content.empty() && result.ok(); ++fileLine) {
         const std::size_t end = content.find('\n');
         result.error = reader.ReadFileLine(content.substr(0, end), fileLine);
@@ -268,7 +270,7 @@ ReadArgument ParseArgumentText(std::string_view content) {
 
 ReadArgumentText ReadArgumentFile(std::string_view content) {
     ReadArgumentText result;
-    const ReadArgument read = ParseArgumentText(content);
+    const ReadArgument read = ParseArgumentText(content, ConclusionNeed::Optional);
     if (!read.ok()) {
         result.error = read.error;
         return result;

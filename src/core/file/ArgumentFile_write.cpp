@@ -22,7 +22,8 @@ std::string WriteArgumentFile(const ArgumentText& argument) {
     for (int k = 1; k <= lastPremise; ++k) {
         out += argument.lines[k].empty() ? "Premise:\n" : "Premise: " + argument.lines[k] + '\n';
     }
-    out += "Conclusion: " + argument.lines[0] + '\n';
+    // Half-done work keeps what it has; a reader that needs a conclusion says there is none.
+    if (!argument.lines[0].empty()) out += "Conclusion: " + argument.lines[0] + '\n';
     return out;
 }
 

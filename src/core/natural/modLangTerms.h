@@ -179,7 +179,7 @@ struct TermTexts {
 [[nodiscard]] int FormCount(TermKind kind);
 
 // Why a lower-case text on its own can never be a term form (a core word, "," or ";", a
-// period anywhere in it); nullopt when it can be one.
+// period anywhere in it, no letter or digit at all); nullopt when it can be one.
 [[nodiscard]] std::optional<std::string> TermTextProblem(std::string_view text);
 
 // Checks an edited table of terms. Each text is normalised in place as it is examined; the

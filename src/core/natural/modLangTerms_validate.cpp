@@ -1,4 +1,6 @@
 // The rules an edited table of term texts must pass before it replaces the lexicon.
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,13 @@ std::optional<std::string> TermTextProblem(std::string_view text) {
         return Quoted(text) + " is a recognized punctuation symbol and cannot be used as a term";
     }
     if (text.find('.') != std::string_view::npos) return "Period not allowed within a term";
+    // Punctuation alone ("!!!") names nothing. Any byte of a multi-byte character counts as
+    // a letter, so terms in every script stay possible.
+    const bool named = std::any_of(text.begin(), text.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 0x80 || std::isalnum(u) != 0;
+    });
+    if (!named) return Quoted(text) + " has no letter or digit and cannot be used as a term";
     return std::nullopt;
 }
 

@@ -50,7 +50,14 @@ bool NaturalTranslator::RequestTermDefinitions(int n) {
         if (WordTermIndex(i).kind != WordKind::Undefined) continue;
         bool earlier = false;
         for (int j = 1; j < i && !earlier; ++j) earlier = Word(j) == Word(i);
-        if (!earlier) undefined.push_back(Word(i));
+        if (earlier) continue;
+        // A word the lexicon would refuse is not offered for definition: the sentence fails
+        // and says why.
+        if (const auto problem = TermTextProblem(Word(i))) {
+            nat.ShowNatMessage(*problem);
+            return false;
+        }
+        undefined.push_back(Word(i));
     }
     const bool accepted = deducto::RequestTermDefinitions(undefined, session_);
     if (!accepted && !undefined.empty()) declinedRequest = DefinitionRequest(undefined);

@@ -60,6 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
     Arguments, ArgumentRoundTrip,
     ::testing::Values(
         Written{"ConclusionAlone", Argument(Mode::Propositional, {"p or not p"})},
+        // Half-done work: the window saves it and opens it again.
+        Written{"PremisesWithoutConclusion",
+                Argument(Mode::Propositional, {"", "p implies q", "p"})},
+        Written{"NothingYet", Argument(Mode::Predicate, {})},
         Written{"Propositional",
                 Argument(Mode::Propositional, {"q", "p implies q", "p"}, Verdict::AlwaysTrue)},
         Written{

@@ -521,6 +521,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "\",\" is a recognized punctuation symbol and cannot be used as a term"},
         Validation{
             "PeriodInside", {{K::SpecificNoun, {"st. paul"}}}, "Period not allowed within a term"},
+        Validation{"PunctuationAlone",
+                   {{K::SpecificNoun, {"!!!"}}},
+                   "\"!!!\" has no letter or digit and cannot be used as a term"},
+        Validation{"DigitsAndOtherScriptsAreNames",
+                   {{K::SpecificNoun, {"r2"}}, {K::SpecificNoun, {"\xCE\xB1"}}},
+                   ""},
         Validation{"MissingVariants",
                    {{K::ClassNoun, {"", "dogs", "", ""}}},
                    "Missing variant(s) for \"dogs\""},

@@ -1,4 +1,6 @@
 // TranslateSentence as a whole: its retry loop and questions, and whole arguments.
+#include <algorithm>
+
 #include "NaturalTestSupport.h"
 #include "ReadLine.h"
 #include "formula/modBuildPolish.h"
@@ -63,6 +65,23 @@ TEST_F(TranslateSentenceTest, DefinitionRequestsNameEachUndefinedWordOnce) {
     t.ScanSentence();
     EXPECT_FALSE(t.RequestTermDefinitions(t.WordCount()));
     EXPECT_EQ(query, "Please define the following terms:  GREEK WISE KINGS.");
+}
+
+// Punctuation is never offered for definition: the sentence fails with the lexicon's reason,
+// and no window opens that could only open again.
+TEST_F(TranslateSentenceTest, WordsTheLexiconRefusesAreNotOfferedForDefinition) {
+    int windows = 0;
+    s.prompts.onEditTerms = [&](LanguageTermsModel&) {
+        ++windows;
+        return false;
+    };
+    const Translation r = Translate("Socrates is !!! ??? ###.");
+    EXPECT_EQ(r.text, "");
+    EXPECT_EQ(windows, 0);
+    EXPECT_NE(std::find(messages.begin(), messages.end(),
+                        "\"!!!\" has no letter or digit and cannot be used as a term"),
+              messages.end());
+    EXPECT_TRUE(r.declinedRequest.empty());
 }
 
 TEST_F(TranslateSentenceTest, DefinedTermsAreUsedAtOnce) {
