@@ -168,6 +168,21 @@ private slots:
             ui::TwipRect{hint.at.x, hint.at.y, window->picBox->TextWidth(hint.text), 200}, *window);
         QVERIFY(window->rect().contains(drawn));
     }
+
+    // Under the line saying there are more cases, the hint has a line of its own, whole.
+    void theWorldHintFollowsTheLastLineDrawn() {
+        const auto comparison =
+            Compare({"a or b or c or d or e or f or g"}, "a and b and c and d and e and f and g");
+        auto* window = new frmDetails(comparison, session(), app_->prompts);
+        const auto& runs = window->picBox->textRuns();
+        QVERIFY(runs.size() >= 3);
+        const ui::TextRun& more = runs[runs.size() - 2];
+        const ui::TextRun& hint = runs.back();
+        QCOMPARE(more.text, std::string(kDetailsMore));
+        QCOMPARE(hint.text, std::string(kDetailsWorldHint));
+        QCOMPARE(hint.at.y, more.at.y + 200);
+        QVERIFY(hint.at.y + 200 <= window->picBox->Size().height);
+    }
 };
 
 QTEST_MAIN(DetailsWindowTest)

@@ -393,9 +393,10 @@ private slots:
                                 QCOMPARE(window.windowTitle(),
                                          QStringLiteral("Evaluation Details"));
                                 const auto& runs = window.picBox->textRuns();
-                                QCOMPARE(runs.size(), size_t{2});
+                                QCOMPARE(runs.size(), size_t{3});
                                 QCOMPARE(runs[0].text, std::string(kDetailsHeading));
                                 QCOMPARE(runs[1].text, std::string(">> p is true, q is false"));
+                                QCOMPARE(runs[2].text, std::string(kDetailsWorldHint));
                             });
     }
 
@@ -700,10 +701,10 @@ private slots:
         QFETCH(QString, menu);
         QFETCH(Mode, mode);
         QFETCH(int, premises);
-        Type(1, "anything");  // the entries made are cleared after a question
+        Type(1, "anything");  // unsaved: cleared after the save question
         Menu(menu.toLatin1().constData())->trigger();
         QCOMPARE(prompts().messages.back(),
-                 std::string("This action will clear any entries already made."));
+                 std::string("Save the changes to the argument before closing?"));
         QCOMPARE(session().mode, mode);
         for (int line = 0; line <= premises; ++line) {
             QVERIFY2(session().lines[line].table != nullptr, qPrintable(Box(line)->text()));
@@ -718,7 +719,7 @@ private slots:
         OnModal<frmDetails>([this] { Button("cmdDetails")->click(); },
                             [](frmDetails& window) {
                                 const auto& runs = window.picBox->textRuns();
-                                QCOMPARE(runs.size(), size_t{2});
+                                QCOMPARE(runs.size(), size_t{3});  // and the world hint
                                 // One case, over every letter: all of them matter once premises are
                                 // false elsewhere.
                                 const QString line = QString::fromStdString(runs[1].text);

@@ -353,18 +353,17 @@ int main(int argc, char* argv[]) {
     testing::Find<QPushButton>(main, "cmdDetails")->click();
     Reactivate(&frame);
 
-    // A message box whose title is longer than its text.
-    QTimer::singleShot(300, [&folder] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            Save(box, folder, "34-message-box-title.png");
-            std::printf("message box %dx%d, title needs %d\n", box->width(), box->height(),
-                        box->fontMetrics().horizontalAdvance(box->windowTitle()));
-            box->close();
-        }
-    });
-    ui::QtPrompts real;
-    real.ShowTitledMessage(kSyntaxError, "Missing )");
-    Reactivate(&frame);
+    // A message box whose title is longer than its text, laid out as the program's are.
+    {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kSyntaxError),
+                        QStringLiteral("Missing )"), QMessageBox::Ok, &frame);
+        ui::WideEnoughForTitle(box);
+        box.show();
+        if (QTest::qWaitForWindowExposed(&box)) Save(&box, folder, "34-message-box-title.png");
+        std::printf("message box %dx%d\n", box.width(), box.height());
+        box.close();
+        Reactivate(&frame);
+    }
 
     // The help window, opened from the natural-language panel's button.
     testing::Find<QPushButton>(main, "cmdClear")->click();

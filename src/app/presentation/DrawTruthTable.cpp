@@ -25,14 +25,7 @@ bool RowShown(char value, const Options& options) {
 
 // The height every row of the table would need, and the end of the column rule.
 int NeededHeight(const clsTruthTable& table) { return 900 + kRowHeight * table.nbrTruthCombos(); }
-// The rule runs down to the last row drawn: as many as the filters show, at most the limit.
-int RuleEnd(const clsTruthTable& table, const Options& options) {
-    int shown = 0;
-    for (int row = 0; row < table.nbrTruthCombos() && shown < kMaxShownRows; ++row) {
-        if (RowShown(table.TruthValue(row), options)) ++shown;
-    }
-    return kFirstRowY + kRowHeight * shown;
-}
+int RuleEnd(const clsTruthTable& table) { return kFirstRowY + kRowHeight * table.nbrTruthCombos(); }
 
 // Makes the picture big enough for what will be drawn (at most 100 rows), capped.
 void GrowForDrawing(ui::Canvas& canvas, ui::TwipSize needed) {
@@ -121,7 +114,7 @@ ui::TwipSize DrawPropositional(ui::Canvas& canvas, const clsTruthTable& table,
                               NeededHeight(table)};
     // Grown first: a rule longer than the picture would be cut short.
     GrowForDrawing(canvas, needed);
-    canvas.Line(valueX - 150, kHeaderY, valueX - 150, RuleEnd(table, options));
+    canvas.Line(valueX - 150, kHeaderY, valueX - 150, RuleEnd(table));
 
     DrawRows(table, options, prompts, [&](int row, int y) {
         const std::string combo = table.TruthCombo(row);
@@ -187,7 +180,7 @@ ui::TwipSize DrawPredicate(ui::Canvas& canvas, const clsTruthTable& table,
     text.Add(headers, FormulaInWords(tokenList, mode));
     const ui::TwipSize needed{DrawHeading(canvas, valueX, tokenList, mode), NeededHeight(table)};
     GrowForDrawing(canvas, needed);
-    canvas.Line(valueX - 100, kHeaderY, valueX - 100, RuleEnd(table, options));
+    canvas.Line(valueX - 100, kHeaderY, valueX - 100, RuleEnd(table));
 
     DrawRows(table, options, prompts, [&](int row, int y) {
         std::vector<std::string> cells;

@@ -34,7 +34,9 @@ frmDetails::frmDetails(std::shared_ptr<const clsTruthTable> comparisonTable, Ses
     // dragging reaches the end of every one.
     ui::TwipSize needed = DrawDetails(*picBox, cases, &caseTops_);
     if (!cases.empty()) {
-        const int hintY = needed.height - 500;
+        // One line's gap under the last line drawn (a case or the line saying there are more).
+        const int hintY = needed.height - 400;
+        picBox->GrowTo({picBox->Size().width, hintY + 300});
         picBox->PrintAt(400, hintY, kDetailsWorldHint);
         needed.width = std::max(needed.width, 400 + picBox->TextWidth(kDetailsWorldHint) + 300);
         needed.height = std::max(needed.height, hintY + 600);
