@@ -69,8 +69,10 @@ class ParseArgumentTextFails : public ::testing::TestWithParam<Refusal> {};
 TEST_P(ParseArgumentTextFails, NamesTheProblemAndItsLine) {
     const Refusal& r = GetParam();
     EXPECT_EQ(ParseArgumentText(r.text).error, r.error);
-    // The window refuses what the checker refuses, with the same words.
-    EXPECT_EQ(ReadArgumentFile(r.text).error, r.error);
+    // The window refuses what the checker refuses, with the same words, but for half-done
+    // work without a conclusion, which it opens again.
+    const bool halfDone = std::string_view(r.name) == "NoConclusion";
+    EXPECT_EQ(ReadArgumentFile(r.text).error, halfDone ? "" : r.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
