@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "Json.h"
 
@@ -33,6 +34,19 @@ std::string CsvRecord(const std::vector<std::string>& fields) {
     return record + "\r\n";
 }
 
+namespace {
+
+// A name taken from a file name, made safe to open: a spreadsheet reads a cell that starts
+// with "=", "+", "-" or "@" as a formula, and a student chooses the names of the files.
+std::string Inert(const std::string& name) {
+    if (!name.empty() && std::string_view("=+-@\t\r").find(name.front()) != std::string::npos) {
+        return "'" + name;
+    }
+    return name;
+}
+
+}  // namespace
+
 std::string ReportHeader() {
     return CsvRecord({"path", "exercise", "expected verdict", "verdict", "verdict ok",
                       "lines equivalent", "lines", "problems", "score"});
@@ -43,7 +57,7 @@ std::string ReportRow(const std::string& path, const FileGrade& grade) {
     for (const std::string& problem : grade.problems) {
         problems += (problems.empty() ? "" : "; ") + problem;
     }
-    return CsvRecord({path, grade.exercise,
+    return CsvRecord({Inert(path), Inert(grade.exercise),
                       grade.expected ? VerdictShortName(*grade.expected) : std::string(),
                       grade.outcome, grade.verdictOk ? "yes" : "no",
                       grade.linesGraded ? std::to_string(grade.linesEquivalent) : std::string(),

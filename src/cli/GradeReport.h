@@ -19,7 +19,8 @@ namespace deducto::cli {
 // One CSV record ending in CRLF.
 [[nodiscard]] std::string CsvRecord(const std::vector<std::string>& fields);
 
-// The header record of the report, and a file's record.
+// The header record of the report, and a file's record. A path or exercise name that a
+// spreadsheet would take for a formula gets a leading "'".
 [[nodiscard]] std::string ReportHeader();
 [[nodiscard]] std::string ReportRow(const std::string& path, const FileGrade& grade);
 

@@ -56,8 +56,10 @@ constexpr OptionHelp kOptions[] = {
     {OptionKey::Json, "--json", "", "",
      "print one JSON object per file, a line each, instead of text"},
     {OptionKey::Grade, "--grade", "", "",
-     "compare each file's verdict with its Expect line: print one line per file, ok or what "
-     "was expected and what came, then \"N passed, M failed\""},
+     "compare each file's verdict with its Expect line (or with the answer key of --key): "
+     "print one line per file, ok or what was expected and what came, then with --key how "
+     "each exercise went, then \"N passed, M failed\"; with --json, a \"grade\" member in "
+     "each file's object and a summary object at the end"},
     {OptionKey::Key, "--key", "KEY", "an answer key",
      "grade against the answer key KEY instead of the files' own Expect lines: an argument file "
      "that grades every file, or a folder of them, one per exercise, each grading the files of "

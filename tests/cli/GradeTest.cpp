@@ -328,6 +328,8 @@ const std::vector<Student>& Students() {
         {"Oversized", "dee/ex1.deducto", "# " + std::string(1 << 20, 'x') + "\nConclusion: p\n",
          "error: <class>/dee/ex1.deducto is larger than 1024 KiB: not an argument file", "no", "",
          "", "0"},
+        {"NameLikeAFormula", "dee/=1+2.deducto", "Premise: p\nConclusion: p\n",
+         "error: no key for exercise \"=1+2\" in <key>", "no", "", "", "0"},
         {"NameWithColonSpace", "dee/ex4: late.deducto", "Premise: p or q\nConclusion: p\n",
          "error: no key for exercise \"ex4: late\" in <key>", "no", "", "", "0"},
     };
@@ -402,6 +404,8 @@ TEST_P(ClassFolder, CsvRowReadsBack) {
     EXPECT_EQ((*row)[5], s.linesEquivalent);
     EXPECT_EQ((*row)[6], s.lines);
     EXPECT_EQ((*row)[8], s.score);
+    const std::string exercise = fs::path(s.file).stem().string();
+    EXPECT_EQ((*row)[1], exercise.front() == '=' ? "'" + exercise : exercise);
     const std::string grade = Class().Expected(s.grade);
     const std::string problems = grade.rfind("wrong: ", 0) == 0   ? grade.substr(7)
                                  : grade.rfind("error: ", 0) == 0 ? grade.substr(7)
@@ -459,6 +463,7 @@ TEST(ClassRun, FilesInPathOrderThenTheSummary) {
     EXPECT_EQ(shown, names);
     const std::string summary =
         "Exercises:\n"
+        "    =1+2: 0 of 1 right\n"
         "    ex1: 1 of 4 right; most common wrong verdict: does not follow (1 file)\n"
         "    ex2: 1 of 2 right; most common wrong verdict: does not follow (1 file)\n"
         "    ex3: 1 of 2 right; most common wrong verdict: does not follow (1 file)\n"
@@ -466,10 +471,14 @@ TEST(ClassRun, FilesInPathOrderThenTheSummary) {
         "read) (1 file)\n"
         "    ex4: late: 0 of 1 right\n"
         "    ex9: 0 of 1 right\n"
-        "4 passed, 9 failed\n";
+        "4 passed, 10 failed\n";
     EXPECT_NE(Class().text.out.find(summary), std::string::npos) << Class().text.out;
     EXPECT_EQ(Class().text.exitStatus, kGradeFailed);
     EXPECT_EQ(Class().text.err, "");
+    // One thread gives the same lines as two.
+    const CheckerRun single = RunChecker({"--grade", "--key", Class().folder + "/key",
+                                          "--equivalence", "-r", Class().folder + "/class"});
+    EXPECT_EQ(single.out, Class().text.out);
     const auto records = ParseCsv(Class().report);
     ASSERT_FALSE(records.empty());
     EXPECT_EQ(records[0], (std::vector<std::string>{"path", "exercise", "expected verdict",

@@ -32,6 +32,9 @@ def main():
     validator_class.check_schema(schema)
     validator = validator_class(schema)
 
+    if not pathlib.Path(workloads).is_dir():
+        print(f"no workloads in {workloads}: skipped")
+        sys.exit(77)
     examples = sorted(str(p) for p in pathlib.Path(samples).glob("*.txt"))
     arguments = sorted(str(p) for p in pathlib.Path(workloads).glob("*/*.txt"))
     if not examples:
