@@ -9,8 +9,10 @@
 #include <thread>
 #include <vector>
 
+#include "AnswerKey.h"
 #include "ExplainReport.h"
-#include "Grade.h"
+#include "GradeReport.h"
+#include "InputFiles.h"
 #include "Json.h"
 #include "JsonOutput.h"
 #include "RunCheck.h"
@@ -37,28 +39,69 @@ int StatusOf(RunResult result) {
 
 std::string ShownName(const std::string& path) { return path == "-" ? "<stdin>" : path; }
 
+// The file's name at the start of a grade line: quoted as a JSON string when it could be
+// misread there (it holds ": ", a control character, or starts with a quote or a space), so
+// that the grade always follows the first ": " after the name.
+std::string GradeName(const std::string& path) {
+    const std::string shown = ShownName(path);
+    const bool plain = shown.find(": ") == std::string::npos && !shown.empty() &&
+                       shown.front() != '"' && shown.front() != ' ' &&
+                       std::none_of(shown.begin(), shown.end(), [](char c) {
+                           return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+                       });
+    return plain ? shown : JsonString(shown);
+}
+
+// What a file that could not be graded is graded as: its exercise and key, if any.
+FileGrade Unreadable(const std::string& path, const std::string& reason,
+                     const GradeContext& grading) {
+    if (grading.key == nullptr) return FailedGrade(ExerciseOf(path), {}, reason);
+    const AnswerKey::Match match = grading.key->Find(path);
+    return FailedGrade(match.exercise, match.keyPath, reason);
+}
+
+void WriteFileErrorJson(std::ostream& out, const std::string& path, const std::string& message,
+                        const FileGrade* grade) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("schema");
+    json.Int(kJsonSchemaVersion);
+    json.Key("file");
+    json.String(path);
+    json.Key("status");
+    json.String("file error");
+    json.Key("error");
+    json.String(message);
+    if (grade != nullptr) {
+        json.Key("grade");
+        WriteGradeJson(json, *grade);
+    }
+    json.EndObject();
+    out << json.text() << '\n';
+}
+
 // A file that could not be read or is not an argument: no report, only the message.
-FileCheck FileError(const std::string& path, const std::string& message,
-                    const CommandLine& command) {
+FileCheck FileError(const std::string& path, const std::string& message, const CommandLine& command,
+                    const GradeContext& grading) {
     FileCheck check;
     if (command.grade) {
-        check.out = ShownName(path) + ": error: " + message + '\n';
+        check.grade = Unreadable(path, message, grading);
         check.status = kExitGradeFailed;
+        if (command.json) {
+            std::ostringstream out;
+            WriteFileErrorJson(out, path, message, &*check.grade);
+            check.out = out.str();
+        } else {
+            check.out = GradeName(path) + ": error: " + message + '\n';
+        }
         return check;
     }
     check.err = "deducto-check: " + message + '\n';
     check.status = kExitUsage;
     if (command.json) {
-        JsonWriter json;
-        json.BeginObject();
-        json.Key("file");
-        json.String(path);
-        json.Key("status");
-        json.String("file error");
-        json.Key("error");
-        json.String(message);
-        json.EndObject();
-        check.out = json.text() + '\n';
+        std::ostringstream out;
+        WriteFileErrorJson(out, path, message, nullptr);
+        check.out = out.str();
     }
     return check;
 }
@@ -77,22 +120,35 @@ void Write(const FileCheck& check, std::ostream& out, std::ostream& err) {
     }
 }
 
-// Runs `check` for every index from 0 to count - 1 on `jobs` threads and hands each result
-// to `deliver` in index order, as soon as it and all before it are done.
-template <typename Check, typename Deliver>
-void InOrderOnThreads(std::size_t count, int jobs, Check check, Deliver deliver) {
-    std::vector<std::optional<FileCheck>> done(count);
+// Runs `check(i, state)` for every index from 0 to count - 1 on `jobs` threads, each with
+// a state of its own made by `makeState`, and hands each result to `deliver` in index order
+// as soon as it and all before it are done. At most `window` results wait to be delivered,
+// so a run over many files holds only a few reports at a time.
+template <typename MakeState, typename Check, typename Deliver>
+void InOrderOnThreads(std::size_t count, int jobs, MakeState makeState, Check check,
+                      Deliver deliver) {
+    const std::size_t window = 16 * static_cast<std::size_t>(jobs);
+    std::vector<std::optional<FileCheck>> done(window);
     std::mutex mutex;
-    std::condition_variable finished;
-    std::atomic<std::size_t> next{0};
+    std::condition_variable changed;
+    std::size_t next = 0;       // the next index to take
+    std::size_t delivered = 0;  // every index below it was delivered
     const auto work = [&] {
-        for (std::size_t i = next++; i < count; i = next++) {
-            FileCheck result = check(i);
+        auto state = makeState();
+        for (;;) {
+            std::size_t i = 0;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return next >= count || next < delivered + window; });
+                if (next >= count) return;
+                i = next++;
+            }
+            FileCheck result = check(i, state);
             {
                 const std::lock_guard<std::mutex> lock(mutex);
-                done[i] = std::move(result);
+                done[i % window] = std::move(result);
             }
-            finished.notify_all();
+            changed.notify_all();
         }
     };
     std::vector<std::thread> workers;
@@ -101,34 +157,92 @@ void InOrderOnThreads(std::size_t count, int jobs, Check check, Deliver deliver)
         std::optional<FileCheck> result;
         {
             std::unique_lock<std::mutex> lock(mutex);
-            finished.wait(lock, [&] { return done[i].has_value(); });
-            result = std::move(done[i]);
-            done[i].reset();
+            changed.wait(lock, [&] { return done[i % window].has_value(); });
+            result = std::move(done[i % window]);
+            done[i % window].reset();
         }
         deliver(i, *result);
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            delivered = i + 1;
+        }
+        changed.notify_all();
     }
     for (std::thread& worker : workers) worker.join();
 }
 
+// Grades a read and checked file, against its key when there is one.
+FileCheck GradeChecked(const std::string& path, const ReadArgument& read,
+                       const CommandLine& command, const GradeContext& grading,
+                       std::ostream* jsonOut) {
+    FileCheck check;
+    const KeyExercise* key = nullptr;
+    std::string exercise = ExerciseOf(path);
+    std::string keyPath;
+    if (grading.key != nullptr) {
+        const AnswerKey::Match match = grading.key->Find(path);
+        exercise = match.exercise;
+        keyPath = match.keyPath;
+        std::string reason;
+        if (keyPath.empty()) {
+            reason = "no key for exercise " + JsonString(exercise) + " in " + grading.key->path();
+        } else if (const KeyExercise& found = grading.keys->Get(keyPath); !found.error.empty()) {
+            reason = "the key " + keyPath + " cannot be graded against: " + found.error;
+        } else {
+            key = &found;
+        }
+        if (key == nullptr) {
+            // The file is still checked, so that its own faults show; the grade fails.
+            const CheckReport report = RunCheck(read.argument, command.options);
+            FileCheck failed = FileError(path, reason, command, grading);
+            failed.status = std::max(failed.status, StatusOf(report.result) == kExitInternal
+                                                        ? kExitInternal
+                                                        : kExitGradeFailed);
+            return failed;
+        }
+    }
+    const CheckReport report = RunCheck(read.argument, command.options);
+    FileGrade grade =
+        GradeFile(report, read.argument, key, {command.equivalence, command.anyOrder});
+    grade.exercise = exercise;
+    grade.keyPath = keyPath;
+    check.status = StatusOf(report.result);
+    check.passed = grade.ok;
+    // A fault of the program outranks a wrong answer.
+    if (check.status != kExitInternal) check.status = grade.ok ? 0 : kExitGradeFailed;
+    if (command.json) {
+        const auto member = [&grade](JsonWriter& json) {
+            json.Key("grade");
+            WriteGradeJson(json, grade);
+        };
+        const Explained explained = Explain(report, command.explain, command.world);
+        if (jsonOut != nullptr) {
+            WriteReportJson(*jsonOut, report, read.argument, path, explained, member);
+        } else {
+            std::ostringstream out;
+            WriteReportJson(out, report, read.argument, path, explained, member);
+            check.out = out.str();
+        }
+    } else {
+        check.out = GradeName(path) + ": " + grade.Text() + '\n';
+    }
+    check.grade = std::move(grade);
+    return check;
+}
+
 }  // namespace
 
-FileCheck CheckFile(const std::string& path, const CommandLine& command, std::ostream* jsonOut) {
+FileCheck CheckFile(const std::string& path, const CommandLine& command, std::ostream* jsonOut,
+                    const GradeContext& grading) {
     const InputText input = ReadInput(path);
-    if (!input.ok()) return FileError(path, input.error, command);
+    if (!input.ok()) return FileError(path, input.error, command, grading);
     const ReadArgument read = ParseArgumentText(input.text);
-    if (!read.ok()) return FileError(path, ShownName(path) + ": " + read.error, command);
+    if (!read.ok()) return FileError(path, ShownName(path) + ": " + read.error, command, grading);
+    if (command.grade) return GradeChecked(path, read, command, grading, jsonOut);
 
     const CheckReport report = RunCheck(read.argument, command.options);
     FileCheck check;
     check.status = StatusOf(report.result);
-    if (command.grade) {
-        const Grade grade = GradeOf(report, read.argument.expected);
-        check.out = ShownName(path) + ": " + grade.text + '\n';
-        check.passed = grade.passed;
-        // A fault of the program outranks a wrong answer.
-        if (check.status != kExitInternal) check.status = grade.passed ? 0 : kExitGradeFailed;
-        return check;
-    }
     const Explained explained = Explain(report, command.explain, command.world);
     if (command.json && jsonOut != nullptr) {
         WriteReportJson(*jsonOut, report, read.argument, path, explained);
@@ -149,31 +263,77 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
     return check;
 }
 
-int CheckFiles(const CommandLine& command, std::ostream& out, std::ostream& err) {
-    const std::vector<std::string>& paths = command.paths;
-    const bool named = paths.size() > 1 && !command.json && !command.grade;
+int CheckFiles(const CommandLine& command, std::ostream& out, std::ostream& err, std::istream& in) {
+    const auto refuse = [&err](const std::string& message) {
+        err << "deducto-check: " << message << '\n';
+        return kExitUsage;
+    };
+    const InputFiles inputs = CollectInputs(command, in);
+    if (!inputs.error.empty()) return refuse(inputs.error);
+    const std::vector<InputFile>& files = inputs.files;
+
+    std::optional<AnswerKey> key;
+    if (!command.key.empty()) {
+        std::string error;
+        key = AnswerKey::Open(command.key, error);
+        if (!key) return refuse(error);
+    }
+    std::optional<ReportFile> report;
+    if (!command.report.empty()) {
+        report.emplace();
+        const std::string error = report->Open(command.report);
+        if (!error.empty()) return refuse(error);
+        report->Write(ReportHeader());
+    }
+
+    const bool named = files.size() > 1 && !command.json && !command.grade;
     int status = kExitEvaluated;
+    GradeSummary summary;
     std::size_t passed = 0;
     const auto deliver = [&](std::size_t i, const FileCheck& check) {
-        if (named) out << FileHeading(paths[i], i == 0);
+        if (named) out << FileHeading(files[i].path, i == 0);
         Write(check, out, err);
         status = std::max(status, check.status);
         if (check.passed) ++passed;
+        if (check.grade) {
+            summary.Add(*check.grade);
+            if (report) report->Write(ReportRow(ShownName(files[i].path), *check.grade));
+        }
     };
-    const auto check = [&](std::size_t i) { return CheckFile(paths[i], command); };
+    const auto makeKeys = [&command] { return KeyCache(command.options); };
+    const auto check = [&](std::size_t i, KeyCache& keys, std::ostream* jsonOut) {
+        const GradeContext grading{key ? &*key : nullptr, &keys};
+        if (!files[i].error.empty())
+            return FileError(files[i].path, files[i].error, command, grading);
+        return CheckFile(files[i].path, command, jsonOut, grading);
+    };
 
-    const std::size_t jobs = std::min<std::size_t>(command.jobs, paths.size());
+    const std::size_t jobs = std::min<std::size_t>(command.jobs, files.size());
     if (jobs <= 1) {
         // One file at a time: each report can go straight out, in file order.
-        for (std::size_t i = 0; i < paths.size(); ++i)
-            deliver(i, CheckFile(paths[i], command, &out));
+        KeyCache keys = makeKeys();
+        for (std::size_t i = 0; i < files.size(); ++i) deliver(i, check(i, keys, &out));
     } else {
-        InOrderOnThreads(paths.size(), static_cast<int>(jobs), check, deliver);
+        InOrderOnThreads(
+            files.size(), static_cast<int>(jobs), makeKeys,
+            [&](std::size_t i, KeyCache& keys) { return check(i, keys, nullptr); }, deliver);
     }
     if (command.grade) {
-        out << passed << " passed, " << paths.size() - passed << " failed\n";
+        if (command.json) {
+            summary.WriteJson(out);
+        } else {
+            if (key) summary.WriteText(out);
+            out << passed << " passed, " << files.size() - passed << " failed\n";
+        }
     }
     out.flush();
+    if (report) {
+        const std::string error = report->Commit();
+        if (!error.empty()) {
+            err << "deducto-check: " << error << '\n';
+            status = std::max(status, kExitUsage);
+        }
+    }
     return status;
 }
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "Lines.h"
 #include "Usage.h"
@@ -128,6 +129,21 @@ private:
                 return ApplyTable(value);
             case OptionKey::Format:
                 return ApplyFormat(value);
+            case OptionKey::Key:
+                return ApplyPath(name, value, command.key);
+            case OptionKey::Equivalence:
+                command.equivalence = true;
+                return true;
+            case OptionKey::AnyOrder:
+                command.anyOrder = true;
+                return true;
+            case OptionKey::Report:
+                return ApplyPath(name, value, command.report);
+            case OptionKey::Recursive:
+                command.recursive = true;
+                return true;
+            case OptionKey::FilesFrom:
+                return ApplyPath(name, value, command.filesFrom);
             case OptionKey::Jobs:
                 return ApplyJobs(name, value);
         }
@@ -152,6 +168,13 @@ private:
         return true;
     }
 
+    bool ApplyPath(std::string_view name, std::string_view value, std::string& path) {
+        if (value.empty()) return Fail(std::string(name) + " needs a file name");
+        if (!path.empty()) return Fail(std::string(name) + " can be given only once");
+        path = value;
+        return true;
+    }
+
     bool ApplyJobs(std::string_view name, std::string_view value) {
         const std::optional<int> jobs = NumberIn(value, 1, kMaxJobs);
         if (!jobs) {
@@ -168,17 +191,31 @@ private:
         if (command.options.showTrueOnly && command.options.showFalseOnly) {
             return "--true-only and --false-only cannot be used together";
         }
-        if (command.grade &&
-            (command.json || command.text.details || !command.text.tables.empty())) {
-            return "--grade prints only the grades: it cannot be used with --json, --details "
-                   "or --table";
+        if (command.grade && (command.text.details || !command.text.tables.empty())) {
+            return "--grade prints only the grades: it cannot be used with --details or --table";
+        }
+        if (!command.grade) {
+            for (const auto& [given, name] : {std::pair{!command.key.empty(), "--key"},
+                                              std::pair{command.equivalence, "--equivalence"},
+                                              std::pair{command.anyOrder, "--any-order"},
+                                              std::pair{!command.report.empty(), "--report"}}) {
+                if (given) return std::string(name) + " applies only with --grade";
+            }
+        }
+        if (command.equivalence && command.key.empty()) {
+            return "--equivalence compares lines with an answer key: give one with --key";
+        }
+        if (command.anyOrder && !command.equivalence) {
+            return "--any-order applies only with --equivalence";
         }
         if (formatGiven_ && command.json) return "--format and --json cannot be used together";
         if (formatGiven_ && command.text.tables.empty()) {
             return "--format applies to the tables of --table, and none was asked for";
         }
-        if (command.paths.empty()) return "no argument file given";
-        if (std::count(command.paths.begin(), command.paths.end(), "-") > 1) {
+        if (command.paths.empty() && command.filesFrom.empty()) return "no argument file given";
+        if (std::count(command.paths.begin(), command.paths.end(), "-") +
+                (command.filesFrom == "-" ? 1 : 0) >
+            1) {
             return "standard input (\"-\") can be read only once";
         }
         return {};

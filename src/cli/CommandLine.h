@@ -25,6 +25,13 @@ struct CommandLine {
     bool grade = false;
     bool explain = false;  // name the premises that alone give the verdict
     bool world = false;    // show the first failing case as a world
+    // Grading a class: an answer key, lines graded by equivalence, a report file.
+    std::string key;  // a file or a folder; empty: each file's own Expect line
+    bool equivalence = false;
+    bool anyOrder = false;
+    std::string report;      // CSV file written with --grade
+    bool recursive = false;  // folders among the paths are read with their subfolders
+    std::string filesFrom;   // a list of paths, one a line; "-" standard input
     int jobs = 1;
     TextOptions text;
     Options options;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "Grade.h"
 #include "Lines.h"
 #include "Notation.h"
 #include "natural/WorldWords.h"
@@ -136,6 +137,8 @@ void WriteExplainedJson(JsonWriter& json, const CheckReport& report, const Expla
         json.BeginObject();
         json.Key("verdict");
         json.String(VerdictText(explanation.verdict));
+        json.Key("verdictCode");
+        json.String(VerdictCode(explanation.verdict));
         json.Key("premises");
         json.BeginArray();
         for (const int line : explanation.premises) json.Int(line);

@@ -163,6 +163,11 @@ void JsonWriter::Null() {
     out_ += "null";
 }
 
+void JsonWriter::Bool(bool value) {
+    Value();
+    out_ += value ? "true" : "false";
+}
+
 char* JsonWriter::Piece(size_t least) {
     const size_t size = std::max(kPiece, least);
     if (pieceSize_ < size) {

@@ -74,6 +74,7 @@ public:
     void Raw(std::string_view json);
     void Int(long long number);
     void Null();
+    void Bool(bool value);
     void StringArray(const std::vector<std::string>& texts);
 
     [[nodiscard]] const std::string& text() const { return out_; }

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "Grade.h"
 #include "Json.h"
 #include "Notation.h"
 #include "truthtable/clsTruthTable.h"
@@ -139,9 +140,11 @@ void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables) {
 }  // namespace
 
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     std::string_view file, const Explained& explained) {
+                     std::string_view file, const Explained& explained, const ExtraMembers& extra) {
     JsonWriter json(&out);
     json.BeginObject();
+    json.Key("schema");
+    json.Int(kJsonSchemaVersion);
     json.Key("file");
     json.String(file);
     json.Key("mode");
@@ -155,6 +158,8 @@ void WriteReportJson(std::ostream& out, const CheckReport& report, const Argumen
     json.EndArray();
     json.Key("verdict");
     StringOrNull(json, VerdictText(report.verdict));
+    json.Key("verdictCode");
+    StringOrNull(json, VerdictCode(report.verdict));
     json.Key("details");
     json.BeginArray();
     for (const CaseText& failing : report.details) {
@@ -179,6 +184,7 @@ void WriteReportJson(std::ostream& out, const CheckReport& report, const Argumen
     for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
     WriteExplainedJson(json, report, explained);
+    if (extra) extra(json);
     json.EndObject();
     json.Finish();
     out << '\n';

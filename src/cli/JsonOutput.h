@@ -4,6 +4,7 @@
 // message the run would have shown.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string_view>
 
@@ -12,8 +13,16 @@
 
 namespace deducto::cli {
 
+// The version of the JSON contract that every object the checker prints carries as
+// "schema"; data/schema/deducto-check.schema.json describes it.
+inline constexpr int kJsonSchemaVersion = 1;
+
+// Members a caller adds at the end of the report object (the grade of a grading run).
+using ExtraMembers = std::function<void(JsonWriter&)>;
+
 // Writes the report to `out`, ending with a newline.
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     std::string_view file, const Explained& explained = {});
+                     std::string_view file, const Explained& explained = {},
+                     const ExtraMembers& extra = {});
 
 }  // namespace deducto::cli

@@ -56,8 +56,30 @@ constexpr OptionHelp kOptions[] = {
     {OptionKey::Json, "--json", "", "",
      "print one JSON object per file, a line each, instead of text"},
     {OptionKey::Grade, "--grade", "", "",
-     "compare each file's verdict with its Expect line: print one line per file, ok or what "
-     "was expected and what came, then \"N passed, M failed\""},
+     "compare each file's verdict with its Expect line (or with the answer key of --key): "
+     "print one line per file, ok or what was expected and what came, then with --key how "
+     "each exercise went, then \"N passed, M failed\"; with --json, a \"grade\" member in "
+     "each file's object and a summary object at the end"},
+    {OptionKey::Key, "--key", "KEY", "an answer key",
+     "grade against the answer key KEY instead of the files' own Expect lines: an argument file "
+     "that grades every file, or a folder of them, one per exercise, each grading the files of "
+     "the same name (class/ann/ex3.deducto against KEY/ex3.deducto); the key's Expect line, or "
+     "else its own verdict, is the expected verdict"},
+    {OptionKey::Equivalence, "--equivalence", "", "",
+     "with --key, also grade each line against the key's line of the same index: right when "
+     "the two are equivalent in the line's mode, else one case that tells them apart is shown"},
+    {OptionKey::AnyOrder, "--any-order", "", "",
+     "with --equivalence, let each premise match any of the key's premises"},
+    {OptionKey::Report, "--report", "FILE", "a file name",
+     "with --grade, also write one row per file to the CSV file FILE (path, exercise, expected "
+     "verdict, verdict, verdict ok, lines equivalent, lines, problems, score); FILE is replaced "
+     "only when every row was written"},
+    {OptionKey::Recursive, "-r, --recursive", "", "",
+     "check the files ending in .deducto in every FILE that is a folder and in its subfolders, "
+     "in order of their paths"},
+    {OptionKey::FilesFrom, "--files-from", "LIST", "a file name",
+     "also check the files named in LIST, one path a line (\"-\" reads the list from standard "
+     "input)"},
     {OptionKey::Jobs, "-j, --jobs", "N", "a number of threads",
      "check N files at a time, each in a thread of its own (default 1); the reports keep the "
      "order of the files"},
@@ -72,17 +94,22 @@ struct ExitHelp {
 
 constexpr ExitHelp kExitStatus[] = {
     {0, "every argument was evaluated (with --grade: every verdict was the expected one)"},
-    {1, "usage or file error: unknown option, unreadable or malformed file"},
+    {1,
+     "usage or file error: unknown option, unreadable or malformed file, an answer key, a "
+     "list of files or a report that cannot be read or written"},
     {2, "a line could not be read; it is printed marked where reading stopped"},
     {3, "a limit was reached (a formula too deep or too long, a table too large)"},
-    {4, "with --grade: a file's verdict was not the expected one, or it had none"},
+    {4,
+     "with --grade: a file's verdict was not the expected one, or it had none; a line was "
+     "not equivalent to the key's; a file could not be read or graded"},
     {5, "an internal check failed: a fault of the program, please report it"},
 };
 
 constexpr const char* kExitNote =
     "With several files the status is the highest of the files' statuses.";
 
-constexpr const char* kExample = "deducto-check --grade exercises/*.deducto";
+constexpr const char* kExample =
+    "deducto-check --grade --key key/ --equivalence -r class/ --report grades.csv";
 
 // Greedy word wrap of `text` into lines of at most `width` columns after `indent`.
 std::string Wrapped(std::string_view text, std::size_t indent, std::size_t width,

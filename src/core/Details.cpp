@@ -98,6 +98,21 @@ CaseText EnglishCase(const clsTruthTable& table, int row, const Lexicon& lexicon
 
 }  // namespace
 
+CaseText DescribeCase(const clsTruthTable& table, int row, Mode layout, const Lexicon& lexicon,
+                      UserPrompts& prompts) {
+    std::string line;
+    switch (layout) {
+        case Mode::Propositional:
+            return {PropositionalCase(table, row, line)};
+        case Mode::Natural:
+            return EnglishCase(table, row, lexicon, prompts);
+        case Mode::Predicate:
+        case Mode::SetTheory:
+            return {FormulaCase(table, row, layout, line)};
+    }
+    return {};
+}
+
 std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison, const Lexicon& lexicon,
                                            UserPrompts& prompts) {
     const std::string_view values = comparison.TruthValues();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "Mode.h"
+
 namespace deducto {
 
 class Lexicon;
@@ -24,5 +26,10 @@ using CaseText = std::vector<std::string>;
 [[nodiscard]] std::vector<CaseText> DescribeFailingCases(const clsTruthTable& comparison,
                                                          const Lexicon& lexicon,
                                                          UserPrompts& prompts);
+
+// Row `row` of `table` as one case, written in the layout of `layout` (the table's own mode
+// for the details window; a predicate-type table may be written in another predicate layout).
+[[nodiscard]] CaseText DescribeCase(const clsTruthTable& table, int row, Mode layout,
+                                    const Lexicon& lexicon, UserPrompts& prompts);
 
 }  // namespace deducto

@@ -63,6 +63,24 @@ const Accepted kAccepted[] = {
     {"World", {"--world"}, [](const auto& p) { return p.command.world; }},
     {"Json", {"--json"}, [](const auto& p) { return p.command.json; }},
     {"Grade", {"--grade"}, [](const auto& p) { return p.command.grade; }},
+    {"Key",
+     {"--key", "key", "--grade"},
+     [](const auto& p) { return p.command.key == "key" && p.command.grade; }},
+    {"Equivalence",
+     {"--equivalence", "--grade", "--key=k"},
+     [](const auto& p) { return p.command.equivalence && p.command.key == "k"; }},
+    {"AnyOrder",
+     {"--any-order", "--equivalence", "--grade", "--key", "k"},
+     [](const auto& p) { return p.command.anyOrder; }},
+    {"Report",
+     {"--report", "grades.csv", "--grade"},
+     [](const auto& p) { return p.command.report == "grades.csv"; }},
+    {"RecursiveShort", {"-r"}, [](const auto& p) { return p.command.recursive; }},
+    {"Recursive", {"--recursive"}, [](const auto& p) { return p.command.recursive; }},
+    {"FilesFrom", {"--files-from", "-"}, [](const auto& p) { return p.command.filesFrom == "-"; }},
+    {"GradeWithJson",
+     {"--grade", "--json"},
+     [](const auto& p) { return p.command.grade && p.command.json; }},
     {"JobsShort", {"-j", "4"}, [](const auto& p) { return p.command.jobs == 4; }},
     {"JobsShortAttached", {"-j64"}, [](const auto& p) { return p.command.jobs == 64; }},
     {"Jobs", {"--jobs", "1"}, [](const auto& p) { return p.command.jobs == 1; }},
@@ -140,10 +158,25 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"TrueAndFalseOnly",
                 {"--true-only", "--false-only", "f"},
                 "--true-only and --false-only cannot be used together"},
-        Refused{"GradeWithJson",
-                {"--grade", "--json", "f"},
-                "--grade prints only the grades: it cannot be used with --json, --details or "
-                "--table"},
+        Refused{"GradeWithDetails",
+                {"--grade", "--details", "f"},
+                "--grade prints only the grades: it cannot be used with --details or --table"},
+        Refused{"KeyWithoutGrade", {"--key", "k", "f"}, "--key applies only with --grade"},
+        Refused{
+            "ReportWithoutGrade", {"--report=r.csv", "f"}, "--report applies only with --grade"},
+        Refused{"EquivalenceWithoutKey",
+                {"--grade", "--equivalence", "f"},
+                "--equivalence compares lines with an answer key: give one with --key"},
+        Refused{"AnyOrderWithoutEquivalence",
+                {"--grade", "--key", "k", "--any-order", "f"},
+                "--any-order applies only with --equivalence"},
+        Refused{"KeyTwice",
+                {"--grade", "--key", "a", "--key", "b", "f"},
+                "--key can be given only once"},
+        Refused{"ReportEmpty", {"--grade", "--report=", "f"}, "--report needs a file name"},
+        Refused{"ListAndFileFromStandardInput",
+                {"--files-from", "-", "-"},
+                "standard input (\"-\") can be read only once"},
         Refused{"FormatWithJson",
                 {"--json", "--format", "csv", "--table", "0", "f"},
                 "--format and --json cannot be used together"},
@@ -161,7 +194,9 @@ TEST(OptionTable, FlagsRefuseAnAttachedValue) {
             option.key == OptionKey::Version) {
             continue;
         }
-        const std::string name = option.names;
+        // The long name: a short one followed by "=" is no option.
+        const std::string names = option.names;
+        const std::string name = names.substr(names.rfind(' ') + 1);
         EXPECT_EQ(Parse({name + "=1", "f"}).error, "\"" + name + "\" takes no value");
     }
 }

@@ -1,6 +1,7 @@
 #include "RunChecker.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -199,7 +200,8 @@ std::string SamplePath(std::string_view name) {
     return std::string(DEDUCTO_SAMPLES_DIR) + "/" + std::string(name);
 }
 
-CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input) {
+CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input,
+                      bool unprivileged) {
     const std::string inPath = TempFile(input);
     const std::string outPath = TempFile("");
     const std::string errPath = TempFile("");
@@ -212,6 +214,12 @@ CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view inp
         dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
+        if (unprivileged && geteuid() == 0) {
+            constexpr uid_t kNobody = 65534;
+            if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+                _exit(126);
+            }
+        }
         std::vector<char*> argv;
         std::string program = DEDUCTO_CHECK_PATH;
         argv.push_back(program.data());

@@ -17,8 +17,10 @@ struct CheckerRun {
     std::string err;
 };
 
-// Runs deducto-check with `args`; `input` becomes its standard input.
-CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input = "");
+// Runs deducto-check with `args`; `input` becomes its standard input. With `unprivileged`,
+// a run started by root runs as the user "nobody", for whom file permissions hold.
+CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input = "",
+                      bool unprivileged = false);
 
 // Writes `content` to a new temporary file and returns its path.
 std::string TempFile(std::string_view content);

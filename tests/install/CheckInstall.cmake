@@ -19,7 +19,8 @@ set(metainfo "${PREFIX}/share/metainfo/${id}.metainfo.xml")
 set(mime "${PREFIX}/share/mime/packages/${id}.xml")
 set(man "${PREFIX}/share/man/man1/deducto-check.1")
 foreach(file "${PREFIX}/bin/deducto" "${PREFIX}/bin/deducto-check" "${desktop}" "${metainfo}"
-        "${mime}" "${man}" "${PREFIX}/share/icons/hicolor/scalable/apps/${id}.svg")
+        "${mime}" "${man}" "${PREFIX}/share/icons/hicolor/scalable/apps/${id}.svg"
+        "${PREFIX}/share/deducto/schema/deducto-check.schema.json")
     if(NOT EXISTS "${file}")
         fail("not installed: ${file}")
     endif()
