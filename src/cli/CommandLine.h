@@ -25,6 +25,7 @@ struct CommandLine {
     bool grade = false;
     bool explain = false;  // name the premises that alone give the verdict
     bool world = false;    // show the first failing case as a world
+    bool tree = false;     // show the truth tree
     int jobs = 1;
     TextOptions text;
     Options options;

@@ -139,7 +139,8 @@ void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables) {
 }  // namespace
 
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     std::string_view file, const Explained& explained) {
+                     std::string_view file, const Explained& explained,
+                     const std::function<void(JsonWriter&)>& more) {
     JsonWriter json(&out);
     json.BeginObject();
     json.Key("file");
@@ -179,6 +180,7 @@ void WriteReportJson(std::ostream& out, const CheckReport& report, const Argumen
     for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
     WriteExplainedJson(json, report, explained);
+    if (more) more(json);
     json.EndObject();
     json.Finish();
     out << '\n';

@@ -4,6 +4,7 @@
 // message the run would have shown.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string_view>
 
@@ -12,8 +13,9 @@
 
 namespace deducto::cli {
 
-// Writes the report to `out`, ending with a newline.
+// Writes the report to `out`, ending with a newline. `more` adds members at the end.
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     std::string_view file, const Explained& explained = {});
+                     std::string_view file, const Explained& explained = {},
+                     const std::function<void(JsonWriter&)>& more = {});
 
 }  // namespace deducto::cli
