@@ -335,8 +335,21 @@ std::optional<TruthTree::Action> TruthTree::FindAction(int leaf) const {
 }
 
 void TruthTree::Extend(int leaf, const std::vector<Arm>& arms, int from, char individual) {
-    std::vector<int> leaves;
+    // What the branch holds already is not written again; a rule one of whose arms the
+    // branch already holds is satisfied there and leaves the branch as it is.
+    std::unordered_set<std::string> present;
+    for (const int k : PathTo(leaf)) present.insert(nodes_[k - 1].formula->polish);
+    std::vector<Arm> needed;
     for (const Arm& arm : arms) {
+        Arm missing;
+        for (const auto& entry : arm) {
+            if (!present.count(entry.first->polish)) missing.push_back(entry);
+        }
+        if (missing.empty()) return;
+        needed.push_back(std::move(missing));
+    }
+    std::vector<int> leaves;
+    for (const Arm& arm : needed) {
         int at = leaf;
         for (const auto& [formula, rule] : arm) {
             at = Add(at, formula, rule, from, individual);
