@@ -153,6 +153,7 @@ private:
     void mnuShowFalseOnly_Click();
     void mnuShowTrueOnly_Click();
     void mnuMultitable_Click();
+    void mnuShowTree_Click();
     void cmdShowExample_Click();
     void LoadExample(Mode mode);
     void ShowExample(const WorkedExample& example);
@@ -220,6 +221,7 @@ private:
     QAction* mnuShowFalseOnly;
     QAction* mnuShowTrueOnly;
     QAction* mnuMultitable;
+    QAction* mnuShowTree;
     QAction* mnuShowTerms;
     QAction* mnuClearTerms;
     QAction* mnuContents;

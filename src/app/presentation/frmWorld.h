@@ -23,6 +23,9 @@ public:
     // Takes what it draws from the session now: the lines may change while it is open.
     frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const Session& session,
              QWidget* parent = nullptr);
+    // Shows one given world (an open branch of a truth tree), each line's value worked out
+    // in it directly.
+    frmWorld(World world, const Session& session, QWidget* parent = nullptr);
 
     [[nodiscard]] int caseShown() const { return index_; }  // 0-based
     [[nodiscard]] int caseCount() const { return cases_; }

@@ -196,6 +196,16 @@ const char* RuleSymbol(TreeRule rule) {
     return "";
 }
 
+TreeInput TreeInputFromLines(const ArgumentLines& lines, Mode mode) {
+    TreeInput input;
+    input.mode = mode;
+    for (int k = 1; k < kLineCount; ++k) {
+        if (lines[k].table) input.premises.emplace_back(k, lines[k].PolishStr);
+    }
+    if (lines[0].table) input.conclusion = lines[0].PolishStr;
+    return input;
+}
+
 TruthTree::TruthTree(const TreeInput& input) : mode_(input.mode) {
     std::vector<std::pair<int, FormulaPtr>> lines;
     for (const auto& [index, polish] : input.premises) {
@@ -443,6 +453,21 @@ bool TruthTree::Step() {
     }
     finished_ = true;
     return false;
+}
+
+void TruthTree::Settle() {
+    if (finished_ || !limit_.empty()) return;
+    bool left = false;
+    for (const int leaf : frontier_) {
+        Leaf& state = leafState_[leaf - 1];
+        if (state.closed || state.finished) continue;
+        if (FindAction(leaf)) {
+            left = true;
+        } else {
+            state.finished = true;
+        }
+    }
+    finished_ = !left;
 }
 
 Status TruthTree::Finish(Computation& computation) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "ArgumentLine.h"
 #include "Mode.h"
 #include "Outcome.h"
 #include "tree/TreeFormula.h"
@@ -41,6 +42,9 @@ inline constexpr const char* kTreeLineTooLarge =
 inline constexpr const char* kTreeOutOfLetters =
     "The truth tree needs more individuals than there are letters to name them, so it is "
     "not drawn. The verdict comes from the truth tables as always.";
+
+inline constexpr const char* kTreeNeedsConclusion =
+    "A truth tree starts from the conclusion: enter a conclusion first.";
 
 enum class TreeRule {
     Premise,
@@ -95,6 +99,9 @@ struct TreeInput {
     std::string conclusion;
 };
 
+// The input of the lines as the window holds them: each line that has a table.
+[[nodiscard]] TreeInput TreeInputFromLines(const ArgumentLines& lines, Mode mode);
+
 class TruthTree {
 public:
     // The argument's lines, not yet taken apart.
@@ -102,6 +109,9 @@ public:
 
     // One rule applied to one node; false once the tree is finished or stopped by a limit.
     bool Step();
+    // Marks the branches no rule applies to any more as finished, and the tree when none is
+    // left: what the next Step would find, shown at once when stepping by hand.
+    void Settle();
     // Steps until the tree is finished, a limit stops it or the computation is cancelled.
     [[nodiscard]] Status Finish(Computation& computation);
 
