@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "Progress.h"
 #include "presentation/TableExportActions.h"
@@ -15,6 +16,7 @@ namespace deducto {
 namespace {
 
 constexpr int kButtonsHeight = 500;  // the strip the buttons take above the drawing
+constexpr int kButtonsWidth = 4450;
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
@@ -76,7 +78,9 @@ frmTree::frmTree(TreeInput input, Session& session, WindowPrompts& prompts, QWid
     Build(-1);
     resize(ui::ToPixels(ui::TwipSize{8000, 5000}, *this));
     Redraw();
-    FitToDrawing(picBox->Size());
+    // Wide enough for the buttons, however small the tree.
+    const ui::TwipSize drawn = picBox->Size();
+    FitToDrawing({std::max(drawn.width, kButtonsWidth), drawn.height});
 }
 
 void frmTree::Build(int steps) {
