@@ -304,27 +304,33 @@ void TruthTree::Close(int leaf) {
     }
 }
 
-char TruthTree::ForallIndividual(const TreeNode& n, const std::vector<int>& path) const {
-    std::unordered_set<std::string> present;
-    std::vector<char> individuals;
-    unsigned seen = 0;
-    for (const int k : path) {
-        const TreeFormula& f = *nodes_[k - 1].formula;
-        present.insert(f.polish);
-        const unsigned fresh = FreeLetters(f) & ~seen;
-        for (int b = 0; b < 26; ++b) {
-            if (fresh & (1u << b)) individuals.push_back(static_cast<char>('a' + b));
+char TruthTree::ForallIndividual(const TreeNode& n, const PathFacts& facts) const {
+    for (const char c : facts.individuals) {
+        if (!facts.present.count(Instantiate(n.formula->a, n.formula->variable, c)->polish)) {
+            return c;
         }
-        seen |= fresh;
-    }
-    for (const char c : individuals) {
-        if (!present.count(Instantiate(n.formula->a, n.formula->variable, c)->polish)) return c;
     }
     return 0;
 }
 
+TruthTree::PathFacts TruthTree::FactsOf(const std::vector<int>& path) const {
+    PathFacts facts;
+    unsigned seen = 0;
+    for (const int k : path) {
+        const TreeFormula& f = *nodes_[k - 1].formula;
+        facts.present.insert(f.polish);
+        const unsigned fresh = FreeLetters(f) & ~seen;
+        for (int b = 0; b < 26; ++b) {
+            if (fresh & (1u << b)) facts.individuals.push_back(static_cast<char>('a' + b));
+        }
+        seen |= fresh;
+    }
+    return facts;
+}
+
 std::optional<TruthTree::Action> TruthTree::FindAction(int leaf) const {
     const std::vector<int> path = PathTo(leaf);
+    std::optional<PathFacts> facts;  // worked out only when a universal is reached
     for (int stage = kRewrite; stage < kStages; ++stage) {
         for (const int k : path) {
             const TreeNode& n = nodes_[k - 1];
@@ -335,7 +341,8 @@ std::optional<TruthTree::Action> TruthTree::FindAction(int leaf) const {
             }
             if (n.ticked || rewrites_[k - 1] || StageOf(*n.formula) != stage) continue;
             if (stage == kForall) {
-                if (const char c = ForallIndividual(n, path)) return Action{k, c};
+                if (!facts) facts = FactsOf(path);
+                if (const char c = ForallIndividual(n, *facts)) return Action{k, c};
                 continue;
             }
             return Action{k, 0};
@@ -347,7 +354,7 @@ std::optional<TruthTree::Action> TruthTree::FindAction(int leaf) const {
 void TruthTree::Extend(int leaf, const std::vector<Arm>& arms, int from, char individual) {
     // What the branch holds already is not written again; a rule one of whose arms the
     // branch already holds is satisfied there and leaves the branch as it is.
-    std::unordered_set<std::string> present;
+    std::unordered_set<std::string_view> present;
     for (const int k : PathTo(leaf)) present.insert(nodes_[k - 1].formula->polish);
     std::vector<Arm> needed;
     for (const Arm& arm : arms) {
@@ -376,10 +383,14 @@ void TruthTree::Extend(int leaf, const std::vector<Arm>& arms, int from, char in
 void TruthTree::Apply(const Action& action) {
     TreeNode& n = nodes_[action.node - 1];
     const FormulaPtr formula = n.formula;
+    // The leaves below a node stand side by side in the frontier, around the branch that
+    // asked for the rule.
+    size_t first = cursor_;
+    while (first > 0 && IsBelow(frontier_[first - 1], action.node)) --first;
     std::vector<int> targets;
-    for (const int leaf : frontier_) {
-        const Leaf& state = leafState_[leaf - 1];
-        if (!state.closed && !state.finished && IsBelow(leaf, action.node)) targets.push_back(leaf);
+    for (size_t i = first; i < frontier_.size() && IsBelow(frontier_[i], action.node); ++i) {
+        const Leaf& state = leafState_[frontier_[i] - 1];
+        if (!state.closed && !state.finished) targets.push_back(frontier_[i]);
     }
     if (const FormulaPtr& rewriting = rewrites_[action.node - 1]) {
         n.ticked = true;
@@ -437,10 +448,12 @@ void TruthTree::Apply(const Action& action) {
 
 bool TruthTree::Step() {
     if (finished_ || !limit_.empty()) return false;
-    for (size_t i = 0; i < frontier_.size(); ++i) {
+    // Every leaf left of the cursor is closed or finished, and stays so.
+    for (size_t i = cursor_; i < frontier_.size(); ++i) {
         const int leaf = frontier_[i];
         Leaf& state = leafState_[leaf - 1];
         if (state.closed || state.finished) continue;
+        cursor_ = i;
         const std::optional<Action> action = FindAction(leaf);
         if (!action) {
             state.finished = true;

@@ -19,6 +19,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "ArgumentLine.h"
@@ -142,7 +144,12 @@ private:
     std::vector<int> PathTo(int leaf) const;
     bool IsBelow(int leaf, int node) const;
     std::optional<Action> FindAction(int leaf) const;
-    char ForallIndividual(const TreeNode& n, const std::vector<int>& path) const;
+    struct PathFacts {
+        std::unordered_set<std::string_view> present;  // the formulas on the branch
+        std::vector<char> individuals;                 // in the order they appear
+    };
+    [[nodiscard]] PathFacts FactsOf(const std::vector<int>& path) const;
+    char ForallIndividual(const TreeNode& n, const PathFacts& facts) const;
     void Apply(const Action& action);
     void Extend(int leaf, const std::vector<std::vector<std::pair<FormulaPtr, TreeRule>>>& arms,
                 int from, char individual);
@@ -154,6 +161,7 @@ private:
     std::vector<Leaf> leafState_;       // by node id - 1
     std::vector<FormulaPtr> rewrites_;  // by node id - 1: a line's rewriting, if it needs one
     std::vector<int> frontier_;         // the leaves, left to right
+    size_t cursor_ = 0;                 // the frontier's first leaf still to be worked on
     std::string letters_;               // predicate or propositional letters, ascending
     unsigned named_ = 0;                // the argument's individuals
     unsigned inputLetters_ = 0;         // every lower-case letter of the argument
