@@ -1,8 +1,10 @@
 // The truth tree through the checker: on every sample, benchmark workload and worst-case
 // argument the tree agrees with the verdict, and --tree prints it as text, LaTeX and JSON.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -168,6 +170,27 @@ TEST(TreeJson, ClosedBranchNamesItsContradiction) {
     const Json& contradiction = tree["branches"][0]["contradiction"];
     EXPECT_EQ(contradiction[0].number, 2);
     EXPECT_EQ(contradiction[1].number, 5);
+}
+
+// Where the machine has pdflatex and the forest package, the LaTeX tree compiles.
+TEST(TreeLatex, CompilesWithForest) {
+    if (std::system("command -v pdflatex >/dev/null 2>&1") != 0 ||
+        std::system("kpsewhich forest.sty >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "no pdflatex with the forest package";
+    }
+    const CheckerRun run = RunChecker({"--tree", "--format", "latex", TempFile(kEmptyDomain)});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("deducto-tree-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "tree.tex") << "\\documentclass{article}\n\\usepackage{forest}\n"
+                                          "\\begin{document}\n"
+                                       << run.out << "\\end{document}\n";
+    const std::string command = "cd '" + folder.string() +
+                                "' && pdflatex -interaction=nonstopmode tree.tex >/dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / "tree.pdf"));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ std::string LatexFormula(const std::string& text) {
                                                                    {"′", "'"},
                                                                    {"×", "\\times"},
                                                                    {"○", "\\circ"},
-                                                                   {"✓", "\\checkmark"}};
+                                                                   {"✓", "\\surd"}};
     std::string out;
     for (size_t i = 0; i < text.size();) {
         bool matched = false;
@@ -85,6 +85,22 @@ std::string LatexFormula(const std::string& text) {
     return out;
 }
 
+// The justification with the rule's symbol in math mode.
+std::string LatexJustification(const TreeNode& n) {
+    switch (n.rule) {
+        case TreeRule::Premise:
+        case TreeRule::NegatedConclusion:
+        case TreeRule::Rewrite:
+            return Justification(n);
+        default: {
+            std::string text =
+                "$" + LatexFormula(RuleSymbol(n.rule)) + "$ " + std::to_string(n.from);
+            if (n.individual) text += std::string(", ") + n.individual;
+            return text;
+        }
+    }
+}
+
 void WriteLatex(const TruthTree& tree, int id, const std::map<int, TreeBranch>& branches,
                 std::string& out, int depth) {
     const std::string pad(static_cast<size_t>(depth) * 2, ' ');
@@ -94,8 +110,8 @@ void WriteLatex(const TruthTree& tree, int id, const std::map<int, TreeBranch>& 
         const TreeNode& n = tree.node(chain[i]);
         if (i > 0) out += "\\\\ ";
         out += std::to_string(n.id) + ".\\ $" + LatexFormula(LogicalText(*n.formula)) + "$" +
-               (n.ticked ? " $\\checkmark$" : "") + " \\quad {\\footnotesize " +
-               LatexFormula(Justification(n)) + "}";
+               (n.ticked ? " $\\surd$" : "") + " \\quad {\\footnotesize " + LatexJustification(n) +
+               "}";
     }
     const TreeNode& last = tree.node(chain.back());
     if (last.children.empty()) {

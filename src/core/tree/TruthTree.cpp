@@ -1,6 +1,7 @@
 #include "tree/TruthTree.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_set>
 #include <utility>
 
@@ -260,12 +261,11 @@ int TruthTree::Add(int parent, FormulaPtr formula, TreeRule rule, int from, char
     n.rule = rule;
     n.from = from;
     n.individual = individual;
-    for (int k = parent; k != 0; k = nodes_[k - 1].parent) {
-        if (nodes_[k - 1].formula->polish == formula->polish) {
-            n.repeats = true;
-            break;
-        }
-    }
+    const std::size_t key = KeyOf(formula->polish);
+    n.repeats = Above(parent, key, formula->polish) != 0;
+    keys_.push_back(key);
+    parents_.push_back(parent);
+    negationKeys_.push_back(KeyOf(formula->polish + '3'));
     n.formula = std::move(formula);
     if (parent != 0) nodes_[parent - 1].children.push_back(n.id);
     depth_.push_back(parent == 0 ? 0 : depth_[parent - 1] + 1);
@@ -284,7 +284,7 @@ std::vector<int> TruthTree::PathTo(int leaf) const {
 
 bool TruthTree::IsBelow(int leaf, int node) const {
     int k = leaf;
-    while (k != 0 && depth_[k - 1] > depth_[node - 1]) k = nodes_[k - 1].parent;
+    while (k != 0 && depth_[k - 1] > depth_[node - 1]) k = parents_[k - 1];
     return k == node;
 }
 
@@ -295,13 +295,28 @@ void TruthTree::Close(int leaf) {
         leafState_[leaf - 1] = {true, {leaf, leaf}, false};
         return;
     }
-    for (int k = n.parent; k != 0; k = nodes_[k - 1].parent) {
+    // Compared by key first: the branch may hold thousands of nodes.
+    const std::size_t key = keys_[leaf - 1];
+    const std::size_t negation = negationKeys_[leaf - 1];
+    for (int k = n.parent; k != 0; k = parents_[k - 1]) {
+        if (keys_[k - 1] != negation && negationKeys_[k - 1] != key) continue;
         const TreeFormula& m = *nodes_[k - 1].formula;
         if (Contradicts(m, *n.formula) || Contradicts(*n.formula, m)) {
             leafState_[leaf - 1] = {true, {k, leaf}, false};
             return;
         }
     }
+}
+
+std::size_t TruthTree::KeyOf(std::string_view polish) {
+    return std::hash<std::string_view>{}(polish);
+}
+
+int TruthTree::Above(int node, std::size_t key, const std::string& polish) const {
+    for (int k = node; k != 0; k = parents_[k - 1]) {
+        if (keys_[k - 1] == key && nodes_[k - 1].formula->polish == polish) return k;
+    }
+    return 0;
 }
 
 char TruthTree::ForallIndividual(const TreeNode& n, const PathFacts& facts) const {
@@ -329,38 +344,50 @@ TruthTree::PathFacts TruthTree::FactsOf(const std::vector<int>& path) const {
 }
 
 std::optional<TruthTree::Action> TruthTree::FindAction(int leaf) const {
+    // One pass down the branch notes the first node of each stage; universals are kept in
+    // order, since whether one applies depends on the individuals of the branch.
     const std::vector<int> path = PathTo(leaf);
-    std::optional<PathFacts> facts;  // worked out only when a universal is reached
-    for (int stage = kRewrite; stage < kStages; ++stage) {
-        for (const int k : path) {
-            const TreeNode& n = nodes_[k - 1];
-            if (n.repeats) continue;
-            if (stage == kRewrite) {
-                if (rewrites_[k - 1] && !n.ticked) return Action{k, 0};
-                continue;
-            }
-            if (n.ticked || rewrites_[k - 1] || StageOf(*n.formula) != stage) continue;
-            if (stage == kForall) {
-                if (!facts) facts = FactsOf(path);
-                if (const char c = ForallIndividual(n, *facts)) return Action{k, c};
-                continue;
-            }
-            return Action{k, 0};
+    std::array<int, kStages> first{};
+    std::vector<int> universals;
+    for (const int k : path) {
+        const TreeNode& n = nodes_[k - 1];
+        if (n.repeats) continue;
+        if (rewrites_[k - 1]) {
+            if (!n.ticked && first[kRewrite] == 0) first[kRewrite] = k;
+            continue;
+        }
+        if (n.ticked) continue;
+        const int stage = StageOf(*n.formula);
+        if (stage == kForall) {
+            universals.push_back(k);
+        } else if (stage < kStages && first[stage] == 0) {
+            first[stage] = k;
         }
     }
+    for (const int stage : {kRewrite, kStraight, kExists}) {
+        if (first[stage] != 0) return Action{first[stage], 0};
+    }
+    if (!universals.empty()) {
+        const PathFacts facts = FactsOf(path);
+        for (const int k : universals) {
+            if (const char c = ForallIndividual(nodes_[k - 1], facts)) return Action{k, c};
+        }
+    }
+    if (first[kBranching] != 0) return Action{first[kBranching], 0};
     return std::nullopt;
 }
 
 void TruthTree::Extend(int leaf, const std::vector<Arm>& arms, int from, char individual) {
     // What the branch holds already is not written again; a rule one of whose arms the
     // branch already holds is satisfied there and leaves the branch as it is.
-    std::unordered_set<std::string_view> present;
-    for (const int k : PathTo(leaf)) present.insert(nodes_[k - 1].formula->polish);
+    const auto onBranch = [&](const std::string& polish) {
+        return Above(leaf, KeyOf(polish), polish) != 0;
+    };
     std::vector<Arm> needed;
     for (const Arm& arm : arms) {
         Arm missing;
         for (const auto& entry : arm) {
-            if (!present.count(entry.first->polish)) missing.push_back(entry);
+            if (!onBranch(entry.first->polish)) missing.push_back(entry);
         }
         if (missing.empty()) return;
         needed.push_back(std::move(missing));

@@ -140,6 +140,9 @@ private:
     };
 
     int Add(int parent, FormulaPtr formula, TreeRule rule, int from, char individual = 0);
+    [[nodiscard]] static std::size_t KeyOf(std::string_view polish);
+    // The nearest node from `node` up whose formula is `polish` (its key `key`); 0 if none.
+    [[nodiscard]] int Above(int node, std::size_t key, const std::string& polish) const;
     void Close(int leaf);
     std::vector<int> PathTo(int leaf) const;
     bool IsBelow(int leaf, int node) const;
@@ -158,13 +161,16 @@ private:
     Mode mode_;
     std::vector<TreeNode> nodes_;
     std::vector<int> depth_;
-    std::vector<Leaf> leafState_;       // by node id - 1
-    std::vector<FormulaPtr> rewrites_;  // by node id - 1: a line's rewriting, if it needs one
-    std::vector<int> frontier_;         // the leaves, left to right
-    size_t cursor_ = 0;                 // the frontier's first leaf still to be worked on
-    std::string letters_;               // predicate or propositional letters, ascending
-    unsigned named_ = 0;                // the argument's individuals
-    unsigned inputLetters_ = 0;         // every lower-case letter of the argument
+    std::vector<int> parents_;               // by node id - 1, for walks up a branch
+    std::vector<std::size_t> keys_;          // by node id - 1: the formula's hash
+    std::vector<std::size_t> negationKeys_;  // ... and its negation's
+    std::vector<Leaf> leafState_;            // by node id - 1
+    std::vector<FormulaPtr> rewrites_;       // by node id - 1: a line's rewriting, if it needs one
+    std::vector<int> frontier_;              // the leaves, left to right
+    size_t cursor_ = 0;                      // the frontier's first leaf still to be worked on
+    std::string letters_;                    // predicate or propositional letters, ascending
+    unsigned named_ = 0;                     // the argument's individuals
+    unsigned inputLetters_ = 0;              // every lower-case letter of the argument
     int steps_ = 0;
     bool finished_ = false;
     std::string limit_;
