@@ -172,6 +172,16 @@ TEST(TreeJson, ClosedBranchNamesItsContradiction) {
     EXPECT_EQ(contradiction[1].number, 5);
 }
 
+// A quantifier whose variable does not occur says nothing, in the empty world too: the
+// world of the failing case once reported "Impossible error" here.
+TEST(WorldOption, IdleQuantifierInTheEmptyWorldReadsAsTheTablesReadIt) {
+    const CheckerRun run = RunChecker({"--world", TempFile("Mode: predicate\nPremise: forall x Qx\n"
+                                                           "Conclusion: forall x exists y Qy\n")});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out.find("Impossible error"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Conclusion is false"), std::string::npos) << run.out;
+}
+
 // Where the machine has pdflatex and the forest package, the LaTeX tree compiles.
 TEST(TreeLatex, CompilesWithForest) {
     if (std::system("command -v pdflatex >/dev/null 2>&1") != 0 ||
