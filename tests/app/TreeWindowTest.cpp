@@ -121,7 +121,8 @@ private slots:
         const auto trees = fixture.main()->findChildren<frmTree*>();
         QCOMPARE(trees.size(), 1);
         QVERIFY(trees[0]->tree().closed());
-        QCOMPARE(fixture.Menu("mnuShowTree")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+        QCOMPARE(fixture.Menu("mnuShowTree")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     }
 };
 

@@ -383,7 +383,7 @@ void Main::CreateMenus() {
         MakeAction(this, mnuTruthTableOptions, "mnuMultitable", "Allow &Multi-Table Display", true);
     mnuTruthTableOptions->addSeparator();
     mnuShowTree = MakeAction(this, mnuTruthTableOptions, "mnuShowTree", "Show Truth T&ree...");
-    mnuShowTree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuShowTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
 
     mnuNaturalLanguage = new QMenu(QStringLiteral("&Natural Language"), this);
     mnuNaturalLanguage->setObjectName(QStringLiteral("mnuNaturalLanguage"));
