@@ -16,7 +16,7 @@ namespace deducto {
 namespace {
 
 constexpr int kButtonsHeight = 500;  // the strip the buttons take above the drawing
-constexpr int kButtonsWidth = 4450;
+constexpr int kButtonsWidth = 4800;
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
