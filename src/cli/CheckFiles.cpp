@@ -16,8 +16,10 @@
 #include "Json.h"
 #include "JsonOutput.h"
 #include "RunCheck.h"
+#include "TreeReport.h"
 #include "file/ArgumentFile.h"
 #include "file/ReadInput.h"
+#include "tree/TreeExport.h"
 
 namespace deducto::cli {
 
@@ -244,16 +246,26 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
     FileCheck check;
     check.status = StatusOf(report.result);
     const Explained explained = Explain(report, command.explain, command.world);
+    const std::unique_ptr<TruthTree> tree = command.tree ? TreeOf(report) : nullptr;
+    const auto writeJson = [&](std::ostream& out) {
+        WriteReportJson(out, report, read.argument, path, explained,
+                        [&](JsonWriter& json) { WriteTreeJson(json, report, tree.get()); });
+    };
     if (command.json && jsonOut != nullptr) {
-        WriteReportJson(*jsonOut, report, read.argument, path, explained);
+        writeJson(*jsonOut);
     } else if (command.json) {
         std::ostringstream out;
-        WriteReportJson(out, report, read.argument, path, explained);
+        writeJson(out);
         check.out = out.str();
     } else {
         TextOptions text = command.text;
         text.explanation = ExplanationLine(explained);
         text.world = WorldText(report, explained);
+        if (tree && text.format == TableFormat::Latex) {
+            text.treeLatex = TreeLatex(*tree);
+        } else if (tree) {
+            text.tree = TreeText(*tree);
+        }
         std::ostringstream out;
         std::ostringstream err;
         WriteText(out, err, report, text, command.options);

@@ -110,6 +110,9 @@ private:
             case OptionKey::World:
                 command.world = true;
                 return true;
+            case OptionKey::Tree:
+                command.tree = true;
+                return true;
             case OptionKey::Json:
                 command.json = true;
                 return true;
@@ -209,7 +212,10 @@ private:
             return "--any-order applies only with --equivalence";
         }
         if (formatGiven_ && command.json) return "--format and --json cannot be used together";
-        if (formatGiven_ && command.text.tables.empty()) {
+        if (formatGiven_ && command.tree && command.text.format != TableFormat::Latex) {
+            return "--tree is written as text or, with --format latex, as LaTeX";
+        }
+        if (formatGiven_ && command.text.tables.empty() && !command.tree) {
             return "--format applies to the tables of --table, and none was asked for";
         }
         if (command.paths.empty() && command.filesFrom.empty()) return "no argument file given";

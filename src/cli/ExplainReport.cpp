@@ -130,34 +130,7 @@ std::vector<std::string> WorldText(const CheckReport& report, const Explained& e
     return text;
 }
 
-void WriteExplainedJson(JsonWriter& json, const CheckReport& report, const Explained& explained) {
-    json.Key("explanation");
-    const Explanation& explanation = explained.explanation;
-    if (explanation.found()) {
-        json.BeginObject();
-        json.Key("verdict");
-        json.String(VerdictText(explanation.verdict));
-        json.Key("verdictCode");
-        json.String(VerdictCode(explanation.verdict));
-        json.Key("premises");
-        json.BeginArray();
-        for (const int line : explanation.premises) json.Int(line);
-        json.EndArray();
-        json.Key("text");
-        json.String(ExplanationText(explanation));
-        json.EndObject();
-    } else {
-        json.Null();
-    }
-    json.Key("world");
-    if (!explained.world) {
-        json.Null();
-        return;
-    }
-    const World& world = *explained.world;
-    json.BeginObject();
-    json.Key("cases");
-    json.Int(explained.cases);
+void WriteWorldMembers(JsonWriter& json, const World& world, const CheckReport& report) {
     if (world.mode == Mode::Propositional) {
         json.Key("true");
         json.BeginArray();
@@ -197,6 +170,37 @@ void WriteExplainedJson(JsonWriter& json, const CheckReport& report, const Expla
         }
         json.EndArray();
     }
+}
+
+void WriteExplainedJson(JsonWriter& json, const CheckReport& report, const Explained& explained) {
+    json.Key("explanation");
+    const Explanation& explanation = explained.explanation;
+    if (explanation.found()) {
+        json.BeginObject();
+        json.Key("verdict");
+        json.String(VerdictText(explanation.verdict));
+        json.Key("verdictCode");
+        json.String(VerdictCode(explanation.verdict));
+        json.Key("premises");
+        json.BeginArray();
+        for (const int line : explanation.premises) json.Int(line);
+        json.EndArray();
+        json.Key("text");
+        json.String(ExplanationText(explanation));
+        json.EndObject();
+    } else {
+        json.Null();
+    }
+    json.Key("world");
+    if (!explained.world) {
+        json.Null();
+        return;
+    }
+    const World& world = *explained.world;
+    json.BeginObject();
+    json.Key("cases");
+    json.Int(explained.cases);
+    WriteWorldMembers(json, world, report);
     json.Key("lines");
     json.BeginArray();
     for (const WorldLine& line : explained.lines) {

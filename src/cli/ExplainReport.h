@@ -38,6 +38,8 @@ struct Explained {
 // The world as text lines, for the report; empty when there is none.
 [[nodiscard]] std::vector<std::string> WorldText(const CheckReport& report,
                                                  const Explained& explained);
+// A world's own members in the JSON report: the letters' values, or the inhabited regions.
+void WriteWorldMembers(JsonWriter& json, const World& world, const CheckReport& report);
 // The "explanation" and "world" members of the JSON report.
 void WriteExplainedJson(JsonWriter& json, const CheckReport& report, const Explained& explained);
 

@@ -77,6 +77,7 @@ void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
                const TextOptions& text, const Options& options) {
     if (text.format != TableFormat::Text) {
         WriteTables(out, err, report, text, options);
+        if (!text.treeLatex.empty()) out << (text.tables.empty() ? "" : "\n") << text.treeLatex;
         return;
     }
     const bool natural = report.mode == Mode::Natural;
@@ -125,6 +126,8 @@ void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
 
     if (!text.world.empty()) out << '\n';
     for (const std::string& line : text.world) out << line << '\n';
+    if (!text.tree.empty()) out << "\nTruth tree:\n";
+    for (const std::string& line : text.tree) out << line << '\n';
 
     WriteTables(out, err, report, text, options);
 }

@@ -17,6 +17,8 @@ struct TextOptions {
     std::vector<int> tables;         // line indices whose truth tables are printed
     std::string explanation;         // printed under the verdict when not empty
     std::vector<std::string> world;  // printed after the failing cases
+    std::vector<std::string> tree;   // printed after the world
+    std::string treeLatex;           // --format latex: printed after the tables
     // Text prints the tables after the report; any other format prints only the tables,
     // so that the output can go straight into a spreadsheet or a document.
     TableFormat format = TableFormat::Text;

@@ -45,7 +45,7 @@ constexpr OptionHelp kOptions[] = {
      "more than once"},
     {OptionKey::Format, "--format", "FORMAT", "a format",
      "write the tables of --table as text (the default), csv, markdown or latex; in any format "
-     "but text only the tables are printed"},
+     "but text only the tables are printed (and the --tree, which takes latex only)"},
     {OptionKey::TrueOnly, "--true-only", "", "", "show only the table rows whose value is T"},
     {OptionKey::FalseOnly, "--false-only", "", "", "show only the table rows whose value is F"},
     {OptionKey::NoSimplify, "--no-simplify", "", "",
@@ -53,6 +53,8 @@ constexpr OptionHelp kOptions[] = {
     {OptionKey::Explain, "--explain", "", "", "say which premises alone give the verdict"},
     {OptionKey::World, "--world", "", "",
      "show the first case in which the conclusion fails as a world"},
+    {OptionKey::Tree, "--tree", "", "",
+     "show the argument's truth tree; with --format latex, for the forest package"},
     {OptionKey::Json, "--json", "", "",
      "print one JSON object per file, a line each, instead of text"},
     {OptionKey::Grade, "--grade", "", "",

@@ -18,6 +18,7 @@ enum class OptionKey {
     NoSimplify,
     Explain,
     World,
+    Tree,
     Json,
     Grade,
     Key,

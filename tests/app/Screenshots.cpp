@@ -26,7 +26,9 @@
 #include "natural/LanguageTermsModel.h"
 #include "natural/frmCheckTerms.h"
 #include "natural/frmLanguageTerms.h"
+#include "presentation/frmTree.h"
 #include "presentation/frmTruthTable.h"
+#include "presentation/frmWorld.h"
 #include "reference/Help.h"
 #include "ui/QtPrompts.h"
 
@@ -139,6 +141,35 @@ void ShowUnblocked(const QDir& folder, const char* name, Model& model, bool scro
 }
 
 }  // namespace
+
+// Types an argument, evaluates it and saves its truth tree; with `world`, also the world of
+// the tree's first open branch.
+void SaveTree(Main* main, const char* mode, const std::vector<const char*>& premises,
+              const char* conclusion, const QDir& folder, const char* name,
+              const char* world = nullptr) {
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    testing::Find<QRadioButton>(main, mode)->click();
+    for (size_t k = 0; k < premises.size(); ++k) {
+        Type(testing::Find<QLineEdit>(main, ("txtCondition" + std::to_string(k + 1)).c_str()),
+             premises[k]);
+    }
+    Type(testing::Find<QLineEdit>(main, "txtConclusion"), conclusion);
+    testing::Find<QPushButton>(main, "cmdEvaluateConclusion")->click();
+    QApplication::processEvents();
+    testing::Find<QAction>(main, "mnuShowTree")->trigger();
+    for (frmTree* tree : main->findChildren<frmTree*>()) {
+        if (!QTest::qWaitForWindowExposed(tree)) continue;
+        Save(tree, folder, name);
+        if (world != nullptr && tree->cmdShowWorld->isEnabled()) {
+            tree->cmdShowWorld->click();
+            for (frmWorld* shown : tree->findChildren<frmWorld*>()) {
+                if (QTest::qWaitForWindowExposed(shown)) Save(shown, folder, world);
+                shown->close();
+            }
+        }
+        tree->close();
+    }
+}
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -364,6 +395,15 @@ int main(int argc, char* argv[]) {
         box.close();
         Reactivate(&frame);
     }
+    // Truth trees: a closed propositional one, an open predicate one with its world, and
+    // nested quantifiers moved inward.
+    session.options.multiTable = true;
+    SaveTree(main, "optPropositional", {"p implies q", "q implies r", "p or s"}, "r or s", folder,
+             "40-tree-propositional-closed.png");
+    SaveTree(main, "optPredicate", {"exists x Px", "exists x Qx"}, "exists x (Px and Qx)", folder,
+             "41-tree-predicate-open.png", "42-tree-predicate-world.png");
+    SaveTree(main, "optPredicate", {"exists x Px", "forall x exists y (Px implies Qy)"},
+             "exists y Qy", folder, "43-tree-nested-quantifiers.png");
 
     // The help window, opened from the natural-language panel's button.
     testing::Find<QPushButton>(main, "cmdClear")->click();

@@ -400,6 +400,9 @@ void Main::CreateMenus() {
         MakeAction(this, mnuTruthTableOptions, "mnuShowTrueOnly", "Show &True Only", true);
     mnuMultitable =
         MakeAction(this, mnuTruthTableOptions, "mnuMultitable", "Allow &Multi-Table Display", true);
+    mnuTruthTableOptions->addSeparator();
+    mnuShowTree = MakeAction(this, mnuTruthTableOptions, "mnuShowTree", "Show Truth T&ree...");
+    mnuShowTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
 
     mnuNaturalLanguage = new QMenu(QStringLiteral("&Natural Language"), this);
     mnuNaturalLanguage->setObjectName(QStringLiteral("mnuNaturalLanguage"));
@@ -423,6 +426,7 @@ void Main::CreateMenus() {
     connect(mnuShowFalseOnly, &QAction::triggered, this, &Main::mnuShowFalseOnly_Click);
     connect(mnuShowTrueOnly, &QAction::triggered, this, &Main::mnuShowTrueOnly_Click);
     connect(mnuMultitable, &QAction::triggered, this, &Main::mnuMultitable_Click);
+    connect(mnuShowTree, &QAction::triggered, this, &Main::mnuShowTree_Click);
     connect(mnuShowTerms, &QAction::triggered, this, &Main::mnuShowTerms_Click);
     connect(mnuClearTerms, &QAction::triggered, this, &Main::mnuClearTerms_Click);
     connect(mnuContents, &QAction::triggered, this, &Main::mnuContents_Click);

@@ -168,6 +168,7 @@ private:
     void mnuShowFalseOnly_Click();
     void mnuShowTrueOnly_Click();
     void mnuMultitable_Click();
+    void mnuShowTree_Click();
     void cmdShowExample_Click();
     void LoadExample(Mode mode);
     void ShowExample(const WorkedExample& example);
@@ -240,6 +241,7 @@ private:
     QAction* mnuShowFalseOnly;
     QAction* mnuShowTrueOnly;
     QAction* mnuMultitable;
+    QAction* mnuShowTree;
     QAction* mnuShowTerms;
     QAction* mnuClearTerms;
     QAction* mnuContents;

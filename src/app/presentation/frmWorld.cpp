@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "presentation/DrawWorld.h"
+#include "truthtable/WorldEvaluation.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto {
@@ -37,6 +38,37 @@ frmWorld::frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const S
     const QColor background = palette().color(QPalette::Window);
     picBox->SetBackColor({background.red(), background.green(), background.blue()});
     ShowCase(firstCase);
+}
+
+frmWorld::frmWorld(World world, const Session& session, QWidget* parent)
+    : PictureWindow(QStringLiteral("World"), parent),
+      lines_(session.lines),
+      terms_(session.lexicon.Terms),
+      cases_(1),
+      world_(std::move(world)),
+      cmdPrevious(new QPushButton(QStringLiteral("Previous"), this)),
+      cmdNext(new QPushButton(QStringLiteral("Next"), this)) {
+    setObjectName(QStringLiteral("frmWorld"));
+    cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    ui::SetTwipGeometry(*cmdPrevious, {100, 60, 1000, 360});
+    ui::SetTwipGeometry(*cmdNext, {1150, 60, 1000, 360});
+    cmdPrevious->setEnabled(false);
+    cmdNext->setEnabled(false);
+    picBox->GrowTo(kPictureSize);
+    const QColor background = palette().color(QPalette::Window);
+    picBox->SetBackColor({background.red(), background.green(), background.blue()});
+    WorldPicture picture;
+    picture.world = &*world_;
+    picture.terms = &terms_;
+    for (const int k : kReadingOrder) {
+        if (!lines_[k].table) continue;
+        const char value = EvaluateInWorld(lines_[k].PolishStr, world_->mode, *world_);
+        picture.lines.push_back({k, lines_[k].tokens, value});
+    }
+    FitToDrawing(DrawWorld(*picBox, picture, kButtonsHeight + 100));
+    cmdPrevious->raise();
+    cmdNext->raise();
 }
 
 void frmWorld::ShowCase(int index) {

@@ -24,6 +24,9 @@ public:
     // Opens at case `firstCase` (0-based) of the details list.
     frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const Session& session,
              QWidget* parent = nullptr, int firstCase = 0);
+    // Shows one given world (an open branch of a truth tree), each line's value worked out
+    // in it directly.
+    frmWorld(World world, const Session& session, QWidget* parent = nullptr);
 
     [[nodiscard]] int caseShown() const { return index_; }  // 0-based
     [[nodiscard]] int caseCount() const { return cases_; }

@@ -90,9 +90,26 @@ private:
         return (cell->pos & LetterBit(token[0])) ? 'T' : 'F';
     }
 
+    // Whether `variable` occurs free in the formula at `at`.
+    bool IsFreeIn(int at, char variable) const {
+        const Node& node = nodes_[at];
+        if (node.left < 0) {
+            // The universal and the empty set hold no individual, whatever letter follows.
+            if (mode_ == Mode::SetTheory && (node.token[0] == 'U' || node.token[0] == '0')) {
+                return false;
+            }
+            return node.token.size() > 1 && node.token[1] == variable;
+        }
+        if (op::IsQuantifier(node.token[0]) && node.token[1] == variable) return false;
+        return IsFreeIn(node.left, variable) || (node.right >= 0 && IsFreeIn(node.right, variable));
+    }
+
     // Every individual of a cell looks alike to monadic predicates, so ranging over the
-    // inhabited cells ranges over the individuals.
+    // inhabited cells ranges over the individuals. A quantifier whose variable is not free
+    // in its body says nothing, as the tables read it: forall x Pa is Pa even when nothing
+    // exists.
     char Quantified(const Node& node) {
+        if (!IsFreeIn(node.left, node.token[1])) return Eval(node.left);
         const bool exists = node.token[0] == op::kExists;
         const unsigned char variable = static_cast<unsigned char>(node.token[1]);
         const std::optional<Region> saved = bound_[variable];
