@@ -32,7 +32,7 @@ struct CommandLine {
     std::string report;      // CSV file written with --grade
     bool recursive = false;  // folders among the paths are read with their subfolders
     std::string filesFrom;   // a list of paths, one a line; "-" standard input
-    bool tree = false;     // show the truth tree
+    bool tree = false;       // show the truth tree
     int jobs = 1;
     TextOptions text;
     Options options;
