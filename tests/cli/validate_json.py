@@ -2,7 +2,7 @@
 """Validates every JSON object deducto-check prints against its schema document.
 
 Runs the checker with --json over every worked example and every benchmark argument (with
---explain and --world, so that those members are seen too), grades the examples with
+--explain, --world and --tree, so that those members are seen too), grades the examples with
 --grade --json against themselves as the answer key with --equivalence (the grade member and
 the summary), and includes a file that cannot be read (the file error object).
 
@@ -39,7 +39,7 @@ def main():
     arguments = sorted(str(p) for p in pathlib.Path(workloads).glob("*/*.txt"))
     if not examples:
         sys.exit(f"no worked examples in {samples}")
-    runs = [["--json", "--explain", "--world", path] for path in examples + arguments]
+    runs = [["--json", "--explain", "--world", "--tree", path] for path in examples + arguments]
     runs.append(["--json", "/nonexistent/argument.deducto"])
     with tempfile.TemporaryDirectory() as folder:
         key = pathlib.Path(folder, "key")
