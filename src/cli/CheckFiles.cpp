@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExplainReport.h"
+#include "FileCaption.h"
 #include "Grade.h"
 #include "Json.h"
 #include "JsonOutput.h"
@@ -63,9 +64,23 @@ FileCheck FileError(const std::string& path, const std::string& message,
     return check;
 }
 
-// The header that names each file when there are several.
-std::string FileHeading(const std::string& path, bool first) {
-    return (first ? "" : "\n") + std::string("File: ") + ShownName(path) + '\n';
+// The caption that names each file when there are several, in the output's own format, so
+// that the whole output is still one valid document: a comment in LaTeX, a heading in
+// Markdown, a row of one field in CSV (readers that take "#" for a comment skip it).
+std::string FileHeading(const std::string& path, bool first, TableFormat format) {
+    const std::string name = FileCaption(ShownName(path), format);
+    const std::string before = first ? "" : (format == TableFormat::Csv ? "\r\n" : "\n");
+    switch (format) {
+        case TableFormat::Text:
+            break;
+        case TableFormat::Latex:
+            return before + "% File: " + name + '\n';
+        case TableFormat::Markdown:
+            return before + "## File: " + name + "\n\n";
+        case TableFormat::Csv:
+            return before + name + "\r\n";
+    }
+    return before + "File: " + name + '\n';
 }
 
 void Write(const FileCheck& check, std::ostream& out, std::ostream& err) {
@@ -138,6 +153,7 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
         check.out = out.str();
     } else {
         TextOptions text = command.text;
+        text.file = ShownName(path);
         text.explanation = ExplanationLine(explained);
         text.world = WorldText(report, explained);
         std::ostringstream out;
@@ -155,7 +171,7 @@ int CheckFiles(const CommandLine& command, std::ostream& out, std::ostream& err)
     int status = kExitEvaluated;
     std::size_t passed = 0;
     const auto deliver = [&](std::size_t i, const FileCheck& check) {
-        if (named) out << FileHeading(paths[i], i == 0);
+        if (named) out << FileHeading(paths[i], i == 0, command.text.format);
         Write(check, out, err);
         status = std::max(status, check.status);
         if (check.passed) ++passed;

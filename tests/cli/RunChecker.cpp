@@ -199,7 +199,8 @@ std::string SamplePath(std::string_view name) {
     return std::string(DEDUCTO_SAMPLES_DIR) + "/" + std::string(name);
 }
 
-CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input) {
+CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input,
+                      const std::string& outputTo) {
     const std::string inPath = TempFile(input);
     const std::string outPath = TempFile("");
     const std::string errPath = TempFile("");
@@ -207,7 +208,8 @@ CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view inp
     const pid_t pid = fork();
     if (pid == 0) {
         const int in = open(inPath.c_str(), O_RDONLY);
-        const int out = open(outPath.c_str(), O_WRONLY | O_TRUNC);
+        const int out =
+            open(outputTo.empty() ? outPath.c_str() : outputTo.c_str(), O_WRONLY | O_TRUNC);
         const int err = open(errPath.c_str(), O_WRONLY | O_TRUNC);
         dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);

@@ -17,8 +17,10 @@ struct CheckerRun {
     std::string err;
 };
 
-// Runs deducto-check with `args`; `input` becomes its standard input.
-CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input = "");
+// Runs deducto-check with `args`; `input` becomes its standard input. With `outputTo` (a
+// device such as /dev/full) standard output goes there and `out` stays empty.
+CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input = "",
+                      const std::string& outputTo = "");
 
 // Writes `content` to a new temporary file and returns its path.
 std::string TempFile(std::string_view content);
