@@ -19,11 +19,14 @@ constexpr const char* kDescription[] = {
     "Checks each argument FILE the way the Deducto window does: the premises and then the "
     "conclusion are read line by line, each turned into its formula and truth table, and the "
     "argument is evaluated when every line was read. Files are checked in the order given, in "
-    "one process; with more than one, each report follows a line naming its file. "
+    "one process; with more than one, each report follows a caption naming its file, in the "
+    "output's own format (a line in text, a heading in Markdown, a \"%\" comment in LaTeX, a "
+    "\"# File:\" row in CSV). Messages about a file, on standard error, start with its name. "
     "\"-\" reads standard input.",
     "An argument file holds one \"Key: value\" a line; keys may be in any case, and blank "
     "lines and lines starting with \"#\" are ignored. Without a Mode line the argument is "
-    "propositional. Argument files are UTF-8 and end in .deducto by convention.",
+    "propositional. Argument files are UTF-8, hold no line longer than 4096 characters, and end "
+    "in .deducto by convention.",
 };
 
 // The input keys, shown as they are written.

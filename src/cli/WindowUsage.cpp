@@ -38,8 +38,8 @@ constexpr WindowOption kOptions[] = {
 constexpr const char* kFiles[][2] = {
     {"~/.config/deducto/Deducto.conf",
      "the settings: the recent files of the File menu and where the window was last"},
-    {"/usr/share/doc/deducto/examples/",
-     "the worked example of each mode, offered by File > Examples"},
+    {"/usr/share/deducto/examples/",
+     "the worked example of each mode, where File > Open starts while no argument is open"},
 };
 
 constexpr const char* kSeeAlsoNote =
@@ -47,7 +47,7 @@ constexpr const char* kSeeAlsoNote =
 
 }  // namespace
 
-WindowCommandLine ParseWindowCommandLine(int argc, const char* const* argv) {
+WindowCommandLine ParseWindowCommandLine(int argc, const char* const* argv, QtOptions qt) {
     WindowCommandLine parsed;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -60,6 +60,8 @@ WindowCommandLine ParseWindowCommandLine(int argc, const char* const* argv) {
             parsed.help = true;
         } else if (std::strcmp(arg, "--version") == 0) {
             parsed.version = true;
+        } else if (qt == QtOptions::StillThere && arg[1] != '-') {
+            continue;  // Qt's, or refused once Qt has taken its own
         } else if (parsed.error.empty()) {
             parsed.error = std::string("unknown option \"") + arg + '"';
         }

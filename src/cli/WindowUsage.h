@@ -17,9 +17,14 @@ struct WindowCommandLine {
     std::vector<std::string> files;  // argument files to open, in the order given
 };
 
+// Whether Qt's own options (-platform, -style...) may still be among the arguments: before
+// Qt has read and removed them, an unknown option of one dash is left to Qt.
+enum class QtOptions { StillThere, Removed };
+
 // Reads the arguments after the program's name. "--" ends the options; "-" alone is a file
 // name like any other (the window has no standard input to read).
-[[nodiscard]] WindowCommandLine ParseWindowCommandLine(int argc, const char* const* argv);
+[[nodiscard]] WindowCommandLine ParseWindowCommandLine(int argc, const char* const* argv,
+                                                       QtOptions qt = QtOptions::Removed);
 
 // The --help text of `deducto`, wrapped for an 80-column terminal.
 [[nodiscard]] std::string WindowHelpText();

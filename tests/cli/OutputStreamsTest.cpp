@@ -195,5 +195,17 @@ INSTANTIATE_TEST_SUITE_P(
         WindowArguments{"LoneDashIsAFile", {"-"}, false, false, "", {"-"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// Before Qt has read its own options, one-dash options are left to it; long ones are not.
+TEST(WindowCommandLines, LeaveOneDashOptionsToQtUntilItHasTakenThem) {
+    const char* argv[] = {"deducto", "-platform", "--version", "-x"};
+    const WindowCommandLine before = ParseWindowCommandLine(4, argv, QtOptions::StillThere);
+    EXPECT_TRUE(before.version);
+    EXPECT_EQ(before.error, "");
+    EXPECT_EQ(ParseWindowCommandLine(4, argv).error, "unknown option \"-platform\"");
+    const char* unknown[] = {"deducto", "--bogus"};
+    EXPECT_EQ(ParseWindowCommandLine(2, unknown, QtOptions::StillThere).error,
+              "unknown option \"--bogus\"");
+}
+
 }  // namespace
 }  // namespace deducto::cli::testing

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/DesktopPlace.h"
+
 namespace deducto::ui {
 namespace {
 
@@ -65,7 +67,9 @@ std::string QtPrompts::ChooseFile(FileQuestion question, std::string_view sugges
     QString path;
     switch (question) {
         case FileQuestion::OpenArgument:
-            path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), start,
+            // With no argument open yet, the dialog starts among the worked examples.
+            path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"),
+                                                start.isEmpty() ? ExamplesFolder() : start,
                                                 QString::fromLatin1(kArguments));
             break;
         case FileQuestion::SaveArgument:
