@@ -129,13 +129,14 @@ bool NaturalLess(const std::string& a, const std::string& b) {
     return a.size() - i < b.size() - j;
 }
 
-// Every .txt under `folder`; the family is the first folder below it ("." for files
-// directly in it).
+// Every argument file (.txt, as the workloads are named, or .deducto) under `folder`; the family is
+// the first folder below it ("." for files directly in it).
 std::vector<Instance> FindInstances(const fs::path& folder, const std::string& familyOverride) {
     std::vector<Instance> found;
     std::error_code ec;
     for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file() || it->path().extension() != ".txt") continue;
+        const fs::path extension = it->path().extension();
+        if (!it->is_regular_file() || (extension != ".txt" && extension != ".deducto")) continue;
         const fs::path relative = fs::relative(it->path(), folder);
         Instance instance;
         instance.file = it->path();
@@ -156,7 +157,7 @@ void Usage() {
     std::printf(
         "Usage: deducto-bench [--runs N] [--checker PATH] [--option OPT]... [--samples DIR]\n"
         "                     [WORKLOADS]\n"
-        "Times deducto-check on every .txt under WORKLOADS (default %s) and under the\n"
+        "Times deducto-check on every .txt or .deducto under WORKLOADS (default %s) and under the\n"
         "samples folder, N runs each (default %d). Each --option goes to the checker.\n",
         DefaultWorkloads().string().c_str(), kDefaultRuns);
 }
@@ -388,7 +389,7 @@ int main(int argc, char** argv) {
     if (!SettingsUsable(settings)) return 1;
     std::vector<Instance> instances = AllInstances(settings);
     if (instances.empty()) {
-        std::fprintf(stderr, "deducto-bench: no .txt files under %s\n",
+        std::fprintf(stderr, "deducto-bench: no argument files under %s\n",
                      settings.workloads.string().c_str());
         return 1;
     }

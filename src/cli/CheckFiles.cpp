@@ -11,6 +11,7 @@
 
 #include "AnswerKey.h"
 #include "ExplainReport.h"
+#include "FileCaption.h"
 #include "GradeReport.h"
 #include "InputFiles.h"
 #include "Json.h"
@@ -108,9 +109,23 @@ FileCheck FileError(const std::string& path, const std::string& message, const C
     return check;
 }
 
-// The header that names each file when there are several.
-std::string FileHeading(const std::string& path, bool first) {
-    return (first ? "" : "\n") + std::string("File: ") + ShownName(path) + '\n';
+// The caption that names each file when there are several, in the output's own format, so
+// that the whole output is still one valid document: a comment in LaTeX, a heading in
+// Markdown, a row of one field in CSV (readers that take "#" for a comment skip it).
+std::string FileHeading(const std::string& path, bool first, TableFormat format) {
+    const std::string name = FileCaption(ShownName(path), format);
+    const std::string before = first ? "" : (format == TableFormat::Csv ? "\r\n" : "\n");
+    switch (format) {
+        case TableFormat::Text:
+            break;
+        case TableFormat::Latex:
+            return before + "% File: " + name + '\n';
+        case TableFormat::Markdown:
+            return before + "## File: " + name + "\n\n";
+        case TableFormat::Csv:
+            return before + name + "\r\n";
+    }
+    return before + "File: " + name + '\n';
 }
 
 void Write(const FileCheck& check, std::ostream& out, std::ostream& err) {
@@ -259,6 +274,7 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
         check.out = out.str();
     } else {
         TextOptions text = command.text;
+        text.file = ShownName(path);
         text.explanation = ExplanationLine(explained);
         text.world = WorldText(report, explained);
         if (tree && text.format == TableFormat::Latex) {
@@ -303,7 +319,7 @@ int CheckFiles(const CommandLine& command, std::ostream& out, std::ostream& err,
     GradeSummary summary;
     std::size_t passed = 0;
     const auto deliver = [&](std::size_t i, const FileCheck& check) {
-        if (named) out << FileHeading(files[i].path, i == 0);
+        if (named) out << FileHeading(files[i].path, i == 0, command.text.format);
         Write(check, out, err);
         status = std::max(status, check.status);
         if (check.passed) ++passed;

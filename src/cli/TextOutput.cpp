@@ -5,7 +5,9 @@
 
 #include "Lines.h"
 #include "Notation.h"
+#include "ReadLine.h"
 #include "natural/TermDefinition.h"
+#include "text/Utf8.h"
 #include "truthtable/clsTruthTable.h"
 
 namespace deducto::cli {
@@ -14,12 +16,22 @@ namespace {
 
 constexpr const char* kIndent = "    ";
 
+// "FILE: " before a message on standard error; nothing when no file was named.
+std::string About(const TextOptions& text) { return text.file.empty() ? "" : text.file + ": "; }
+
 // Natural-language messages (remarks, questions) go to `notes`, the rest with the line.
 void WriteLine(std::ostream& out, std::ostream& notes, const LineReport& line) {
     const LineOutcome& outcome = line.outcome;
     out << LineName(line.input.index) << ':';
     if (outcome.unread()) {
         out << ' ' << outcome.text << '\n';
+        // Many failures come with no message at all: the mark is then the only clue, so
+        // its place is said in words too, in characters as an editor counts them.
+        if (line.messages.empty()) {
+            const int total = CharacterCount(RemoveErrorMarks(outcome.text));
+            out << kIndent << "reading stopped after character " << outcome.markCharacter()
+                << " of " << total << ", with no message\n";
+        }
     } else {
         if (!line.input.text.empty()) out << ' ' << line.input.text;
         out << '\n';
@@ -44,15 +56,19 @@ void WriteTables(std::ostream& out, std::ostream& err, const CheckReport& report
                          [index](const LineReport& l) { return l.input.index == index; });
         if (line == report.lines.end() || !line->table) {
             // In text the remark belongs to the report; elsewhere it would corrupt the table.
-            (text.format == TableFormat::Text ? out : err)
-                << (text.format == TableFormat::Text ? "\n" : "") << LineName(index)
-                << " has no truth table.\n";
+            if (text.format == TableFormat::Text) {
+                out << '\n' << LineName(index) << " has no truth table.\n";
+            } else {
+                err << About(text) << LineName(index) << " has no truth table.\n";
+            }
             continue;
         }
         const std::string& tokens = line->outcome.parse.tokenList;
         const std::string caption =
             "Truth table of " + LineName(index) + ": " + DisplayFormula(tokens);
-        if (text.format == TableFormat::Text || !first) out << '\n';
+        // CSV keeps the line ends of RFC 4180 throughout, its blank separator row included.
+        if (text.format == TableFormat::Text || !first)
+            out << (text.format == TableFormat::Csv ? "\r\n" : "\n");
         first = false;
         switch (text.format) {
             case TableFormat::Text:
@@ -82,9 +98,10 @@ void WriteText(std::ostream& out, std::ostream& err, const CheckReport& report,
     }
     const bool natural = report.mode == Mode::Natural;
     std::ostream& notes = natural ? err : out;
-    for (const std::string& message : report.termMessages) err << message << '\n';
+    for (const std::string& message : report.termMessages) err << About(text) << message << '\n';
     for (const LineReport& line : report.lines) {
-        if (natural && !line.messages.empty()) err << LineName(line.input.index) << ":\n";
+        if (natural && !line.messages.empty())
+            err << About(text) << LineName(line.input.index) << ":\n";
         WriteLine(out, notes, line);
     }
     out << '\n';

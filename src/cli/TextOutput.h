@@ -22,6 +22,10 @@ struct TextOptions {
     // Text prints the tables after the report; any other format prints only the tables,
     // so that the output can go straight into a spreadsheet or a document.
     TableFormat format = TableFormat::Text;
+    // The file as messages name it ("<stdin>" for standard input). Every message written
+    // to `err` is headed by it, so that read apart from the report it still says which file
+    // it is about.
+    std::string file;
 };
 
 // Natural-language remarks and messages go to `err`; everything else to `out`.

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "UsageText.h"
+
 namespace deducto::cli {
 
 namespace {
@@ -17,11 +19,14 @@ constexpr const char* kDescription[] = {
     "Checks each argument FILE the way the Deducto window does: the premises and then the "
     "conclusion are read line by line, each turned into its formula and truth table, and the "
     "argument is evaluated when every line was read. Files are checked in the order given, in "
-    "one process; with more than one, each report follows a line naming its file. "
+    "one process; with more than one, each report follows a caption naming its file, in the "
+    "output's own format (a line in text, a heading in Markdown, a \"%\" comment in LaTeX, a "
+    "\"# File:\" row in CSV). Messages about a file, on standard error, start with its name. "
     "\"-\" reads standard input.",
     "An argument file holds one \"Key: value\" a line; keys may be in any case, and blank "
     "lines and lines starting with \"#\" are ignored. Without a Mode line the argument is "
-    "propositional. Argument files are UTF-8 and end in .deducto by convention.",
+    "propositional. Argument files are UTF-8, hold no line longer than 4096 characters, and end "
+    "in .deducto by convention.",
 };
 
 // The input keys, shown as they are written.
@@ -113,51 +118,11 @@ constexpr const char* kExitNote =
 constexpr const char* kExample =
     "deducto-check --grade --key key/ --equivalence -r class/ --report grades.csv";
 
-// Greedy word wrap of `text` into lines of at most `width` columns after `indent`.
-std::string Wrapped(std::string_view text, std::size_t indent, std::size_t width,
-                    std::size_t firstUsed) {
-    std::string out;
-    std::size_t used = firstUsed;
-    bool lineEmpty = true;
-    while (!text.empty()) {
-        const std::size_t space = text.find(' ');
-        const std::string_view word = text.substr(0, space);
-        text.remove_prefix(space == std::string_view::npos ? text.size() : space + 1);
-        if (!lineEmpty && used + 1 + word.size() > width) {
-            out += '\n' + std::string(indent, ' ');
-            used = indent;
-            lineEmpty = true;
-        }
-        if (!lineEmpty) {
-            out += ' ';
-            ++used;
-        }
-        out += word;
-        used += word.size();
-        lineEmpty = false;
-    }
-    return out + '\n';
-}
-
-// Text as roff: backslashes and hyphens escaped, a leading period or quote defused.
-std::string Roff(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == '\\') {
-            out += "\\e";
-        } else if (c == '-') {
-            out += "\\-";
-        } else {
-            out += c;
-        }
-    }
-    if (!out.empty() && (out.front() == '.' || out.front() == '\'')) out.insert(0, "\\&");
-    return out;
-}
-
 }  // namespace
 
 std::span<const OptionHelp> OptionTable() { return kOptions; }
+
+std::span<const char* const> ArgumentFileFormat() { return kInputFormat; }
 
 const OptionHelp* FindOption(std::string_view name) {
     for (const OptionHelp& option : kOptions) {

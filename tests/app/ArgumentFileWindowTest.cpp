@@ -121,7 +121,7 @@ private slots:
     void openThenSaveGivesTheSameFile_data() {
         QTest::addColumn<QString>("path");
         const QDir samples(QStringLiteral(DEDUCTO_SAMPLES_DIR));
-        for (const QString& name : samples.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        for (const QString& name : samples.entryList({QStringLiteral("*.deducto")}, QDir::Files)) {
             QTest::newRow(qPrintable(name)) << samples.filePath(name);
         }
         WriteAll(dir_.filePath(QStringLiteral("terms.deducto")), kEveryTermKind);
@@ -280,7 +280,7 @@ private slots:
 
     void argumentExportsAsPdf() {
         QVERIFY(main_->OpenArgumentFile(QStringLiteral(DEDUCTO_SAMPLES_DIR) +
-                                        QStringLiteral("/propositional_example.txt")));
+                                        QStringLiteral("/propositional_example.deducto")));
         const QString pdf = dir_.filePath(QStringLiteral("argument.pdf"));
         app_->prompts.chosenFiles = {pdf.toStdString()};
         Find<QAction>(main_, "mnuExport")->trigger();

@@ -56,7 +56,7 @@ QStringList ArgumentFiles() {
     QStringList files;
     for (const QString& folder : {QStringLiteral(DEDUCTO_SAMPLES_DIR),
                                   QStringLiteral(DEDUCTO_SOURCE_DIR "/../shared/bench")}) {
-        QDirIterator it(folder, {QStringLiteral("*.txt")}, QDir::Files,
+        QDirIterator it(folder, {QStringLiteral("*.txt"), QStringLiteral("*.deducto")}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) files << it.next();
     }

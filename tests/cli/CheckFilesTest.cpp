@@ -20,7 +20,8 @@ std::vector<std::string> TextFilesUnder(const std::string& folder) {
     std::vector<std::string> files;
     if (!std::filesystem::is_directory(folder)) return files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".txt") {
+        const std::string extension = entry.path().extension().string();
+        if (entry.is_regular_file() && (extension == ".txt" || extension == ".deducto")) {
             files.push_back(entry.path().string());
         }
     }
@@ -77,6 +78,7 @@ TEST_P(BatchOnThreads, WholeBenchmarkSetReportsAsSingleRunsInFileOrder) {
 // JSON Lines: each file's object is the one a run of its own prints, its file named.
 TEST_P(BatchOnThreads, JsonLinesHoldOneObjectPerFileInFileOrder) {
     std::vector<std::string> files = TextFilesUnder(DEDUCTO_SAMPLES_DIR);
+    ASSERT_GE(files.size(), 2u) << "no samples in " << DEDUCTO_SAMPLES_DIR;
     files.insert(files.begin() + 2, "/nonexistent/argument.deducto");
     std::vector<std::string> args{"--json", "-j", std::to_string(GetParam())};
     args.insert(args.end(), files.begin(), files.end());

@@ -60,19 +60,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Fails when the weatherman predicts rain but is not knowledgeable.
         Example{"PropositionalExample",
-                "propositional_example.txt",
+                "propositional_example.deducto",
                 "The conclusion does not follow.",
                 {"The conclusion is false in the following case(s):\n", ">> ", "k is false",
                  "r is true", "u is false"}},
-        Example{"PredicateExample", "predicate_example.txt", "The conclusion is always true.", {}},
-        Example{"SetTheoryExample", "set_theory_example.txt", "The conclusion is always true.", {}},
         Example{
-            "NaturalLanguageExample", "natural_example.txt", "The conclusion is always true.", {}}),
+            "PredicateExample", "predicate_example.deducto", "The conclusion is always true.", {}},
+        Example{
+            "SetTheoryExample", "set_theory_example.deducto", "The conclusion is always true.", {}},
+        Example{"NaturalLanguageExample",
+                "natural_example.deducto",
+                "The conclusion is always true.",
+                {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Without "number" in premise 3 the square root of -1 need not be a number at all.
 TEST(Checker, NaturalLanguageExampleFailsWithoutTheNumberInPremise3) {
-    std::ifstream in(SamplePath("natural_example.txt"));
+    std::ifstream in(SamplePath("natural_example.deducto"));
     std::stringstream text;
     text << in.rdbuf();
     std::string argument = text.str();
@@ -516,7 +520,7 @@ TEST(Checker, JsonGainsExplanationAndWorldWhenAsked) {
     EXPECT_EQ((*parsed)["world"].kind, Json::Kind::Null);
 
     const CheckerRun failing =
-        RunChecker({"--json", "--world", SamplePath("propositional_example.txt")});
+        RunChecker({"--json", "--world", SamplePath("propositional_example.deducto")});
     const std::optional<Json> report = ParseJson(failing.out);
     ASSERT_TRUE(report) << failing.out;
     const Json& world = (*report)["world"];

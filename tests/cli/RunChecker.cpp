@@ -201,7 +201,7 @@ std::string SamplePath(std::string_view name) {
 }
 
 CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input,
-                      bool unprivileged) {
+                      const RunSettings& settings) {
     const std::string inPath = TempFile(input);
     const std::string outPath = TempFile("");
     const std::string errPath = TempFile("");
@@ -209,12 +209,14 @@ CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view inp
     const pid_t pid = fork();
     if (pid == 0) {
         const int in = open(inPath.c_str(), O_RDONLY);
-        const int out = open(outPath.c_str(), O_WRONLY | O_TRUNC);
+        const int out =
+            open(settings.outputTo.empty() ? outPath.c_str() : settings.outputTo.c_str(),
+                 O_WRONLY | O_TRUNC);
         const int err = open(errPath.c_str(), O_WRONLY | O_TRUNC);
         dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
-        if (unprivileged && geteuid() == 0) {
+        if (settings.unprivileged && geteuid() == 0) {
             constexpr uid_t kNobody = 65534;
             if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
                 _exit(126);

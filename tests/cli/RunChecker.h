@@ -17,10 +17,17 @@ struct CheckerRun {
     std::string err;
 };
 
-// Runs deducto-check with `args`; `input` becomes its standard input. With `unprivileged`,
-// a run started by root runs as the user "nobody", for whom file permissions hold.
+// How a run differs from a plain one: with `unprivileged`, a run started by root runs as the
+// user "nobody", for whom file permissions hold; with `outputTo` (a device such as /dev/full)
+// standard output goes there and `out` stays empty.
+struct RunSettings {
+    bool unprivileged = false;
+    std::string outputTo;
+};
+
+// Runs deducto-check with `args`; `input` becomes its standard input.
 CheckerRun RunChecker(const std::vector<std::string>& args, std::string_view input = "",
-                      bool unprivileged = false);
+                      const RunSettings& settings = {});
 
 // Writes `content` to a new temporary file and returns its path.
 std::string TempFile(std::string_view content);

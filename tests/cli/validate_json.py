@@ -35,7 +35,7 @@ def main():
     if not pathlib.Path(workloads).is_dir():
         print(f"no workloads in {workloads}: skipped")
         sys.exit(77)
-    examples = sorted(str(p) for p in pathlib.Path(samples).glob("*.txt"))
+    examples = sorted(str(p) for p in pathlib.Path(samples).glob("*.deducto"))
     arguments = sorted(str(p) for p in pathlib.Path(workloads).glob("*/*.txt"))
     if not examples:
         sys.exit(f"no worked examples in {samples}")

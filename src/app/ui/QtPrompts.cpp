@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QMessageBox>
 
+#include "ui/DesktopPlace.h"
+
 namespace deducto::ui {
 
 void WideEnoughForTitle(QMessageBox& box) {
@@ -80,7 +82,9 @@ std::string QtPrompts::ChooseFile(FileQuestion question, std::string_view sugges
     QString path;
     switch (question) {
         case FileQuestion::OpenArgument:
-            path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), start,
+            // With no argument open yet, the dialog starts among the worked examples.
+            path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"),
+                                                start.isEmpty() ? ExamplesFolder() : start,
                                                 QString::fromLatin1(kArguments));
             break;
         case FileQuestion::SaveArgument:

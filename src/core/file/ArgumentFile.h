@@ -28,8 +28,8 @@ class Lexicon;
 
 // An argument is nine short lines: a larger file is not an argument file.
 inline constexpr std::size_t kMaxInputBytes = 1 << 20;
-// The most bytes of one line of a file, whatever it holds.
-inline constexpr std::size_t kMaxLineBytes = 4096;
+// The most characters of one line of a file, whatever it holds (its line end aside).
+inline constexpr std::size_t kMaxFileLineCharacters = 4096;
 
 struct InputLine {
     int index = 0;     // 0 the conclusion, 1 to 8 the premises

@@ -162,10 +162,11 @@ std::string Reader::ReadKeyLine(std::string_view line, int fileLine) {
 }
 
 std::string Reader::ReadFileLine(std::string_view raw, int fileLine) {
-    if (raw.size() > kMaxLineBytes) {
-        return AtLine(fileLine, "longer than " + std::to_string(kMaxLineBytes) + " characters");
-    }
     const std::string_view unended = raw.ends_with('\r') ? raw.substr(0, raw.size() - 1) : raw;
+    if (CharacterCount(unended) > static_cast<int>(kMaxFileLineCharacters)) {
+        return AtLine(fileLine,
+                      "longer than " + std::to_string(kMaxFileLineCharacters) + " characters");
+    }
     inHeader_ = inHeader_ && IsHeaderLine(unended);
     if (inHeader_) argument_.header.emplace_back(unended);
 

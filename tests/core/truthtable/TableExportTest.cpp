@@ -35,11 +35,16 @@ Cells ReadCsv(const std::string& text) {
             }
         } else if (c == '"' && !fieldStarted) {
             quoted = fieldStarted = true;
-        } else if (c == ',' || c == '\n') {
+        } else if (c == '\n') {
+            ADD_FAILURE() << "a line end without CR before it (RFC 4180 ends records in CRLF)";
+        } else if (c == ',' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
             rows.back().push_back(field);
             field.clear();
             fieldStarted = false;
-            if (c == '\n') rows.emplace_back();
+            if (c == '\r') {
+                rows.emplace_back();
+                ++i;
+            }
         } else {
             field += c;
             fieldStarted = true;
