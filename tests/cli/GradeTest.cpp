@@ -558,9 +558,8 @@ TEST(GradeInputs, UnreadableFolderIsAFailedRow) {
     chmod((folder + "/class/b").c_str(), 0);
     chmod(folder.c_str(), 0777);  // the report is written by the unprivileged run
     const std::string report = folder + "/grades.csv";
-    const CheckerRun run =
-        RunChecker({"--grade", "-r", folder + "/class", "--report", report}, "",
-                   {.unprivileged = true});
+    const CheckerRun run = RunChecker({"--grade", "-r", folder + "/class", "--report", report}, "",
+                                      {.unprivileged = true});
     EXPECT_EQ(run.out, folder + "/class/a/ex1.deducto: ok\n" + folder +
                            "/class/b: error: cannot read folder " + folder +
                            "/class/b: Permission denied\n1 passed, 1 failed\n");
