@@ -130,11 +130,12 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
         return check;
     }
     const Explained explained = Explain(report, command.explain, command.world);
+    const StepRequest steps{command.text.steps, command.text.argumentTable};
     if (command.json && jsonOut != nullptr) {
-        WriteReportJson(*jsonOut, report, read.argument, path, explained);
+        WriteReportJson(*jsonOut, report, read.argument, path, explained, steps);
     } else if (command.json) {
         std::ostringstream out;
-        WriteReportJson(out, report, read.argument, path, explained);
+        WriteReportJson(out, report, read.argument, path, explained, steps);
         check.out = out.str();
     } else {
         TextOptions text = command.text;

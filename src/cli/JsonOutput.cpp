@@ -95,7 +95,8 @@ void WriteTerm(JsonWriter& json, const LangTerm& term) {
     json.EndObject();
 }
 
-void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables) {
+void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables, Mode mode,
+               bool steps) {
     const LineOutcome& outcome = line.outcome;
     const ParseResult& parse = outcome.parse;
     json.BeginObject();
@@ -133,13 +134,14 @@ void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables) {
     } else {
         json.Null();
     }
+    if (steps) WriteStepsJson(json, line, mode);
     json.EndObject();
 }
 
 }  // namespace
 
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     std::string_view file, const Explained& explained) {
+                     std::string_view file, const Explained& explained, const StepRequest& steps) {
     JsonWriter json(&out);
     json.BeginObject();
     json.Key("file");
@@ -151,7 +153,9 @@ void WriteReportJson(std::ostream& out, const CheckReport& report, const Argumen
     json.Key("lines");
     json.BeginArray();
     TableWriter tables;
-    for (const LineReport& line : report.lines) WriteLine(json, line, tables);
+    for (const LineReport& line : report.lines) {
+        WriteLine(json, line, tables, report.mode, steps.steps);
+    }
     json.EndArray();
     json.Key("verdict");
     StringOrNull(json, VerdictText(report.verdict));
@@ -179,6 +183,7 @@ void WriteReportJson(std::ostream& out, const CheckReport& report, const Argumen
     for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
     WriteExplainedJson(json, report, explained);
+    if (steps.argumentTable) WriteArgumentTableJson(json, report, steps.steps);
     json.EndObject();
     json.Finish();
     out << '\n';

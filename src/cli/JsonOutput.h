@@ -9,11 +9,13 @@
 
 #include "ExplainReport.h"
 #include "RunCheck.h"
+#include "StepOutput.h"
 
 namespace deducto::cli {
 
 // Writes the report to `out`, ending with a newline.
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     std::string_view file, const Explained& explained = {});
+                     std::string_view file, const Explained& explained = {},
+                     const StepRequest& steps = {});
 
 }  // namespace deducto::cli

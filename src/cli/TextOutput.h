@@ -20,6 +20,8 @@ struct TextOptions {
     // Text prints the tables after the report; any other format prints only the tables,
     // so that the output can go straight into a spreadsheet or a document.
     TableFormat format = TableFormat::Text;
+    bool steps = false;          // tables bring a column for every step
+    bool argumentTable = false;  // the argument table follows the line tables
 };
 
 // Natural-language remarks and messages go to `err`; everything else to `out`.
