@@ -19,7 +19,9 @@ StepTable LineSteps(const LineReport& line, Mode mode) {
                           nullptr);
 }
 
-ArgumentTable ReportArgumentTable(const CheckReport& report, bool steps) {
+}  // namespace
+
+ArgumentTable ArgumentTableOf(const CheckReport& report, bool steps) {
     ArgumentLines lines;
     for (const LineReport& line : report.lines) {
         if (!line.table) continue;
@@ -31,6 +33,8 @@ ArgumentTable ReportArgumentTable(const CheckReport& report, bool steps) {
     Computation work;
     return BuildArgumentTable(lines, report.mode, steps, work);
 }
+
+namespace {
 
 void WriteColumnJson(JsonWriter& json, const StepColumn& column, int rows) {
     json.BeginObject();
@@ -60,7 +64,7 @@ std::string StepTableText(const LineReport& line, Mode mode, const Options& opti
 std::string ArgumentTableText(const CheckReport& report, bool steps, TableFormat format, bool& ok) {
     ok = false;
     if (report.result != RunResult::Evaluated) return std::string(kNotEvaluated) + '\n';
-    const ArgumentTable table = ReportArgumentTable(report, steps);
+    const ArgumentTable table = ArgumentTableOf(report, steps);
     if (!table.status.ok()) return table.status.message + '\n';
     ok = true;
     return ExportArgumentTable(table, format);
@@ -90,7 +94,7 @@ void WriteArgumentTableJson(JsonWriter& json, const CheckReport& report, bool st
         json.Null();
         return;
     }
-    const ArgumentTable table = ReportArgumentTable(report, steps);
+    const ArgumentTable table = ArgumentTableOf(report, steps);
     if (!table.status.ok()) {
         json.Null();
         json.Key("argumentTableError");

@@ -7,6 +7,7 @@
 
 #include "Json.h"
 #include "RunCheck.h"
+#include "truthtable/ArgumentTable.h"
 #include "truthtable/TableExport.h"
 
 namespace deducto::cli {
@@ -24,6 +25,9 @@ struct StepRequest {
 // The argument table in `format`, or why there is none (and `ok` false).
 [[nodiscard]] std::string ArgumentTableText(const CheckReport& report, bool steps,
                                             TableFormat format, bool& ok);
+
+// The argument table of an evaluated report.
+[[nodiscard]] ArgumentTable ArgumentTableOf(const CheckReport& report, bool steps);
 
 // "steps" of one line (after its "table").
 void WriteStepsJson(JsonWriter& json, const LineReport& line, Mode mode);
