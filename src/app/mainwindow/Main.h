@@ -153,6 +153,9 @@ private:
     void mnuShowFalseOnly_Click();
     void mnuShowTrueOnly_Click();
     void mnuMultitable_Click();
+    // Step tables and the argument table (Main_steps.cpp)
+    void mnuShowEverySteps_Click();
+    void mnuArgumentTable_Click();
     void cmdShowExample_Click();
     void LoadExample(Mode mode);
     void ShowExample(const WorkedExample& example);
@@ -220,6 +223,8 @@ private:
     QAction* mnuShowFalseOnly;
     QAction* mnuShowTrueOnly;
     QAction* mnuMultitable;
+    QAction* mnuShowEverySteps;
+    QAction* mnuArgumentTable;
     QAction* mnuShowTerms;
     QAction* mnuClearTerms;
     QAction* mnuContents;
