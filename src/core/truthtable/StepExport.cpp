@@ -74,7 +74,20 @@ bool AnyCaption(const ShownSteps& shown) {
 
 // ---- text: padded columns, "│" and "║" as the rules ----
 
-std::string AsText(const ShownSteps& shown) {
+// Headings wider than this stand as "(k)" over their column in text, with a legend under
+// the table: a long formula over a column of single letters would pad every row to its width.
+constexpr std::size_t kMaxTextHeading = 12;
+
+std::string AsText(const ShownSteps& original) {
+    ShownSteps shown = original;
+    std::string legend;
+    int numbered = 0;
+    for (ShownStepColumn& column : shown.columns) {
+        if (column.kind != Kind::Step || Width(column.heading) <= kMaxTextHeading) continue;
+        const std::string number = "(" + std::to_string(++numbered) + ")";
+        legend += number + ' ' + column.heading + '\n';
+        column.heading = number;
+    }
     const std::size_t n = shown.columns.size();
     std::vector<std::size_t> widths(n, 1);
     std::string cell;
@@ -130,6 +143,7 @@ std::string AsText(const ShownSteps& shown) {
         while (out.size() > start && out.back() == ' ') out.pop_back();
         out += '\n';
     }
+    if (!legend.empty()) out += '\n' + legend;
     return out;
 }
 
