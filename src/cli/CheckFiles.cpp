@@ -234,10 +234,10 @@ FileCheck GradeChecked(const std::string& path, const ReadArgument& read,
         };
         const Explained explained = Explain(report, command.explain, command.world);
         if (jsonOut != nullptr) {
-            WriteReportJson(*jsonOut, report, read.argument, path, explained, member);
+            WriteReportJson(*jsonOut, report, read.argument, path, explained, {}, member);
         } else {
             std::ostringstream out;
-            WriteReportJson(out, report, read.argument, path, explained, member);
+            WriteReportJson(out, report, read.argument, path, explained, {}, member);
             check.out = out.str();
         }
     } else {
@@ -262,8 +262,9 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
     check.status = StatusOf(report.result);
     const Explained explained = Explain(report, command.explain, command.world);
     const std::unique_ptr<TruthTree> tree = command.tree ? TreeOf(report) : nullptr;
+    const StepRequest steps{command.text.steps, command.text.argumentTable};
     const auto writeJson = [&](std::ostream& out) {
-        WriteReportJson(out, report, read.argument, path, explained,
+        WriteReportJson(out, report, read.argument, path, explained, steps,
                         [&](JsonWriter& json) { WriteTreeJson(json, report, tree.get()); });
     };
     if (command.json && jsonOut != nullptr) {

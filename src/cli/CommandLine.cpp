@@ -128,6 +128,13 @@ private:
             case OptionKey::NoSimplify:
                 command.options.eliminateUnneeded = false;
                 return true;
+            case OptionKey::Steps:
+                command.text.steps = true;
+                command.options.eliminateUnneeded = false;
+                return true;
+            case OptionKey::ArgumentTable:
+                command.text.argumentTable = true;
+                return true;
             case OptionKey::Table:
                 return ApplyTable(value);
             case OptionKey::Format:
@@ -211,12 +218,20 @@ private:
         if (command.anyOrder && !command.equivalence) {
             return "--any-order applies only with --equivalence";
         }
+        if (command.grade && command.text.argumentTable) {
+            return "--grade prints only the grades: it cannot be used with --argument-table";
+        }
+        const bool tables = !command.text.tables.empty() || command.text.argumentTable;
         if (formatGiven_ && command.json) return "--format and --json cannot be used together";
         if (formatGiven_ && command.tree && command.text.format != TableFormat::Latex) {
             return "--tree is written as text or, with --format latex, as LaTeX";
         }
-        if (formatGiven_ && command.text.tables.empty() && !command.tree) {
+        if (formatGiven_ && !tables && !command.tree) {
             return "--format applies to the tables of --table, and none was asked for";
+        }
+        if (command.text.steps && !tables && !command.json) {
+            return "--steps applies to the tables of --table and --argument-table, and none was "
+                   "asked for";
         }
         if (command.paths.empty() && command.filesFrom.empty()) return "no argument file given";
         if (std::count(command.paths.begin(), command.paths.end(), "-") +

@@ -96,7 +96,8 @@ void WriteTerm(JsonWriter& json, const LangTerm& term) {
     json.EndObject();
 }
 
-void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables) {
+void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables, Mode mode,
+               bool steps) {
     const LineOutcome& outcome = line.outcome;
     const ParseResult& parse = outcome.parse;
     json.BeginObject();
@@ -134,13 +135,15 @@ void WriteLine(JsonWriter& json, const LineReport& line, TableWriter& tables) {
     } else {
         json.Null();
     }
+    if (steps) WriteStepsJson(json, line, mode);
     json.EndObject();
 }
 
 }  // namespace
 
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
-                     std::string_view file, const Explained& explained, const ExtraMembers& extra) {
+                     std::string_view file, const Explained& explained, const StepRequest& steps,
+                     const ExtraMembers& extra) {
     JsonWriter json(&out);
     json.BeginObject();
     json.Key("schema");
@@ -154,7 +157,9 @@ void WriteReportJson(std::ostream& out, const CheckReport& report, const Argumen
     json.Key("lines");
     json.BeginArray();
     TableWriter tables;
-    for (const LineReport& line : report.lines) WriteLine(json, line, tables);
+    for (const LineReport& line : report.lines) {
+        WriteLine(json, line, tables, report.mode, steps.steps);
+    }
     json.EndArray();
     json.Key("verdict");
     StringOrNull(json, VerdictText(report.verdict));
@@ -184,6 +189,7 @@ void WriteReportJson(std::ostream& out, const CheckReport& report, const Argumen
     for (const LangTerm& term : report.lexicon) WriteTerm(json, term);
     json.EndArray();
     WriteExplainedJson(json, report, explained);
+    if (steps.argumentTable) WriteArgumentTableJson(json, report, steps.steps);
     if (extra) extra(json);
     json.EndObject();
     json.Finish();

@@ -10,6 +10,7 @@
 
 #include "ExplainReport.h"
 #include "RunCheck.h"
+#include "StepOutput.h"
 
 namespace deducto::cli {
 
@@ -23,6 +24,6 @@ using ExtraMembers = std::function<void(JsonWriter&)>;
 // Writes the report to `out`, ending with a newline.
 void WriteReportJson(std::ostream& out, const CheckReport& report, const ArgumentFile& argument,
                      std::string_view file, const Explained& explained = {},
-                     const ExtraMembers& extra = {});
+                     const StepRequest& steps = {}, const ExtraMembers& extra = {});
 
 }  // namespace deducto::cli

@@ -6,6 +6,7 @@
 #include "Lines.h"
 #include "Notation.h"
 #include "ReadLine.h"
+#include "StepOutput.h"
 #include "natural/TermDefinition.h"
 #include "text/Utf8.h"
 #include "truthtable/clsTruthTable.h"
@@ -15,6 +16,7 @@ namespace deducto::cli {
 namespace {
 
 constexpr const char* kIndent = "    ";
+constexpr const char* kArgumentTableCaption = "Argument table";
 
 // "FILE: " before a message on standard error; nothing when no file was named.
 std::string About(const TextOptions& text) { return text.file.empty() ? "" : text.file + ": "; }
@@ -83,7 +85,32 @@ void WriteTables(std::ostream& out, std::ostream& err, const CheckReport& report
             case TableFormat::Csv:
                 break;
         }
-        out << ExportTable(*line->table, tokens, options, text.format);
+        if (text.steps) {
+            bool ok = true;
+            const std::string steps = StepTableText(*line, report.mode, options, text.format, ok);
+            (ok || text.format == TableFormat::Text ? out : err) << steps;
+        } else {
+            out << ExportTable(*line->table, tokens, options, text.format);
+        }
+    }
+    if (text.argumentTable) {
+        bool ok = true;
+        const std::string table = ArgumentTableText(report, text.steps, text.format, ok);
+        if (text.format == TableFormat::Text || !first) out << '\n';
+        switch (text.format) {
+            case TableFormat::Text:
+                out << kArgumentTableCaption << '\n';
+                break;
+            case TableFormat::Markdown:
+                out << kArgumentTableCaption << "\n\n";
+                break;
+            case TableFormat::Latex:
+                out << "% " << kArgumentTableCaption << '\n';
+                break;
+            case TableFormat::Csv:
+                break;
+        }
+        (ok || text.format == TableFormat::Text ? out : err) << table;
     }
 }
 

@@ -22,6 +22,8 @@ struct TextOptions {
     // Text prints the tables after the report; any other format prints only the tables,
     // so that the output can go straight into a spreadsheet or a document.
     TableFormat format = TableFormat::Text;
+    bool steps = false;          // tables bring a column for every step
+    bool argumentTable = false;  // the argument table follows the line tables
     // The file as messages name it ("<stdin>" for standard input). Every message written
     // to `err` is headed by it, so that read apart from the report it still says which file
     // it is about.

@@ -55,6 +55,12 @@ constexpr OptionHelp kOptions[] = {
     {OptionKey::FalseOnly, "--false-only", "", "", "show only the table rows whose value is F"},
     {OptionKey::NoSimplify, "--no-simplify", "", "",
      "keep the columns the value does not depend on"},
+    {OptionKey::Steps, "--steps", "", "",
+     "give every table a column for each step of its formula, innermost first, the whole line "
+     "last (and every letter: implies --no-simplify); in JSON, each line's \"steps\""},
+    {OptionKey::ArgumentTable, "--argument-table", "", "",
+     "print the premises and the conclusion side by side over the same rows, the "
+     "counterexamples marked, and the sentence that sums them up"},
     {OptionKey::Explain, "--explain", "", "", "say which premises alone give the verdict"},
     {OptionKey::World, "--world", "", "",
      "show the first case in which the conclusion fails as a world"},

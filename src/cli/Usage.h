@@ -16,6 +16,8 @@ enum class OptionKey {
     TrueOnly,
     FalseOnly,
     NoSimplify,
+    Steps,
+    ArgumentTable,
     Explain,
     World,
     Tree,

@@ -9,6 +9,7 @@ struct Options {
     bool showFalseOnly = false;     // "Show &False Only"
     bool showTrueOnly = false;      // "Show &True Only"
     bool multiTable = false;        // "Allow &Multi-Table Display"
+    bool showSteps = false;         // "Show Every &Step"
 
     bool operator==(const Options&) const = default;
 };

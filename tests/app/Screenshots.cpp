@@ -26,6 +26,7 @@
 #include "natural/LanguageTermsModel.h"
 #include "natural/frmCheckTerms.h"
 #include "natural/frmLanguageTerms.h"
+#include "presentation/frmArgumentTable.h"
 #include "presentation/frmTree.h"
 #include "presentation/frmTruthTable.h"
 #include "presentation/frmWorld.h"
@@ -421,5 +422,28 @@ int main(int argc, char* argv[]) {
         if (QTest::qWaitForWindowExposed(help)) Save(help, folder, "35-help-not-understood.png");
         help->close();
     }
+
+    // Every step of a line, in both kinds of table, and the argument table with its
+    // counterexamples in red.
+    Reactivate(&frame);
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    testing::Find<QRadioButton>(main, "optPropositional")->click();
+    main->findChild<QAction*>(QStringLiteral("mnuShowEverySteps"))->trigger();
+    Type(testing::Find<QLineEdit>(main, "txtCondition1"), "p implies (q or not r)");
+    Type(testing::Find<QLineEdit>(main, "txtCondition2"), "not (q and r)");
+    Type(testing::Find<QLineEdit>(main, "txtConclusion"), "(p or not q) implies not r");
+    SaveTruthTable(main, 0, folder, "31-steps-propositional.png");
+    main->findChild<QAction*>(QStringLiteral("mnuArgumentTable"))->trigger();
+    QApplication::processEvents();
+    for (auto* window : testing::OpenWindows<frmArgumentTable>()) {
+        Save(window, folder, "32-argument-table.png");
+        window->close();
+    }
+    Reactivate(&frame);
+    testing::Find<QPushButton>(main, "cmdClear")->click();
+    testing::Find<QRadioButton>(main, "optPredicate")->click();
+    Type(testing::Find<QLineEdit>(main, "txtConclusion"),
+         "forall x (Px implies Qx) or (Pa and not exists y Qy)");
+    SaveTruthTable(main, 0, folder, "33-steps-predicate.png");
     return 0;
 }

@@ -59,6 +59,15 @@ const Accepted kAccepted[] = {
     {"NoSimplify",
      {"--no-simplify"},
      [](const auto& p) { return !p.command.options.eliminateUnneeded; }},
+    {"StepsKeepEveryColumn",
+     {"--steps", "--table", "0"},
+     [](const auto& p) { return p.command.text.steps && !p.command.options.eliminateUnneeded; }},
+    {"StepsInJson", {"--steps", "--json"}, [](const auto& p) { return p.command.text.steps; }},
+    {"ArgumentTableInAFormat",
+     {"--argument-table", "--format", "csv"},
+     [](const auto& p) {
+         return p.command.text.argumentTable && p.command.text.format == TableFormat::Csv;
+     }},
     {"Explain", {"--explain"}, [](const auto& p) { return p.command.explain; }},
     {"World", {"--world"}, [](const auto& p) { return p.command.world; }},
     {"Tree", {"--tree"}, [](const auto& p) { return p.command.tree; }},
@@ -190,6 +199,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"FormatWithoutTable",
                 {"--format", "csv", "f"},
                 "--format applies to the tables of --table, and none was asked for"},
+        Refused{"StepsWithoutTable",
+                {"--steps", "f"},
+                "--steps applies to the tables of --table and --argument-table, and none was "
+                "asked for"},
+        Refused{"GradeWithArgumentTable",
+                {"--grade", "--argument-table", "f"},
+                "--grade prints only the grades: it cannot be used with --argument-table"},
         Refused{"NoFile", {"--json"}, "no argument file given"},
         Refused{"StandardInputTwice", {"-", "-"}, "standard input (\"-\") can be read only once"}),
     [](const auto& row) { return std::string(row.param.name); });

@@ -400,7 +400,12 @@ void Main::CreateMenus() {
         MakeAction(this, mnuTruthTableOptions, "mnuShowTrueOnly", "Show &True Only", true);
     mnuMultitable =
         MakeAction(this, mnuTruthTableOptions, "mnuMultitable", "Allow &Multi-Table Display", true);
+    mnuShowEverySteps =
+        MakeAction(this, mnuTruthTableOptions, "mnuShowEverySteps", "Show Every &Step", true);
     mnuTruthTableOptions->addSeparator();
+    mnuArgumentTable =
+        MakeAction(this, mnuTruthTableOptions, "mnuArgumentTable", "&Argument Table...");
+    mnuArgumentTable->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     mnuShowTree = MakeAction(this, mnuTruthTableOptions, "mnuShowTree", "Show Truth T&ree...");
     mnuShowTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
 
@@ -426,6 +431,8 @@ void Main::CreateMenus() {
     connect(mnuShowFalseOnly, &QAction::triggered, this, &Main::mnuShowFalseOnly_Click);
     connect(mnuShowTrueOnly, &QAction::triggered, this, &Main::mnuShowTrueOnly_Click);
     connect(mnuMultitable, &QAction::triggered, this, &Main::mnuMultitable_Click);
+    connect(mnuShowEverySteps, &QAction::triggered, this, &Main::mnuShowEverySteps_Click);
+    connect(mnuArgumentTable, &QAction::triggered, this, &Main::mnuArgumentTable_Click);
     connect(mnuShowTree, &QAction::triggered, this, &Main::mnuShowTree_Click);
     connect(mnuShowTerms, &QAction::triggered, this, &Main::mnuShowTerms_Click);
     connect(mnuClearTerms, &QAction::triggered, this, &Main::mnuClearTerms_Click);

@@ -168,6 +168,9 @@ private:
     void mnuShowFalseOnly_Click();
     void mnuShowTrueOnly_Click();
     void mnuMultitable_Click();
+    // Step tables and the argument table (Main_steps.cpp)
+    void mnuShowEverySteps_Click();
+    void mnuArgumentTable_Click();
     void mnuShowTree_Click();
     void cmdShowExample_Click();
     void LoadExample(Mode mode);
@@ -241,6 +244,8 @@ private:
     QAction* mnuShowFalseOnly;
     QAction* mnuShowTrueOnly;
     QAction* mnuMultitable;
+    QAction* mnuShowEverySteps;
+    QAction* mnuArgumentTable;
     QAction* mnuShowTree;
     QAction* mnuShowTerms;
     QAction* mnuClearTerms;

@@ -148,7 +148,8 @@ void Main::OpenTruthTableWindow(int line) {
     }
     const ArgumentLine& slot = session_.lines[line];
     if (!slot.table) return;  // the button can be live before the line is parsed
-    auto* window = new frmTruthTable(slot.table, slot.tokens, session_, windowPrompts_, this);
+    auto* window =
+        new frmTruthTable(slot.table, slot.tokens, session_, windowPrompts_, this, slot.PolishStr);
     window->PlaceAtPointer();
     window->ShowWindow(!session_.options.multiTable);
 }

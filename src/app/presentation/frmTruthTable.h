@@ -17,8 +17,11 @@ class frmTruthTable : public PictureWindow {
 public:
     // Draws `table` headed by `tokenList`, with the session's row filters, and sizes the
     // window to the drawing. Export asks for its file through `prompts`.
+    // With "Show Every Step" on and the line's Polish string given, the window shows the
+    // line's step table instead.
     frmTruthTable(std::shared_ptr<const clsTruthTable> table, std::string tokenList,
-                  Session& session, WindowPrompts& prompts, QWidget* parent = nullptr);
+                  Session& session, WindowPrompts& prompts, QWidget* parent = nullptr,
+                  const std::string& PolishStr = {});
 
 private:
     std::shared_ptr<const clsTruthTable> displayTable_;

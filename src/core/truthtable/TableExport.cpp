@@ -274,4 +274,10 @@ std::string ExportTable(const clsTruthTable& table, std::string_view tokenList,
     return {};
 }
 
+std::string CsvCell(const std::string& text) { return CsvField(text); }
+
+std::string MarkdownText(const std::string& text) { return MarkdownCell(text); }
+
+std::string LatexMathText(std::string_view text) { return LatexMath(text); }
+
 }  // namespace deducto

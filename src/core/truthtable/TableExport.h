@@ -39,6 +39,12 @@ struct ShownTable {
 [[nodiscard]] std::string ExportTable(const clsTruthTable& table, std::string_view tokenList,
                                       const Options& options, TableFormat format);
 
+// One cell or heading for each format, as the tables above write them: a CSV field quoted
+// when it must be, a Markdown cell escaped, plain-text notation in LaTeX math mode.
+[[nodiscard]] std::string CsvCell(const std::string& text);
+[[nodiscard]] std::string MarkdownText(const std::string& text);
+[[nodiscard]] std::string LatexMathText(std::string_view text);
+
 // The words the window shows for a table without terms.
 [[nodiscard]] const char* ConstantTableText(const clsTruthTable& table);
 

@@ -98,6 +98,10 @@ public:
     [[nodiscard]] Region InternalRegion(int k) const { return internal_[k]; }
     [[nodiscard]] char LocalLetter(int j) const { return locals_[j].letter; }
 
+    // This table's value in every row of `world`, a predicate table whose terms include
+    // this table's ones; '\0' in a row no row of this table fits (an internal fault).
+    [[nodiscard]] std::string ValuesInRowsOf(const clsTruthTable& world) const;
+
     // Individuals the formula names whose columns simplification removed: they still exist
     // in every world the table is combined into.
     [[nodiscard]] const std::string& droppedIndividuals() const { return dropped_; }

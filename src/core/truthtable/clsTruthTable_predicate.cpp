@@ -161,6 +161,13 @@ char clsTruthTable::ValueInWorld(const clsTruthTable& world, int row, const Worl
     return found < 0 ? '\0' : values_[found];
 }
 
+std::string clsTruthTable::ValuesInRowsOf(const clsTruthTable& world) const {
+    std::string values(static_cast<size_t>(world.nbrTruthCombos()), '\0');
+    const WorldMap map = MapInto(world, '\0');
+    for (int i = 0; i < world.nbrTruthCombos(); ++i) values[i] = ValueInWorld(world, i, map);
+    return values;
+}
+
 Status clsTruthTable::CombinePredicate(const clsTruthTable& t1, const clsTruthTable& t2, char op,
                                        bool requireAntecedent, Computation& work) {
     *this = clsTruthTable(mode_);

@@ -12,4 +12,7 @@ target_sources(deducto_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/World.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FailingWorld.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorldEvaluation.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StepTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ArgumentTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StepExport.cpp
 )
