@@ -35,14 +35,14 @@ int Refuse(const std::string& error) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    using deducto::cli::ParseWindowCommandLine;
+    using deducto::ParseWindowCommandLine;
     // --help, --version and unknown long options are answered before Qt starts, so that
     // they work without a display. Qt's own options (-platform, -style...) are known only to
     // Qt: an unknown option of one dash is refused once Qt has taken those out.
-    const auto early = ParseWindowCommandLine(argc, argv, deducto::cli::QtOptions::StillThere);
+    const auto early = ParseWindowCommandLine(argc, argv, deducto::QtOptions::StillThere);
     if (!early.error.empty()) return Refuse(early.error);
     if (early.help || early.version) {
-        return Print(early.help ? deducto::cli::WindowHelpText()
+        return Print(early.help ? deducto::WindowHelpText()
                                 : std::string("deducto ") + deducto::kVersion + '\n');
     }
     QApplication app(argc, argv);
@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
         frame.mainWindow()->OpenArgumentFile(QString::fromStdString(command.files.front()));
     }
     if (command.files.size() > 1) {
-        const std::string note = deducto::cli::FilesNotOpened(command.files);
+        const std::string note = deducto::FilesNotOpened(command.files);
         std::cerr << "deducto: " << note << '\n';
         QTimer::singleShot(0, &frame, [&prompts, note] { prompts.ShowMessage(note); });
     }

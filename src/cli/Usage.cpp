@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "UsageText.h"
+#include "file/ArgumentFileFormat.h"
+#include "text/UsageText.h"
 
 namespace deducto::cli {
 
@@ -30,19 +31,6 @@ constexpr const char* kDescription[] = {
 };
 
 // The input keys, shown as they are written.
-constexpr const char* kInputFormat[] = {
-    "Mode: propositional | predicate | set theory | natural language",
-    "Premise: <text>        0 to 8, in order; an empty one leaves its slot empty",
-    "Conclusion: <text>     exactly one",
-    "Term: <kind>: <text>   natural language only: adjective, specific noun,",
-    "                       class noun or predicate; <text> is the singular, or",
-    "                       every form separated by \" | \" (as the window saves",
-    "                       corrected forms)",
-    "Expect: <verdict>      the answer key for --grade: always true, does not",
-    "                       follow, always false, premises inconsistent, or the",
-    "                       verdict's full text",
-};
-
 constexpr OptionHelp kOptions[] = {
     {OptionKey::Details, "--details", "", "", "list the cases in which the conclusion fails"},
     {OptionKey::Table, "--table", "N", "a line number",
@@ -128,8 +116,6 @@ constexpr const char* kExample =
 
 std::span<const OptionHelp> OptionTable() { return kOptions; }
 
-std::span<const char* const> ArgumentFileFormat() { return kInputFormat; }
-
 const OptionHelp* FindOption(std::string_view name) {
     for (const OptionHelp& option : kOptions) {
         std::string_view names = option.names;
@@ -151,7 +137,7 @@ std::string HelpText() {
     out += Wrapped(summary + '.', 0, kWidth, 0);
     for (const char* paragraph : kDescription) out += '\n' + Wrapped(paragraph, 0, kWidth, 0);
     out += '\n';
-    for (const char* line : kInputFormat) out += std::string("  ") + line + '\n';
+    for (const char* line : ArgumentFileFormat()) out += std::string("  ") + line + '\n';
     out += "\nOptions:\n";
     for (const OptionHelp& option : kOptions) {
         std::string names = std::string("  ") + option.names;
@@ -180,7 +166,7 @@ std::string ManPage(std::string_view version) {
     out += ".SH DESCRIPTION\n";
     for (const char* paragraph : kDescription) out += ".PP\n" + Roff(paragraph) + '\n';
     out += ".PP\n.nf\n.RS\n";
-    for (const char* line : kInputFormat) out += Roff(line) + '\n';
+    for (const char* line : ArgumentFileFormat()) out += Roff(line) + '\n';
     out += ".RE\n.fi\n";
     out += ".SH OPTIONS\n";
     for (const OptionHelp& option : kOptions) {

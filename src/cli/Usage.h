@@ -45,10 +45,6 @@ struct OptionHelp {
 // Every option of deducto-check, in the order --help lists them.
 [[nodiscard]] std::span<const OptionHelp> OptionTable();
 
-// The keys of an argument file, a line each as --help shows them; the window's manual page
-// lists them too.
-[[nodiscard]] std::span<const char* const> ArgumentFileFormat();
-
 // The option one of whose names is `name` ("-j" or "--jobs"); null when there is none.
 [[nodiscard]] const OptionHelp* FindOption(std::string_view name);
 

@@ -2,7 +2,8 @@
 """Validates every JSON object deducto-check prints against its schema document.
 
 Runs the checker with --json over every worked example and every benchmark argument (with
---explain, --world and --tree, so that those members are seen too), grades the examples with
+--explain, --world and --tree, so that those members are seen too; the worked examples also
+with --steps and --argument-table, whose tables grow with the rows), grades the examples with
 --grade --json against themselves as the answer key with --equivalence (the grade member and
 the summary), and includes a file that cannot be read (the file error object).
 
@@ -40,6 +41,7 @@ def main():
     if not examples:
         sys.exit(f"no worked examples in {samples}")
     runs = [["--json", "--explain", "--world", "--tree", path] for path in examples + arguments]
+    runs += [["--json", "--steps", "--argument-table", path] for path in examples]
     runs.append(["--json", "/nonexistent/argument.deducto"])
     with tempfile.TemporaryDirectory() as folder:
         key = pathlib.Path(folder, "key")

@@ -156,7 +156,7 @@ std::string AsCsv(const ShownSteps& shown) {
             if (c > 0) out += ',';
             out += CsvCell(text(shown.columns[c]));
         }
-        out += '\n';
+        out += kCsvLineEnd;
     };
     if (AnyCaption(shown)) textRow([](const ShownStepColumn& c) { return c.caption; });
     textRow([](const ShownStepColumn& c) { return c.heading; });
@@ -173,7 +173,7 @@ std::string AsCsv(const ShownSteps& shown) {
                 AppendCell(shown, column, row, out);
             }
         }
-        out += '\n';
+        out += kCsvLineEnd;
     }
     return out;
 }

@@ -109,7 +109,7 @@ std::string AsCsv(const ShownTable& shown) {
             if (c > 0) out += ',';
             out += CsvField(cells[c]);
         }
-        out += "\r\n";  // RFC 4180's line end
+        out += kCsvLineEnd;
     };
     appendRow(shown.headings);
     for (const auto& row : shown.rows) appendRow(row);

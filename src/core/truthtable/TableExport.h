@@ -42,6 +42,8 @@ struct ShownTable {
 // One cell or heading for each format, as the tables above write them: a CSV field quoted
 // when it must be, a Markdown cell escaped, plain-text notation in LaTeX math mode.
 [[nodiscard]] std::string CsvCell(const std::string& text);
+// Every CSV row ends so, as RFC 4180 says.
+inline constexpr std::string_view kCsvLineEnd = "\r\n";
 [[nodiscard]] std::string MarkdownText(const std::string& text);
 [[nodiscard]] std::string LatexMathText(std::string_view text);
 

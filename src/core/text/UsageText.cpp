@@ -1,6 +1,6 @@
 #include "UsageText.h"
 
-namespace deducto::cli {
+namespace deducto {
 
 // Greedy word wrap of `text` into lines of at most `width` columns after `indent`.
 std::string Wrapped(std::string_view text, std::size_t indent, std::size_t width,
@@ -44,4 +44,4 @@ std::string Roff(std::string_view text) {
     return out;
 }
 
-}  // namespace deducto::cli
+}  // namespace deducto

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "Usage.h"
-#include "UsageText.h"
+#include "file/ArgumentFileFormat.h"
+#include "text/UsageText.h"
 
-namespace deducto::cli {
+namespace deducto {
 
 namespace {
 
@@ -121,4 +121,4 @@ std::string FilesNotOpened(const std::vector<std::string>& files) {
     return text;
 }
 
-}  // namespace deducto::cli
+}  // namespace deducto

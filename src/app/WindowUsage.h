@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace deducto::cli {
+namespace deducto {
 
 // What the window's command line asks for.
 struct WindowCommandLine {
@@ -35,4 +35,4 @@ enum class QtOptions { StillThere, Removed };
 // The note shown when more files were named than the window opens: it holds one argument.
 [[nodiscard]] std::string FilesNotOpened(const std::vector<std::string>& files);
 
-}  // namespace deducto::cli
+}  // namespace deducto

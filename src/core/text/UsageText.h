@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace deducto::cli {
+namespace deducto {
 
 // Greedy word wrap of `text` into lines of at most `width` columns, continuation lines after
 // `indent` spaces; the first line starts at column `firstUsed`. Ends in a line end.
@@ -15,4 +15,4 @@ namespace deducto::cli {
 // Text as roff: backslashes and hyphens escaped, a leading period or quote defused.
 [[nodiscard]] std::string Roff(std::string_view text);
 
-}  // namespace deducto::cli
+}  // namespace deducto
