@@ -559,7 +559,7 @@ TEST(GradeInputs, UnreadableFolderIsAFailedRow) {
     chmod(folder.c_str(), 0777);  // the report is written by the unprivileged run
     const std::string report = folder + "/grades.csv";
     const CheckerRun run = RunChecker({"--grade", "-r", folder + "/class", "--report", report}, "",
-                                      {.unprivileged = true});
+                                      {.unprivileged = true, .outputTo = {}});
     EXPECT_EQ(run.out, folder + "/class/a/ex1.deducto: ok\n" + folder +
                            "/class/b: error: cannot read folder " + folder +
                            "/class/b: Permission denied\n1 passed, 1 failed\n");

@@ -35,7 +35,7 @@ TEST_P(WritingToAFullDevice, FailsWithAMessage) {
     for (std::string& arg : args) {
         if (arg == "@") arg = file;
     }
-    const CheckerRun run = RunChecker(args, "", {.outputTo = "/dev/full"});
+    const CheckerRun run = RunChecker(args, "", {.unprivileged = false, .outputTo = "/dev/full"});
     EXPECT_EQ(run.exitStatus, kUsage);
     EXPECT_TRUE(Contains(run.err, "deducto-check: cannot write to standard output"));
 }
