@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <sstream>
+#include <utility>
 #include <thread>
 #include <vector>
 
@@ -93,7 +94,7 @@ FileCheck FileError(const std::string& path, const std::string& message, const C
         if (command.json) {
             std::ostringstream out;
             WriteFileErrorJson(out, path, message, &*check.grade);
-            check.out = out.str();
+            check.out = std::move(out).str();
         } else {
             check.out = GradeName(path) + ": error: " + message + '\n';
         }
@@ -104,7 +105,7 @@ FileCheck FileError(const std::string& path, const std::string& message, const C
     if (command.json) {
         std::ostringstream out;
         WriteFileErrorJson(out, path, message, nullptr);
-        check.out = out.str();
+        check.out = std::move(out).str();
     }
     return check;
 }
@@ -238,7 +239,7 @@ FileCheck GradeChecked(const std::string& path, const ReadArgument& read,
         } else {
             std::ostringstream out;
             WriteReportJson(out, report, read.argument, path, explained, {}, member);
-            check.out = out.str();
+            check.out = std::move(out).str();
         }
     } else {
         check.out = GradeName(path) + ": " + grade.Text() + '\n';
@@ -272,7 +273,7 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
     } else if (command.json) {
         std::ostringstream out;
         writeJson(out);
-        check.out = out.str();
+        check.out = std::move(out).str();
     } else {
         TextOptions text = command.text;
         text.file = ShownName(path);
@@ -286,8 +287,8 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
         std::ostringstream out;
         std::ostringstream err;
         WriteText(out, err, report, text, command.options);
-        check.out = out.str();
-        check.err = err.str();
+        check.out = std::move(out).str();
+        check.err = std::move(err).str();
     }
     return check;
 }

@@ -78,6 +78,46 @@ bool AnyCaption(const ShownSteps& shown) {
 // the table: a long formula over a column of single letters would pad every row to its width.
 constexpr std::size_t kMaxTextHeading = 12;
 
+char CellCharacter(const ShownSteps& shown, const ShownStepColumn& column, int row) {
+    switch (column.kind) {
+        case Kind::Letter:
+            return shown.rows->LetterValue(row, column.index) ? 'T' : 'F';
+        case Kind::Flag:
+            return shown.rows->worlds->Inhabited(row, column.index) ? '1' : '0';
+        case Kind::Step:
+            return column.step->Value(row) ? 'T' : 'F';
+        case Kind::Region:
+        case Kind::Mark:
+            break;
+    }
+    return ' ';
+}
+
+// Rows whose every cell is one character: each row is the same line of separators and
+// padding with the cells set in place. A table of 16,384 rows and hundreds of steps is
+// megabytes of text; laying each cell out afresh would cost more than working the table out.
+void AppendFixedRows(const ShownSteps& shown, const std::vector<std::size_t>& widths,
+                     std::string& out) {
+    std::string line;
+    std::vector<std::size_t> at;
+    for (std::size_t c = 0; c < shown.columns.size(); ++c) {
+        const int rule = shown.columns[c].rule;
+        if (c > 0) line += rule == 2 ? " ║ " : rule == 1 ? " │ " : "  ";
+        at.push_back(line.size());
+        line += ' ';
+        if (c + 1 < shown.columns.size()) line.append(widths[c] - 1, ' ');
+    }
+    line += '\n';
+    out.reserve(out.size() + line.size() * shown.shownRows.size());
+    for (const int row : shown.shownRows) {
+        const std::size_t start = out.size();
+        out += line;
+        for (std::size_t c = 0; c < shown.columns.size(); ++c) {
+            out[start + at[c]] = CellCharacter(shown, shown.columns[c], row);
+        }
+    }
+}
+
 std::string AsText(const ShownSteps& original) {
     ShownSteps shown = original;
     std::string legend;
@@ -129,6 +169,13 @@ std::string AsText(const ShownSteps& original) {
         for (std::size_t i = 0; i < widths[c]; ++i) out += "─";
     }
     out += '\n';
+    if (std::all_of(shown.columns.begin(), shown.columns.end(), [](const ShownStepColumn& c) {
+            return c.kind != Kind::Region && c.kind != Kind::Mark;
+        })) {
+        AppendFixedRows(shown, widths, out);
+        if (!legend.empty()) out += '\n' + legend;
+        return out;
+    }
     for (const int row : shown.shownRows) {
         const std::size_t start = out.size();
         for (std::size_t c = 0; c < n; ++c) {
