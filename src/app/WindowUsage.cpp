@@ -94,14 +94,7 @@ std::string WindowHelpText() {
 
 std::string WindowManPage(std::string_view version) {
     std::string out =
-        ".TH DEDUCTO 1 \"\" \"Deducto " + std::string(version) + "\" \"User Commands\"\n";
-    out += ".SH NAME\ndeducto \\- " + Roff(kSummary) + '\n';
-    out += ".SH SYNOPSIS\n.B deducto\n" + Roff(kSynopsis) + '\n';
-    out += ".SH DESCRIPTION\n";
-    for (const char* paragraph : kDescription) out += ".PP\n" + Roff(paragraph) + '\n';
-    out += ".PP\n.nf\n.RS\n";
-    for (const char* line : ArgumentFileFormat()) out += Roff(line) + '\n';
-    out += ".RE\n.fi\n";
+        ManPageStart({"deducto", kSummary, kSynopsis, kDescription, ArgumentFileFormat()}, version);
     out += ".SH OPTIONS\n";
     for (const WindowOption& option : kOptions) {
         out += ".TP\n\\fB" + Roff(option.names) + "\\fR\n" + Roff(option.text) + '\n';

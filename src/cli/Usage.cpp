@@ -159,15 +159,8 @@ std::string HelpText() {
 }
 
 std::string ManPage(std::string_view version) {
-    std::string out =
-        ".TH DEDUCTO-CHECK 1 \"\" \"Deducto " + std::string(version) + "\" \"User Commands\"\n";
-    out += ".SH NAME\ndeducto\\-check \\- " + Roff(kSummary) + '\n';
-    out += ".SH SYNOPSIS\n.B deducto\\-check\n" + Roff(kSynopsis) + '\n';
-    out += ".SH DESCRIPTION\n";
-    for (const char* paragraph : kDescription) out += ".PP\n" + Roff(paragraph) + '\n';
-    out += ".PP\n.nf\n.RS\n";
-    for (const char* line : ArgumentFileFormat()) out += Roff(line) + '\n';
-    out += ".RE\n.fi\n";
+    std::string out = ManPageStart(
+        {"deducto-check", kSummary, kSynopsis, kDescription, ArgumentFileFormat()}, version);
     out += ".SH OPTIONS\n";
     for (const OptionHelp& option : kOptions) {
         out += ".TP\n\\fB" + Roff(option.names) + "\\fR";

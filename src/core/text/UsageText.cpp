@@ -44,4 +44,21 @@ std::string Roff(std::string_view text) {
     return out;
 }
 
+std::string ManPageStart(const ManPageHead& head, std::string_view version) {
+    std::string title(head.program);
+    for (char& c : title) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    std::string out =
+        ".TH " + title + " 1 \"\" \"Deducto " + std::string(version) + "\" \"User Commands\"\n";
+    out += ".SH NAME\n" + Roff(head.program) + " \\- " + Roff(head.summary) + '\n';
+    out += ".SH SYNOPSIS\n.B " + Roff(head.program) + '\n' + Roff(head.synopsis) + '\n';
+    out += ".SH DESCRIPTION\n";
+    for (const char* paragraph : head.description) out += ".PP\n" + Roff(paragraph) + '\n';
+    out += ".PP\n.nf\n.RS\n";
+    for (const char* line : head.block) out += Roff(line) + '\n';
+    out += ".RE\n.fi\n";
+    return out;
+}
+
 }  // namespace deducto

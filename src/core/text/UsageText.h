@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,17 @@ namespace deducto {
 
 // Text as roff: backslashes and hyphens escaped, a leading period or quote defused.
 [[nodiscard]] std::string Roff(std::string_view text);
+
+// What a program's manual page (section 1) says before its options: the title, the name and
+// summary, the synopsis, the description's paragraphs and then `block` as lines kept as they
+// are (the argument-file format, which both programs read).
+struct ManPageHead {
+    std::string_view program;  // "deducto-check"
+    std::string_view summary;
+    std::string_view synopsis;
+    std::span<const char* const> description;
+    std::span<const char* const> block;
+};
+[[nodiscard]] std::string ManPageStart(const ManPageHead& head, std::string_view version);
 
 }  // namespace deducto
