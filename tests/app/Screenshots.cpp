@@ -432,11 +432,11 @@ int main(int argc, char* argv[]) {
     Type(testing::Find<QLineEdit>(main, "txtCondition1"), "p implies (q or not r)");
     Type(testing::Find<QLineEdit>(main, "txtCondition2"), "not (q and r)");
     Type(testing::Find<QLineEdit>(main, "txtConclusion"), "(p or not q) implies not r");
-    SaveTruthTable(main, 0, folder, "31-steps-propositional.png");
+    SaveTruthTable(main, 0, folder, "36-steps-propositional.png");
     main->findChild<QAction*>(QStringLiteral("mnuArgumentTable"))->trigger();
     QApplication::processEvents();
     for (auto* window : testing::OpenWindows<frmArgumentTable>()) {
-        Save(window, folder, "32-argument-table.png");
+        Save(window, folder, "37-argument-table.png");
         window->close();
     }
     Reactivate(&frame);
@@ -444,6 +444,6 @@ int main(int argc, char* argv[]) {
     testing::Find<QRadioButton>(main, "optPredicate")->click();
     Type(testing::Find<QLineEdit>(main, "txtConclusion"),
          "forall x (Px implies Qx) or (Pa and not exists y Qy)");
-    SaveTruthTable(main, 0, folder, "33-steps-predicate.png");
+    SaveTruthTable(main, 0, folder, "38-steps-predicate.png");
     return 0;
 }
