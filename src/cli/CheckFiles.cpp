@@ -6,8 +6,8 @@
 #include <mutex>
 #include <optional>
 #include <sstream>
-#include <utility>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "AnswerKey.h"
@@ -192,7 +192,7 @@ void InOrderOnThreads(std::size_t count, int jobs, MakeState makeState, Check ch
 // Grades a read and checked file, against its key when there is one.
 FileCheck GradeChecked(const std::string& path, const ReadArgument& read,
                        const CommandLine& command, const GradeContext& grading,
-                       std::ostream* jsonOut) {
+                       std::ostream* reportOut) {
     FileCheck check;
     const KeyExercise* key = nullptr;
     std::string exercise = ExerciseOf(path);
@@ -234,8 +234,8 @@ FileCheck GradeChecked(const std::string& path, const ReadArgument& read,
             WriteGradeJson(json, grade);
         };
         const Explained explained = Explain(report, command.explain, command.world);
-        if (jsonOut != nullptr) {
-            WriteReportJson(*jsonOut, report, read.argument, path, explained, {}, member);
+        if (reportOut != nullptr) {
+            WriteReportJson(*reportOut, report, read.argument, path, explained, {}, member);
         } else {
             std::ostringstream out;
             WriteReportJson(out, report, read.argument, path, explained, {}, member);
@@ -250,13 +250,13 @@ FileCheck GradeChecked(const std::string& path, const ReadArgument& read,
 
 }  // namespace
 
-FileCheck CheckFile(const std::string& path, const CommandLine& command, std::ostream* jsonOut,
+FileCheck CheckFile(const std::string& path, const CommandLine& command, std::ostream* reportOut,
                     const GradeContext& grading) {
     const InputText input = ReadInput(path);
     if (!input.ok()) return FileError(path, input.error, command, grading);
     const ReadArgument read = ParseArgumentText(input.text);
     if (!read.ok()) return FileError(path, ShownName(path) + ": " + read.error, command, grading);
-    if (command.grade) return GradeChecked(path, read, command, grading, jsonOut);
+    if (command.grade) return GradeChecked(path, read, command, grading, reportOut);
 
     const CheckReport report = RunCheck(read.argument, command.options);
     FileCheck check;
@@ -268,8 +268,8 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
         WriteReportJson(out, report, read.argument, path, explained, steps,
                         [&](JsonWriter& json) { WriteTreeJson(json, report, tree.get()); });
     };
-    if (command.json && jsonOut != nullptr) {
-        writeJson(*jsonOut);
+    if (command.json && reportOut != nullptr) {
+        writeJson(*reportOut);
     } else if (command.json) {
         std::ostringstream out;
         writeJson(out);
@@ -284,10 +284,14 @@ FileCheck CheckFile(const std::string& path, const CommandLine& command, std::os
         } else if (tree) {
             text.tree = TreeText(*tree);
         }
-        std::ostringstream out;
         std::ostringstream err;
-        WriteText(out, err, report, text, command.options);
-        check.out = std::move(out).str();
+        if (reportOut != nullptr) {
+            WriteText(*reportOut, err, report, text, command.options);
+        } else {
+            std::ostringstream out;
+            WriteText(out, err, report, text, command.options);
+            check.out = std::move(out).str();
+        }
         check.err = std::move(err).str();
     }
     return check;
@@ -320,8 +324,11 @@ int CheckFiles(const CommandLine& command, std::ostream& out, std::ostream& err,
     int status = kExitEvaluated;
     GradeSummary summary;
     std::size_t passed = 0;
-    const auto deliver = [&](std::size_t i, const FileCheck& check) {
+    const auto heading = [&](std::size_t i) {
         if (named) out << FileHeading(files[i].path, i == 0, command.text.format);
+    };
+    // The file's heading is out before its report.
+    const auto deliver = [&](std::size_t i, const FileCheck& check) {
         Write(check, out, err);
         status = std::max(status, check.status);
         if (check.passed) ++passed;
@@ -331,22 +338,29 @@ int CheckFiles(const CommandLine& command, std::ostream& out, std::ostream& err,
         }
     };
     const auto makeKeys = [&command] { return KeyCache(command.options); };
-    const auto check = [&](std::size_t i, KeyCache& keys, std::ostream* jsonOut) {
+    const auto check = [&](std::size_t i, KeyCache& keys, std::ostream* reportOut) {
         const GradeContext grading{key ? &*key : nullptr, &keys};
         if (!files[i].error.empty())
             return FileError(files[i].path, files[i].error, command, grading);
-        return CheckFile(files[i].path, command, jsonOut, grading);
+        return CheckFile(files[i].path, command, reportOut, grading);
     };
 
     const std::size_t jobs = std::min<std::size_t>(command.jobs, files.size());
     if (jobs <= 1) {
         // One file at a time: each report can go straight out, in file order.
         KeyCache keys = makeKeys();
-        for (std::size_t i = 0; i < files.size(); ++i) deliver(i, check(i, keys, &out));
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            heading(i);
+            deliver(i, check(i, keys, &out));
+        }
     } else {
         InOrderOnThreads(
             files.size(), static_cast<int>(jobs), makeKeys,
-            [&](std::size_t i, KeyCache& keys) { return check(i, keys, nullptr); }, deliver);
+            [&](std::size_t i, KeyCache& keys) { return check(i, keys, nullptr); },
+            [&](std::size_t i, const FileCheck& result) {
+                heading(i);
+                deliver(i, result);
+            });
     }
     if (command.grade) {
         if (command.json) {

@@ -30,11 +30,11 @@ struct GradeContext {
     KeyCache* keys = nullptr;        // the thread's own; set whenever `key` is
 };
 
-// Checks one file. With `jsonOut`, a JSON report is written there as it is made instead of
-// into the result (a report of whole tables is megabytes: copying it again would cost more
-// than writing it); the other outputs always come back in the result.
+// Checks one file. With `reportOut`, the report (JSON or text) is written there as it is made
+// instead of into the result (a report of whole tables is megabytes: copying it again would
+// cost more than writing it); messages for standard error always come back in the result.
 [[nodiscard]] FileCheck CheckFile(const std::string& path, const CommandLine& command,
-                                  std::ostream* jsonOut = nullptr,
+                                  std::ostream* reportOut = nullptr,
                                   const GradeContext& grading = {});
 
 // Checks every file of `command` and writes the reports to `out` and `err` in file order,

@@ -367,15 +367,21 @@ std::string ExportStepTable(const StepTable& table, const Options& options, Tabl
 
 std::string ExportArgumentTable(const ArgumentTable& table, TableFormat format) {
     std::string out = Written(ArgumentTableShown(table), format);
+    // Appended in place: the table may be megabytes.
     switch (format) {
         case TableFormat::Text:
-            return out + '\n' + table.sentence + '\n';
-        case TableFormat::Markdown:
-            return out + '\n' + MarkdownText(table.sentence) + '\n';
         case TableFormat::Latex:
-            return out + '\n' + table.sentence + '\n';
+            out += '\n';
+            out += table.sentence;
+            out += '\n';
+            break;
+        case TableFormat::Markdown:
+            out += '\n';
+            out += MarkdownText(table.sentence);
+            out += '\n';
+            break;
         case TableFormat::Csv:
-            return out;
+            break;
     }
     return out;
 }
