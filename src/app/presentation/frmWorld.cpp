@@ -15,6 +15,18 @@ inline constexpr int kMessageLeft = 200;  // where the drawing's text starts
 
 }  // namespace
 
+// The two buttons over the picture, which takes the window's own background.
+void frmWorld::LayOut() {
+    setObjectName(QStringLiteral("frmWorld"));
+    cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    ui::SetTwipGeometry(*cmdPrevious, {100, 60, 1000, 360});
+    ui::SetTwipGeometry(*cmdNext, {1150, 60, 1000, 360});
+    picBox->GrowTo(kPictureSize);
+    const QColor background = palette().color(QPalette::Window);
+    picBox->SetBackColor({background.red(), background.green(), background.blue()});
+}
+
 frmWorld::frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const Session& session,
                    QWidget* parent, int firstCase)
     : PictureWindow(QStringLiteral("World"), parent),
@@ -23,20 +35,13 @@ frmWorld::frmWorld(std::shared_ptr<const clsTruthTable> comparisonTable, const S
       terms_(session.lexicon.Terms),
       cmdPrevious(new QPushButton(QStringLiteral("Previous"), this)),
       cmdNext(new QPushButton(QStringLiteral("Next"), this)) {
-    setObjectName(QStringLiteral("frmWorld"));
-    cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    ui::SetTwipGeometry(*cmdPrevious, {100, 60, 1000, 360});
-    ui::SetTwipGeometry(*cmdNext, {1150, 60, 1000, 360});
+    LayOut();
     connect(cmdPrevious, &QPushButton::clicked, this, &frmWorld::cmdPrevious_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmWorld::cmdNext_Click);
 
     for (int k = 0; k < kLineCount; ++k)
         formulas_[k] = {lines_[k].PolishStr, lines_[k].table.get()};
     cases_ = static_cast<int>(FailingRows(*comparisonTable_).size());
-    picBox->GrowTo(kPictureSize);
-    const QColor background = palette().color(QPalette::Window);
-    picBox->SetBackColor({background.red(), background.green(), background.blue()});
     ShowCase(firstCase);
 }
 
@@ -48,16 +53,9 @@ frmWorld::frmWorld(World world, const Session& session, QWidget* parent)
       world_(std::move(world)),
       cmdPrevious(new QPushButton(QStringLiteral("Previous"), this)),
       cmdNext(new QPushButton(QStringLiteral("Next"), this)) {
-    setObjectName(QStringLiteral("frmWorld"));
-    cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    ui::SetTwipGeometry(*cmdPrevious, {100, 60, 1000, 360});
-    ui::SetTwipGeometry(*cmdNext, {1150, 60, 1000, 360});
+    LayOut();
     cmdPrevious->setEnabled(false);
     cmdNext->setEnabled(false);
-    picBox->GrowTo(kPictureSize);
-    const QColor background = palette().color(QPalette::Window);
-    picBox->SetBackColor({background.red(), background.green(), background.blue()});
     WorldPicture picture;
     picture.world = &*world_;
     picture.terms = &terms_;

@@ -33,6 +33,7 @@ public:
     [[nodiscard]] const World* worldShown() const { return world_ ? &*world_ : nullptr; }
 
 private:
+    void LayOut();
     void ShowCase(int index);
     void cmdPrevious_Click();
     void cmdNext_Click();

@@ -254,12 +254,12 @@ std::string AsMarkdown(const ShownSteps& shown) {
 // ---- LaTeX: a tabular, headings in math mode, rules before the line values ----
 
 std::string AsLatex(const ShownSteps& shown) {
-    std::string spec;
+    std::string alignment;
     for (const ShownStepColumn& column : shown.columns) {
-        spec += column.rule == 2 ? "||" : column.rule == 1 ? "|" : "";
-        spec += 'c';
+        alignment += column.rule == 2 ? "||" : column.rule == 1 ? "|" : "";
+        alignment += 'c';
     }
-    std::string out = "\\begin{tabular}{" + spec + "}\n";
+    std::string out = "\\begin{tabular}{" + alignment + "}\n";
     if (AnyCaption(shown)) {
         for (std::size_t c = 0; c < shown.columns.size(); ++c) {
             out += (c > 0 ? " & " : "") + shown.columns[c].caption;
